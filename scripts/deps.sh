@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Pathwick! needs. Every package the project uses is named here.
+#   scripts/deps.sh          what building and playing needs
+#   scripts/deps.sh --test   also what the test suite and benchmarks need
+set -euo pipefail
+
+build_packages=(build-essential cmake qt6-base-dev libgl-dev fonts-dejavu-core)
+# pdftotext for the printing tests, clang for the fuzz targets, Google Benchmark for bench/.
+test_packages=(libbenchmark-dev poppler-utils clang)
+
+packages=("${build_packages[@]}")
+if [[ "${1:-}" == "--test" ]]; then
+    packages+=("${test_packages[@]}")
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=""
+if [[ $(id -u) -ne 0 ]]; then
+    sudo="sudo"
+fi
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -q
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"

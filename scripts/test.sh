@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Pathwick! with its tests and runs the whole suite.
+#   scripts/test.sh                 normal build in build-test/
+#   scripts/test.sh --sanitize      AddressSanitizer + UndefinedBehaviorSanitizer build in build-asan/
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh --test
+
+build_dir=build-test
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+if [[ "${1:-}" == "--sanitize" ]]; then
+    build_dir=build-asan
+    options=(-DCMAKE_BUILD_TYPE=Debug -DPATHWICK_SANITIZE=ON -DPATHWICK_BUILD_BENCH=OFF)
+    export ASAN_OPTIONS=detect_leaks=0
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+fi
+export QT_QPA_PLATFORM=offscreen
+cmake -S . -B "$build_dir" "${options[@]}"
+cmake --build "$build_dir" -j "$(nproc)"
+ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"

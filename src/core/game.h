@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <array>
+#include <functional>
+
+#include "core/dialogs.h"
+#include "core/mazestate.h"
+#include "core/random.h"
+#include "views/drawingsurface.h"
+
+namespace pathwick {
+
+// The values of the four colour check boxes shown over the map, in the order
+// white, black, cyan, magenta: 0 unticked, 1 ticked, 2 greyed.
+using MarkerFilter = std::array<int, 4>;
+
+// One game: the state, the two drawing surfaces and the procedures of the main
+// window that need no widgets. The window owns one Game, forwards its events to
+// it and shows the surfaces and the two indicator texts.
+class Game {
+public:
+    // mazeSize and mapSize are the inner sizes, in pixels, of the cell view and
+    // of the map; random and dialogs must outlive the game.
+    Game(QSize mazeSize, QSize mapSize, RandomSource& random, Dialogs& dialogs);
+
+    MazeState state;
+    DrawingSurface picMaze;  // the cell view: one cell of the maze, magnified
+    DrawingSurface picMap;   // the map of the whole maze
+    MarkerKeyCounter keys;   // run-wide marker keys
+
+    // The caption of lblFilePath: the file the game was last saved to or
+    // opened from, empty for a game without a file.
+    const QString& FilePath() const { return filePath_; }
+    // The caption of lblSaved: "Y" right after a save or open, "N" after any change.
+    const QString& Saved() const { return saved_; }
+    void SetFilePath(const QString& path);
+    void SetSaved(const QString& saved);
+    // Called whenever FilePath or Saved change.
+    std::function<void()> IndicatorsChanged;
+
+    // The fill colour of the end's key swatch, read whenever the map is drawn.
+    std::function<Color()> EndFillColor = [] { return kEndColor; };
+
+    // Start-up: the units from the cell view's inner size, white markers, the
+    // cell view showing, the generator seeded with seed, then a new maze.
+    void Start(float seed);
+
+    // Throws the game away and builds, draws and shows a fresh random maze.
+    void NewMaze();
+
+    // The mouse figure: a red circle outline at (PosX, PosY), radius UnitH \ 2.
+    void DrawMouse();
+
+    // One step of the mouse: "L", "U", "R" or "D"; any other text does not move it.
+    void MoveMouse(const QString& direction);
+
+    // "Drop Marker" in the cell view: a marker of MarkerColor at the mouse.
+    void DropMarker();
+
+    // Draws the map of the current maze on picMap.
+    void DrawMap();
+
+    // "Display Markers" on the map: the markers whose colour filter admits them.
+    void DisplayMarkers(const MarkerFilter& filter);
+
+    // Writes the game to path; on success FilePath becomes path and Saved "Y",
+    // on failure the player is told and nothing of the game changes.
+    bool SaveMazeFile(const QString& path);
+
+    // Replaces the game by the one in path (starting with NewMaze); on failure
+    // the player is told and gets a fresh maze. True when the file was read.
+    bool OpenMazeFile(const QString& path);
+
+    Dialogs& dialogs() { return dialogs_; }
+    RandomSource& random() { return random_; }
+
+private:
+    RandomSource& random_;
+    Dialogs& dialogs_;
+    QString filePath_;
+    QString saved_;
+};
+
+}  // namespace pathwick

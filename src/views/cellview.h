@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/mazestate.h"
+#include "views/drawingsurface.h"
+
+namespace pathwick {
+
+// A rectangle template: the offsets of a box's two corners from an anchor.
+struct WallRect {
+    std::int16_t x1 = 0;
+    std::int16_t y1 = 0;
+    std::int16_t x2 = 0;
+    std::int16_t y2 = 0;
+};
+
+// The cell view is 23 x 23 units of UnitW x UnitH scale units: four corner
+// blocks of 10 x 10 units, a centre square of 3 x 3 units at (10, 10) and four
+// arms from it to the edges. A closed side is a bar of 1 x 3 units in its arm,
+// right next to the centre square.
+inline constexpr int kViewUnits = 23;
+
+// Paints the filled box rect + (dx, dy) in WallColor, both corners included.
+void DrawWallBox(DrawingSurface& picMaze, const WallRect& rect, int dx, int dy);
+void DrawNorthWall(DrawingSurface& picMaze, const MazeState& state, const WallRect& rect);
+void DrawWestWall(DrawingSurface& picMaze, const MazeState& state, const WallRect& rect);
+void DrawSouthWall(DrawingSurface& picMaze, const MazeState& state, const WallRect& rect);
+void DrawEastWall(DrawingSurface& picMaze, const MazeState& state, const WallRect& rect);
+
+// Repaints the whole cell view for cell (x, y): corner blocks, the bars of its
+// code, the border bars, the "Start" and "End" labels and its markers. Creates
+// the cell's marker lists if they do not exist yet. Does not draw the mouse.
+void DrawCell(DrawingSurface& picMaze, MazeState& state, int x, int y);
+
+// Sorts a cell-view position into a 3 x 3 pattern of zones, each 1..3:
+// 1 below 10 units, 3 above 13 units, 2 in between (limits included).
+struct Zone {
+    int zx = 2;
+    int zy = 2;
+};
+Zone GetZone(const MazeState& state, int px, int py);
+
+// A circle outline at the mouse's position, radius UnitH \ 2, in colour.
+void DrawMouseFigure(DrawingSurface& picMaze, const MazeState& state, Color colour);
+
+// One marker: a disc of radius UnitH \ 4 filled and outlined in colour. Leaves
+// the surface with transparent fill.
+void DrawMarker(DrawingSurface& picMaze, const MazeState& state, int px, int py, Color colour);
+
+}  // namespace pathwick

@@ -49,6 +49,8 @@ void Game::NewMaze() {
     if (state.MapView) DrawMap();
 }
 
-void Game::DrawMouse() { DrawMouseFigure(picMaze, state, kMouseColor); }
+void Game::DrawMouse() {
+    DrawMouseFigure(picMaze, state, kMouseColor);
+}
 
 }  // namespace pathwick

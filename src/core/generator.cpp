@@ -10,10 +10,14 @@ CellCode Direction(int IncDir, RandomSource& random) {
         }
         case kWest:
             switch (RandomInt(random, 4)) {
-                case 1: return 3;
-                case 2: return static_cast<CellCode>(RandomInt(random, 2) + 5);
-                case 3: return static_cast<CellCode>(RandomInt(random, 2) + 9);
-                default: return static_cast<CellCode>(RandomInt(random, 2) + 13);
+                case 1:
+                    return 3;
+                case 2:
+                    return static_cast<CellCode>(RandomInt(random, 2) + 5);
+                case 3:
+                    return static_cast<CellCode>(RandomInt(random, 2) + 9);
+                default:
+                    return static_cast<CellCode>(RandomInt(random, 2) + 13);
             }
         case kSouth:
             if (RandomInt(random, 2) == 1) return static_cast<CellCode>(RandomInt(random, 3) + 4);

@@ -5,8 +5,8 @@
 namespace pathwick {
 
 int MazeGrid::VisitedCount() const {
-    return static_cast<int>(std::count_if(cells_.begin(), cells_.end(),
-                                          [](CellCode c) { return c != 0; }));
+    return static_cast<int>(
+        std::count_if(cells_.begin(), cells_.end(), [](CellCode c) { return c != 0; }));
 }
 
 }  // namespace pathwick

@@ -48,13 +48,17 @@ constexpr bool IsOutside(int x, int y) {
 }
 
 // True when cell (x, y) belongs to the maze. (x, y) must be on the grid.
-inline bool IsVisited(const MazeGrid& grid, int x, int y) { return grid(x, y) != 0; }
+inline bool IsVisited(const MazeGrid& grid, int x, int y) {
+    return grid(x, y) != 0;
+}
 
 // The opening tests remove the larger side values in turn, largest first, and
 // compare what is left. For codes 0..15 that is the question whether the side
 // value is part of the code; a negative code has no openings and a code of 16
 // or more is open on all four sides. Maze files can bring such codes.
-constexpr bool CodeOpenEast(int c) { return c >= kEast; }
+constexpr bool CodeOpenEast(int c) {
+    return c >= kEast;
+}
 constexpr bool CodeOpenSouth(int c) {
     if (c >= kEast) c -= kEast;
     return c >= kSouth;
@@ -71,9 +75,17 @@ constexpr bool CodeOpenNorth(int c) {
     return c >= kNorth;
 }
 
-inline bool OpenNorth(const MazeGrid& grid, int x, int y) { return CodeOpenNorth(grid(x, y)); }
-inline bool OpenWest(const MazeGrid& grid, int x, int y) { return CodeOpenWest(grid(x, y)); }
-inline bool OpenSouth(const MazeGrid& grid, int x, int y) { return CodeOpenSouth(grid(x, y)); }
-inline bool OpenEast(const MazeGrid& grid, int x, int y) { return CodeOpenEast(grid(x, y)); }
+inline bool OpenNorth(const MazeGrid& grid, int x, int y) {
+    return CodeOpenNorth(grid(x, y));
+}
+inline bool OpenWest(const MazeGrid& grid, int x, int y) {
+    return CodeOpenWest(grid(x, y));
+}
+inline bool OpenSouth(const MazeGrid& grid, int x, int y) {
+    return CodeOpenSouth(grid(x, y));
+}
+inline bool OpenEast(const MazeGrid& grid, int x, int y) {
+    return CodeOpenEast(grid(x, y));
+}
 
 }  // namespace pathwick

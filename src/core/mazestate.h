@@ -127,7 +127,9 @@ struct MazeState {
     bool EndReached = false;     // the end of this maze has been congratulated
 
     // The three marker lists of cell (x, y), each created empty on first use.
-    CellMarkers Markers(int x, int y) { return {MarkerXs(x, y), MarkerYs(x, y), MarkerColors(x, y)}; }
+    CellMarkers Markers(int x, int y) {
+        return {MarkerXs(x, y), MarkerYs(x, y), MarkerColors(x, y)};
+    }
 
     // The number of markers in cell (x, y), without creating its lists.
     int MarkerCount(int x, int y) const {

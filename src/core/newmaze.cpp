@@ -6,7 +6,9 @@
 
 namespace pathwick {
 
-int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+int RoundHalfEven(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
 
 void GenerateNewMaze(MazeState& state, RandomSource& random) {
     state.EndReached = false;

@@ -4,7 +4,9 @@ namespace pathwick {
 
 namespace {
 
-std::int16_t Units(int count, int unit) { return static_cast<std::int16_t>(count * unit); }
+std::int16_t Units(int count, int unit) {
+    return static_cast<std::int16_t>(count * unit);
+}
 
 }  // namespace
 
@@ -44,17 +46,44 @@ void DrawCell(DrawingSurface& picMaze, MazeState& state, int x, int y) {
     // One bar on each side that the code keeps closed. Codes the generator
     // never makes (0, 1, 2, 4, 8, negative, 16 and up) get no bars.
     switch (state.grid(x, y)) {
-        case 3: DrawEastWall(picMaze, state, verticalBar); DrawSouthWall(picMaze, state, horizontalBar); break;
-        case 5: DrawWestWall(picMaze, state, verticalBar); DrawEastWall(picMaze, state, verticalBar); break;
-        case 6: DrawNorthWall(picMaze, state, horizontalBar); DrawEastWall(picMaze, state, verticalBar); break;
-        case 7: DrawEastWall(picMaze, state, verticalBar); break;
-        case 9: DrawWestWall(picMaze, state, verticalBar); DrawSouthWall(picMaze, state, horizontalBar); break;
-        case 10: DrawNorthWall(picMaze, state, horizontalBar); DrawSouthWall(picMaze, state, horizontalBar); break;
-        case 11: DrawSouthWall(picMaze, state, horizontalBar); break;
-        case 12: DrawNorthWall(picMaze, state, horizontalBar); DrawWestWall(picMaze, state, verticalBar); break;
-        case 13: DrawWestWall(picMaze, state, verticalBar); break;
-        case 14: DrawNorthWall(picMaze, state, horizontalBar); break;
-        default: break;
+        case 3:
+            DrawEastWall(picMaze, state, verticalBar);
+            DrawSouthWall(picMaze, state, horizontalBar);
+            break;
+        case 5:
+            DrawWestWall(picMaze, state, verticalBar);
+            DrawEastWall(picMaze, state, verticalBar);
+            break;
+        case 6:
+            DrawNorthWall(picMaze, state, horizontalBar);
+            DrawEastWall(picMaze, state, verticalBar);
+            break;
+        case 7:
+            DrawEastWall(picMaze, state, verticalBar);
+            break;
+        case 9:
+            DrawWestWall(picMaze, state, verticalBar);
+            DrawSouthWall(picMaze, state, horizontalBar);
+            break;
+        case 10:
+            DrawNorthWall(picMaze, state, horizontalBar);
+            DrawSouthWall(picMaze, state, horizontalBar);
+            break;
+        case 11:
+            DrawSouthWall(picMaze, state, horizontalBar);
+            break;
+        case 12:
+            DrawNorthWall(picMaze, state, horizontalBar);
+            DrawWestWall(picMaze, state, verticalBar);
+            break;
+        case 13:
+            DrawWestWall(picMaze, state, verticalBar);
+            break;
+        case 14:
+            DrawNorthWall(picMaze, state, horizontalBar);
+            break;
+        default:
+            break;
     }
 
     // The border of the grid is always closed, whatever the codes say.

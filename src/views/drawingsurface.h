@@ -31,8 +31,8 @@ public:
 
     Color BackColor() const { return backColor_; }
     void SetBackColor(Color colour) { backColor_ = colour; }  // takes effect at the next Cls
-    Color ForeColor = 0;     // text colour of Print
-    Color FillColor = 0;     // fill of Circle while FillStyle is solid
+    Color ForeColor = 0;                                      // text colour of Print
+    Color FillColor = 0;  // fill of Circle while FillStyle is solid
     int FillStyle = kFillTransparent;
     double CurrentX = 0;  // where Print writes next
     double CurrentY = 0;

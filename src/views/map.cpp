@@ -82,8 +82,10 @@ void Game::DisplayMarkers(const MarkerFilter& filter) {
                 const Color back = picMaze.BackColor();
                 if (OpenNorth(grid, x, y) || y == 1) DrawSquare(picMap, units, x, y, 1, 0, back);
                 if (OpenWest(grid, x, y) || x == 1) DrawSquare(picMap, units, x, y, 0, 1, back);
-                if (OpenEast(grid, x, y) || x == kMazeSize) DrawSquare(picMap, units, x, y, 2, 1, back);
-                if (OpenSouth(grid, x, y) || y == kMazeSize) DrawSquare(picMap, units, x, y, 1, 2, back);
+                if (OpenEast(grid, x, y) || x == kMazeSize)
+                    DrawSquare(picMap, units, x, y, 2, 1, back);
+                if (OpenSouth(grid, x, y) || y == kMazeSize)
+                    DrawSquare(picMap, units, x, y, 1, 2, back);
                 DrawSquare(picMap, units, x, y, 1, 1, back);
                 DrawCellWalls(picMap, units, grid, x, y);
 

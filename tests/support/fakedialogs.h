@@ -53,7 +53,8 @@ public:
     QStringList Messages() const {
         QStringList result;
         for (const Shown& s : shown)
-            if (s.kind == QLatin1String("message")) result.append(s.title + QStringLiteral(": ") + s.text);
+            if (s.kind == QLatin1String("message"))
+                result.append(s.title + QStringLiteral(": ") + s.text);
         return result;
     }
     int Count(const QString& kind) const {

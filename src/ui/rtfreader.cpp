@@ -1,0 +1,1074 @@
+#include "ui/rtfreader.h"
+
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QStringDecoder>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace pathwick {
+namespace {
+
+// Groups nested deeper than this are read as if their braces were not there.
+constexpr int MaxGroupDepth = 1000;
+// RTF control words are at most 32 letters; longer ones are read whole but never match.
+constexpr int MaxControlWordLength = 32;
+// Ten digits cover every 32-bit value; further digits are read but ignored.
+constexpr int MaxParameterDigits = 10;
+constexpr int MaxParameter = 2147483647;
+constexpr int DefaultFontHalfPoints = 24;  // 12 pt
+constexpr int MaxFontHalfPoints = 3276;    // 1638 pt
+constexpr int MaxIndentTwips = 31680;      // 22 inches
+constexpr int MaxUnicodeSkip = 1000;
+constexpr int AnsiCodePage = 1252;
+constexpr int TwipsPerPixel = 15;
+
+// Where the text of a group goes.
+enum class Destination { Text, FontTable, ColorTable, Skip };
+
+struct CharProps {
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+    bool hidden = false;
+    int halfPoints = DefaultFontHalfPoints;
+    int font = -1;  // -1: the document's default font
+    int color = 0;  // index into the colour table; 0 is the automatic colour
+    int background = 0;
+    int vertical = 0;  // 1 superscript, -1 subscript
+
+    bool operator==(const CharProps&) const = default;
+};
+
+struct ParaProps {
+    Qt::Alignment alignment = Qt::AlignLeft;
+    int leftIndent = 0;  // all in twips
+    int rightIndent = 0;
+    int firstIndent = 0;
+    int spaceBefore = 0;
+    int spaceAfter = 0;
+};
+
+struct GroupState {
+    CharProps chars;
+    ParaProps para;
+    Destination destination = Destination::Text;
+    int unicodeSkip = 1;  // \ucN: fallback characters after each \uN
+};
+
+struct FontEntry {
+    QString name;
+    int codePage = 0;  // 0: the document's code page
+};
+
+enum class Key {
+    // Destinations
+    FontTable,
+    ColorTable,
+    SkipDestination,
+    // Document settings
+    Ansi,
+    Mac,
+    Pc,
+    Pca,
+    AnsiCpg,
+    DefaultFont,
+    // Font and colour tables
+    Font,
+    FontCharset,
+    FontCodePage,
+    Red,
+    Green,
+    Blue,
+    // Text
+    Unicode,
+    UnicodeSkip,
+    Binary,
+    ParagraphBreak,
+    Character,  // inserts Keyword::character
+    // Character formatting
+    Plain,
+    Bold,
+    Italic,
+    Underline,
+    UnderlineNone,
+    Strike,
+    Hidden,
+    FontSize,
+    Foreground,
+    Background,
+    Superscript,
+    Subscript,
+    NoSuperSub,
+    // Paragraph formatting
+    ParagraphDefault,
+    AlignLeft,
+    AlignCenter,
+    AlignRight,
+    AlignJustify,
+    LeftIndent,
+    RightIndent,
+    FirstIndent,
+    SpaceBefore,
+    SpaceAfter,
+};
+
+struct Keyword {
+    Key key;
+    char16_t character = 0;
+};
+
+const std::unordered_map<std::string_view, Keyword>& Keywords() {
+    static const std::unordered_map<std::string_view, Keyword> keywords = [] {
+        std::unordered_map<std::string_view, Keyword> table = {
+            {"fonttbl", {Key::FontTable}},
+            {"colortbl", {Key::ColorTable}},
+            {"ansi", {Key::Ansi}},
+            {"mac", {Key::Mac}},
+            {"pc", {Key::Pc}},
+            {"pca", {Key::Pca}},
+            {"ansicpg", {Key::AnsiCpg}},
+            {"deff", {Key::DefaultFont}},
+            {"f", {Key::Font}},
+            {"fcharset", {Key::FontCharset}},
+            {"cpg", {Key::FontCodePage}},
+            {"red", {Key::Red}},
+            {"green", {Key::Green}},
+            {"blue", {Key::Blue}},
+            {"u", {Key::Unicode}},
+            {"uc", {Key::UnicodeSkip}},
+            {"bin", {Key::Binary}},
+            {"par", {Key::ParagraphBreak}},
+            {"sect", {Key::ParagraphBreak}},
+            {"page", {Key::ParagraphBreak}},
+            {"row", {Key::ParagraphBreak}},
+            {"nestrow", {Key::ParagraphBreak}},
+            {"line", {Key::Character, u'\u2028'}},
+            {"tab", {Key::Character, u'\t'}},
+            {"cell", {Key::Character, u'\t'}},
+            {"nestcell", {Key::Character, u'\t'}},
+            {"emdash", {Key::Character, u'\u2014'}},
+            {"endash", {Key::Character, u'\u2013'}},
+            {"emspace", {Key::Character, u'\u2003'}},
+            {"enspace", {Key::Character, u'\u2002'}},
+            {"qmspace", {Key::Character, u'\u2005'}},
+            {"bullet", {Key::Character, u'\u2022'}},
+            {"lquote", {Key::Character, u'\u2018'}},
+            {"rquote", {Key::Character, u'\u2019'}},
+            {"ldblquote", {Key::Character, u'\u201C'}},
+            {"rdblquote", {Key::Character, u'\u201D'}},
+            {"zwj", {Key::Character, u'\u200D'}},
+            {"zwnj", {Key::Character, u'\u200C'}},
+            {"ltrmark", {Key::Character, u'\u200E'}},
+            {"rtlmark", {Key::Character, u'\u200F'}},
+            {"plain", {Key::Plain}},
+            {"b", {Key::Bold}},
+            {"i", {Key::Italic}},
+            {"ulnone", {Key::UnderlineNone}},
+            {"strike", {Key::Strike}},
+            {"striked", {Key::Strike}},
+            {"v", {Key::Hidden}},
+            {"fs", {Key::FontSize}},
+            {"cf", {Key::Foreground}},
+            {"cb", {Key::Background}},
+            {"highlight", {Key::Background}},
+            {"super", {Key::Superscript}},
+            {"sub", {Key::Subscript}},
+            {"nosupersub", {Key::NoSuperSub}},
+            {"pard", {Key::ParagraphDefault}},
+            {"ql", {Key::AlignLeft}},
+            {"qc", {Key::AlignCenter}},
+            {"qr", {Key::AlignRight}},
+            {"qj", {Key::AlignJustify}},
+            {"li", {Key::LeftIndent}},
+            {"ri", {Key::RightIndent}},
+            {"fi", {Key::FirstIndent}},
+            {"sb", {Key::SpaceBefore}},
+            {"sa", {Key::SpaceAfter}},
+        };
+        // Every kind of underline is shown as a plain one.
+        for (std::string_view underline :
+             {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave", "ulldash", "ulth",
+              "ulthd", "ulthdash", "ulthdashd", "ulthdashdd", "ulthldash", "ululdbwave", "ulw",
+              "ulwave"}) {
+            table.emplace(underline, Keyword{Key::Underline});
+        }
+        // Destinations that hold no body text: pictures, objects, headers and footers,
+        // document information, style and list definitions, field instructions, ...
+        for (std::string_view skipped : {"stylesheet",
+                                         "info",
+                                         "pict",
+                                         "object",
+                                         "objdata",
+                                         "header",
+                                         "headerl",
+                                         "headerr",
+                                         "headerf",
+                                         "footer",
+                                         "footerl",
+                                         "footerr",
+                                         "footerf",
+                                         "listtable",
+                                         "listoverridetable",
+                                         "rsidtbl",
+                                         "generator",
+                                         "xmlnstbl",
+                                         "themedata",
+                                         "colorschememapping",
+                                         "latentstyles",
+                                         "datastore",
+                                         "fldinst",
+                                         "filetbl",
+                                         "revtbl",
+                                         "pn",
+                                         "footnote",
+                                         "shp",
+                                         "shpinst",
+                                         "shppict",
+                                         "nonshppict",
+                                         "background",
+                                         "ftnsep",
+                                         "ftnsepc",
+                                         "ftncn",
+                                         "aftnsep",
+                                         "aftnsepc",
+                                         "aftncn",
+                                         "annotation",
+                                         "atnid",
+                                         "atnauthor",
+                                         "private",
+                                         "userprops",
+                                         "template",
+                                         "docvar",
+                                         "nonesttables",
+                                         "pgdsctbl",
+                                         "mmathPr",
+                                         "listpicture",
+                                         "fchars",
+                                         "lchars",
+                                         "tc",
+                                         "tcn",
+                                         "xe",
+                                         "rxe",
+                                         "txe",
+                                         "bkmkstart",
+                                         "bkmkend",
+                                         "title",
+                                         "subject",
+                                         "author",
+                                         "operator",
+                                         "keywords",
+                                         "comment",
+                                         "doccomm",
+                                         "company",
+                                         "manager",
+                                         "category",
+                                         "pgptbl",
+                                         "protusertbl",
+                                         "passwordhash",
+                                         "formfield",
+                                         "datafield",
+                                         "blipuid",
+                                         "picprop",
+                                         "wgrffmtfilter",
+                                         "mhtmltag",
+                                         "htmltag"}) {
+            table.emplace(skipped, Keyword{Key::SkipDestination});
+        }
+        return table;
+    }();
+    return keywords;
+}
+
+// Code pages of the \fcharsetN values; 0 leaves the document's code page.
+int CodePageForCharset(int charset) {
+    switch (charset) {
+        case 77:
+            return 10000;
+        case 128:
+            return 932;
+        case 129:
+            return 949;
+        case 134:
+            return 936;
+        case 136:
+            return 950;
+        case 161:
+            return 1253;
+        case 162:
+            return 1254;
+        case 163:
+            return 1258;
+        case 177:
+            return 1255;
+        case 178:
+            return 1256;
+        case 186:
+            return 1257;
+        case 204:
+            return 1251;
+        case 222:
+            return 874;
+        case 238:
+            return 1250;
+        case 254:
+            return 437;
+        case 255:
+            return 850;
+        default:
+            return 0;
+    }
+}
+
+// The name a code page goes by for QStringDecoder, or nullptr for one this reader does not know.
+const char* CodePageName(int codePage) {
+    switch (codePage) {
+        case 437:
+            return "IBM437";
+        case 850:
+            return "IBM850";
+        case 852:
+            return "IBM852";
+        case 866:
+            return "IBM866";
+        case 874:
+            return "windows-874";
+        case 932:
+            return "Shift_JIS";
+        case 936:
+            return "GBK";
+        case 949:
+            return "windows-949";
+        case 950:
+            return "Big5";
+        case 1250:
+            return "windows-1250";
+        case 1251:
+            return "windows-1251";
+        case 1253:
+            return "windows-1253";
+        case 1254:
+            return "windows-1254";
+        case 1255:
+            return "windows-1255";
+        case 1256:
+            return "windows-1256";
+        case 1257:
+            return "windows-1257";
+        case 1258:
+            return "windows-1258";
+        case 10000:
+            return "macintosh";
+        case 65001:
+            return "UTF-8";
+        default:
+            return nullptr;
+    }
+}
+
+// Code page 1252, built in so that the default needs no converter library.
+QString DecodeAnsi(const QByteArray& bytes) {
+    static constexpr char16_t high[32] = {
+        u'\u20AC', u'\u0081', u'\u201A', u'\u0192', u'\u201E', u'\u2026', u'\u2020', u'\u2021',
+        u'\u02C6', u'\u2030', u'\u0160', u'\u2039', u'\u0152', u'\u008D', u'\u017D', u'\u008F',
+        u'\u0090', u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u2022', u'\u2013', u'\u2014',
+        u'\u02DC', u'\u2122', u'\u0161', u'\u203A', u'\u0153', u'\u009D', u'\u017E', u'\u0178'};
+    QString text;
+    text.reserve(bytes.size());
+    for (char byte : bytes) {
+        const auto code = static_cast<unsigned char>(byte);
+        text.append(code >= 0x80 && code < 0xA0 ? QChar(high[code - 0x80]) : QChar(code));
+    }
+    return text;
+}
+
+bool IsHexDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return c - 'A' + 10;
+}
+
+bool IsLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Removes what would upset the document or show as boxes: control characters, unpaired
+// surrogates and the characters QTextDocument keeps for its own structure.
+QString CleanText(const QString& text) {
+    QString clean;
+    clean.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (QChar::isHighSurrogate(c)) {
+            if (i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+                clean.append(text.at(i));
+                clean.append(text.at(++i));
+            } else {
+                clean.append(QChar::ReplacementCharacter);
+            }
+        } else if (QChar::isLowSurrogate(c)) {
+            clean.append(QChar::ReplacementCharacter);
+        } else if (c == u'\t' || c == QChar::LineSeparator) {
+            clean.append(QChar(c));
+        } else if (c < 0x20 || (c >= 0x7F && c < 0xA0)) {
+            continue;
+        } else if (c == QChar::ParagraphSeparator) {
+            clean.append(QChar(QChar::LineSeparator));
+        } else if (c == 0xFDD0 || c == 0xFDD1 || c == QChar::ObjectReplacementCharacter) {
+            clean.append(QChar::ReplacementCharacter);
+        } else {
+            clean.append(QChar(c));
+        }
+    }
+    return clean;
+}
+
+class RtfParser {
+public:
+    RtfParser(const QByteArray& rtf, qsizetype start, QTextDocument& document)
+        : data_(rtf.constData()), size_(rtf.size()), pos_(start), cursor_(&document) {
+        stack_.emplace_back();
+    }
+
+    void Run() {
+        while (pos_ < size_) {
+            const char c = data_[pos_++];
+            switch (c) {
+                case '{':
+                    BeginGroup();
+                    break;
+                case '}':
+                    EndGroup();
+                    break;
+                case '\\':
+                    ReadControl();
+                    break;
+                default:
+                    Literal(static_cast<unsigned char>(c));
+                    break;
+            }
+        }
+        Finish();
+    }
+
+private:
+    GroupState& State() { return stack_.back(); }
+
+    void BeginGroup() {
+        FlushBytes();
+        unicodeSkipLeft_ = 0;
+        if (static_cast<int>(stack_.size()) > MaxGroupDepth) {
+            ++flattenedGroups_;
+        } else {
+            stack_.push_back(stack_.back());
+        }
+        atGroupStart_ = true;
+    }
+
+    void EndGroup() {
+        FlushBytes();
+        unicodeSkipLeft_ = 0;
+        atGroupStart_ = false;
+        if (flattenedGroups_ > 0) {
+            --flattenedGroups_;
+            return;
+        }
+        // stack_[0] is outside the document and stack_[1] the document's own group: a brace
+        // that would close it is one too many and is ignored.
+        if (stack_.size() <= 2) return;
+        const Destination closed = stack_.back().destination;
+        stack_.pop_back();
+        if (closed == Destination::FontTable) CommitFont();
+    }
+
+    void ReadControl() {
+        if (pos_ >= size_) return;
+        if (!IsLetter(data_[pos_])) {
+            ControlSymbol(data_[pos_++]);
+            return;
+        }
+        char name[MaxControlWordLength];
+        int length = 0;
+        bool tooLong = false;
+        while (pos_ < size_ && IsLetter(data_[pos_])) {
+            if (length < MaxControlWordLength) {
+                name[length++] = data_[pos_];
+            } else {
+                tooLong = true;
+            }
+            ++pos_;
+        }
+        bool negative = false;
+        if (pos_ + 1 < size_ && data_[pos_] == '-' && IsDigit(data_[pos_ + 1])) {
+            negative = true;
+            ++pos_;
+        }
+        std::int64_t value = 0;
+        int digits = 0;
+        while (pos_ < size_ && IsDigit(data_[pos_])) {
+            if (digits < MaxParameterDigits) value = value * 10 + (data_[pos_] - '0');
+            ++digits;
+            ++pos_;
+        }
+        if (pos_ < size_ && data_[pos_] == ' ') ++pos_;
+        if (tooLong) return;
+        value = std::min<std::int64_t>(value, MaxParameter);
+        const int parameter = static_cast<int>(negative ? -value : value);
+        ControlWord(std::string_view(name, length), digits > 0, parameter);
+    }
+
+    // Counts a character of a \uN fallback; true when this one is to be dropped.
+    bool SkipFallback() {
+        if (unicodeSkipLeft_ == 0) return false;
+        --unicodeSkipLeft_;
+        return true;
+    }
+
+    void ControlWord(std::string_view name, bool hasParameter, int parameter) {
+        atGroupStart_ = false;
+        const auto& keywords = Keywords();
+        const auto found = keywords.find(name);
+        if (found != keywords.end() && found->second.key == Key::Binary) {
+            // Binary data follows, possibly with braces in it: step over it unread.
+            FlushBytes();
+            if (hasParameter && parameter > 0) pos_ += std::min<qsizetype>(parameter, size_ - pos_);
+            return;
+        }
+        FlushBytes();
+        if (SkipFallback()) return;
+        GroupState& state = State();
+        if (state.destination == Destination::Skip || found == keywords.end()) return;
+        const Keyword keyword = found->second;
+        const int param = hasParameter ? parameter : 1;
+        switch (keyword.key) {
+            case Key::SkipDestination:
+                state.destination = Destination::Skip;
+                return;
+            case Key::FontTable:
+                state.destination = Destination::FontTable;
+                return;
+            case Key::ColorTable:
+                state.destination = Destination::ColorTable;
+                colors_.clear();
+                ResetColor();
+                return;
+            case Key::Ansi:
+                documentCodePage_ = AnsiCodePage;
+                return;
+            case Key::Mac:
+                documentCodePage_ = 10000;
+                return;
+            case Key::Pc:
+                documentCodePage_ = 437;
+                return;
+            case Key::Pca:
+                documentCodePage_ = 850;
+                return;
+            case Key::AnsiCpg:
+                documentCodePage_ = hasParameter ? parameter : AnsiCodePage;
+                return;
+            case Key::DefaultFont:
+                defaultFont_ = hasParameter ? parameter : 0;
+                return;
+            case Key::UnicodeSkip:
+                state.unicodeSkip = std::clamp(hasParameter ? parameter : 1, 0, MaxUnicodeSkip);
+                return;
+            case Key::Unicode:
+                if (hasParameter) UnicodeCharacter(parameter);
+                return;
+            default:
+                break;
+        }
+        switch (state.destination) {
+            case Destination::FontTable:
+                FontTableWord(keyword.key, hasParameter, parameter);
+                break;
+            case Destination::ColorTable:
+                ColorTableWord(keyword.key, parameter);
+                break;
+            case Destination::Text:
+                TextWord(keyword, hasParameter, param);
+                break;
+            case Destination::Skip:
+                break;
+        }
+    }
+
+    void FontTableWord(Key key, bool hasParameter, int parameter) {
+        switch (key) {
+            case Key::Font:
+                CommitFont();
+                definingFont_ = hasParameter ? parameter : 0;
+                fonts_[*definingFont_];
+                break;
+            case Key::FontCharset:
+                if (definingFont_) fonts_[*definingFont_].codePage = CodePageForCharset(parameter);
+                break;
+            case Key::FontCodePage:
+                if (definingFont_) fonts_[*definingFont_].codePage = parameter;
+                break;
+            default:
+                break;
+        }
+    }
+
+    void ColorTableWord(Key key, int parameter) {
+        const int component = std::clamp(parameter, 0, 255);
+        switch (key) {
+            case Key::Red:
+                color_.setRed(component);
+                break;
+            case Key::Green:
+                color_.setGreen(component);
+                break;
+            case Key::Blue:
+                color_.setBlue(component);
+                break;
+            default:
+                return;
+        }
+        colorGiven_ = true;
+    }
+
+    void TextWord(const Keyword& keyword, bool hasParameter, int param) {
+        GroupState& state = State();
+        CharProps& chars = state.chars;
+        ParaProps& para = state.para;
+        const bool on = param != 0;
+        switch (keyword.key) {
+            case Key::ParagraphBreak:
+                EndParagraph();
+                break;
+            case Key::Character:
+                AppendText(QString(QChar(keyword.character)));
+                break;
+            case Key::Plain:
+                chars = CharProps{};
+                break;
+            case Key::Bold:
+                chars.bold = on;
+                break;
+            case Key::Italic:
+                chars.italic = on;
+                break;
+            case Key::Underline:
+                chars.underline = on;
+                break;
+            case Key::UnderlineNone:
+                chars.underline = false;
+                break;
+            case Key::Strike:
+                chars.strike = on;
+                break;
+            case Key::Hidden:
+                chars.hidden = on;
+                break;
+            case Key::FontSize:
+                chars.halfPoints = hasParameter && param > 0 ? std::min(param, MaxFontHalfPoints)
+                                                             : DefaultFontHalfPoints;
+                break;
+            case Key::Foreground:
+                chars.color = hasParameter ? param : 0;
+                break;
+            case Key::Background:
+                chars.background = hasParameter ? param : 0;
+                break;
+            case Key::Font:
+                chars.font = hasParameter ? param : 0;
+                break;
+            case Key::Superscript:
+                chars.vertical = 1;
+                break;
+            case Key::Subscript:
+                chars.vertical = -1;
+                break;
+            case Key::NoSuperSub:
+                chars.vertical = 0;
+                break;
+            case Key::ParagraphDefault:
+                para = ParaProps{};
+                break;
+            case Key::AlignLeft:
+                para.alignment = Qt::AlignLeft;
+                break;
+            case Key::AlignCenter:
+                para.alignment = Qt::AlignHCenter;
+                break;
+            case Key::AlignRight:
+                para.alignment = Qt::AlignRight;
+                break;
+            case Key::AlignJustify:
+                para.alignment = Qt::AlignJustify;
+                break;
+            case Key::LeftIndent:
+                para.leftIndent = Twips(hasParameter, param);
+                break;
+            case Key::RightIndent:
+                para.rightIndent = Twips(hasParameter, param);
+                break;
+            case Key::FirstIndent:
+                para.firstIndent = Twips(hasParameter, param);
+                break;
+            case Key::SpaceBefore:
+                para.spaceBefore = Twips(hasParameter, param);
+                break;
+            case Key::SpaceAfter:
+                para.spaceAfter = Twips(hasParameter, param);
+                break;
+            default:
+                break;
+        }
+    }
+
+    static int Twips(bool hasParameter, int param) {
+        return hasParameter ? std::clamp(param, -MaxIndentTwips, MaxIndentTwips) : 0;
+    }
+
+    void UnicodeCharacter(int parameter) {
+        // \uN is a signed 16-bit number: negative values stand for N + 65536.
+        const std::int64_t code = parameter < 0 ? std::int64_t{parameter} + 65536 : parameter;
+        if (code >= 0 && code <= 0xFFFF) {
+            EmitText(QString(QChar(static_cast<char16_t>(code))));
+        } else if (code > 0xFFFF && code <= 0x10FFFF) {
+            const auto character = static_cast<char32_t>(code);
+            EmitText(QString::fromUcs4(&character, 1));
+        } else {
+            EmitText(QString(QChar::ReplacementCharacter));
+        }
+        unicodeSkipLeft_ = State().unicodeSkip;
+    }
+
+    void ControlSymbol(char symbol) {
+        if (symbol == '\'') {
+            HexEscape();
+            return;
+        }
+        if (symbol == '*') {
+            // {\*\destination ...}: a destination this reader need not know, so none it shows.
+            if (atGroupStart_ && State().destination != Destination::Skip) {
+                FlushBytes();
+                State().destination = Destination::Skip;
+            }
+            return;
+        }
+        atGroupStart_ = false;
+        FlushBytes();
+        if (SkipFallback()) return;
+        switch (symbol) {
+            case '\\':
+            case '{':
+            case '}':
+                TextByte(static_cast<unsigned char>(symbol));
+                break;
+            case '~':
+                EmitText(QString(QChar(QChar::Nbsp)));
+                break;
+            case '_':
+                EmitText(QString(QChar(0x2011)));
+                break;
+            case '\t':
+                EmitText(QStringLiteral("\t"));
+                break;
+            case '\r':
+            case '\n':
+                if (State().destination == Destination::Text) EndParagraph();
+                break;
+            default:
+                break;  // \- optional hyphen, \: index entry, \| formula: nothing to show
+        }
+    }
+
+    void HexEscape() {
+        atGroupStart_ = false;
+        int value = 0;
+        int digits = 0;
+        while (digits < 2 && pos_ < size_ && IsHexDigit(data_[pos_])) {
+            value = value * 16 + HexValue(data_[pos_++]);
+            ++digits;
+        }
+        if (digits == 0) return;
+        if (SkipFallback()) return;
+        const Destination destination = State().destination;
+        if (destination == Destination::Text || destination == Destination::FontTable) {
+            bytes_.append(static_cast<char>(value));
+        }
+    }
+
+    void Literal(unsigned char c) {
+        if (c == '\r' || c == '\n' || c == 0) return;
+        atGroupStart_ = false;
+        if (SkipFallback()) return;
+        TextByte(c);
+    }
+
+    void TextByte(unsigned char c) {
+        switch (State().destination) {
+            case Destination::Skip:
+                return;
+            case Destination::ColorTable:
+                if (c == ';') {
+                    colors_.push_back(colorGiven_ ? color_ : QColor());
+                    ResetColor();
+                }
+                return;
+            case Destination::FontTable:
+                if (c == ';') {
+                    CommitFont();
+                    return;
+                }
+                break;
+            case Destination::Text:
+                break;
+        }
+        if (c < 0x20 && c != '\t') return;
+        bytes_.append(static_cast<char>(c));
+    }
+
+    void ResetColor() {
+        color_ = QColor(0, 0, 0);
+        colorGiven_ = false;
+    }
+
+    // Escaped and literal bytes wait here until something else comes, so that the bytes of one
+    // character in a multi-byte code page are decoded together.
+    void FlushBytes() {
+        if (bytes_.isEmpty()) return;
+        const QString text = Decode(bytes_, CurrentCodePage());
+        bytes_.clear();
+        EmitText(text);
+    }
+
+    int CurrentCodePage() const {
+        const GroupState& state = stack_.back();
+        std::optional<int> font;
+        if (state.destination == Destination::FontTable) {
+            font = definingFont_;
+        } else {
+            font = state.chars.font >= 0 ? state.chars.font : defaultFont_;
+        }
+        if (font) {
+            const auto entry = fonts_.find(*font);
+            if (entry != fonts_.end() && entry->second.codePage != 0) return entry->second.codePage;
+        }
+        return documentCodePage_;
+    }
+
+    QString Decode(const QByteArray& bytes, int codePage) {
+        const char* name = CodePageName(codePage);
+        if (codePage == AnsiCodePage || name == nullptr) return DecodeAnsi(bytes);
+        auto decoder = decoders_.find(codePage);
+        if (decoder == decoders_.end()) {
+            decoder =
+                decoders_.emplace(codePage, QStringDecoder(name, QStringDecoder::Flag::Stateless))
+                    .first;
+        }
+        if (!decoder->second.isValid()) return DecodeAnsi(bytes);
+        return decoder->second.decode(bytes);
+    }
+
+    void EmitText(const QString& text) {
+        switch (State().destination) {
+            case Destination::Text:
+                AppendText(text);
+                break;
+            case Destination::FontTable:
+                fontName_ += text;
+                break;
+            default:
+                break;
+        }
+    }
+
+    void AppendText(const QString& text) {
+        const CharProps& chars = State().chars;
+        if (chars.hidden) return;
+        if (!run_.isEmpty() && !(runProps_ == chars)) EmitRun();
+        if (run_.isEmpty()) runProps_ = chars;
+        run_ += text;
+    }
+
+    void EmitRun() {
+        if (run_.isEmpty()) return;
+        cursor_.insertText(CleanText(run_), CharFormat(runProps_));
+        run_.clear();
+    }
+
+    void EndParagraph() {
+        FlushBytes();
+        EmitRun();
+        cursor_.setBlockFormat(BlockFormat(State().para));
+        cursor_.setBlockCharFormat(CharFormat(State().chars));
+        cursor_.insertBlock();
+    }
+
+    void Finish() {
+        FlushBytes();
+        EmitRun();
+        cursor_.setBlockFormat(BlockFormat(State().para));
+        cursor_.setBlockCharFormat(CharFormat(State().chars));
+    }
+
+    void CommitFont() {
+        if (definingFont_) {
+            QString name = fontName_.trimmed();
+            if (!name.isEmpty()) fonts_[*definingFont_].name = name;
+        }
+        fontName_.clear();
+    }
+
+    QTextCharFormat CharFormat(const CharProps& chars) const {
+        QTextCharFormat format;
+        format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
+        format.setFontItalic(chars.italic);
+        format.setFontUnderline(chars.underline);
+        format.setFontStrikeOut(chars.strike);
+        format.setFontPointSize(chars.halfPoints / 2.0);
+        const int font = chars.font >= 0 ? chars.font : defaultFont_;
+        const auto entry = fonts_.find(font);
+        if (entry != fonts_.end() && !entry->second.name.isEmpty()) {
+            format.setFontFamilies(QStringList{entry->second.name});
+        }
+        if (const QColor color = TableColor(chars.color); color.isValid()) {
+            format.setForeground(color);
+        }
+        if (const QColor color = TableColor(chars.background); color.isValid()) {
+            format.setBackground(color);
+        }
+        if (chars.vertical > 0) format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+        if (chars.vertical < 0) format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+        return format;
+    }
+
+    QColor TableColor(int index) const {
+        if (index <= 0 || index >= static_cast<int>(colors_.size())) return QColor();
+        return colors_[index];
+    }
+
+    static QTextBlockFormat BlockFormat(const ParaProps& para) {
+        QTextBlockFormat format;
+        format.setAlignment(para.alignment);
+        format.setLeftMargin(para.leftIndent / double{TwipsPerPixel});
+        format.setRightMargin(para.rightIndent / double{TwipsPerPixel});
+        format.setTextIndent(para.firstIndent / double{TwipsPerPixel});
+        format.setTopMargin(para.spaceBefore / double{TwipsPerPixel});
+        format.setBottomMargin(para.spaceAfter / double{TwipsPerPixel});
+        return format;
+    }
+
+    const char* data_;
+    qsizetype size_;
+    qsizetype pos_;
+    QTextCursor cursor_;
+
+    std::vector<GroupState> stack_;
+    int flattenedGroups_ = 0;
+    bool atGroupStart_ = false;
+    int unicodeSkipLeft_ = 0;
+
+    int documentCodePage_ = AnsiCodePage;
+    int defaultFont_ = 0;
+    std::map<int, FontEntry> fonts_;
+    std::optional<int> definingFont_;
+    QString fontName_;
+    std::vector<QColor> colors_;
+    QColor color_;
+    bool colorGiven_ = false;
+    std::map<int, QStringDecoder> decoders_;
+
+    QByteArray bytes_;
+    QString run_;
+    CharProps runProps_;
+};
+
+// Where "{\rtf" begins once leading white space is passed, or -1.
+qsizetype RtfStart(const QByteArray& rtf) {
+    qsizetype start = 0;
+    if (rtf.startsWith("\xEF\xBB\xBF")) start = 3;
+    while (start < rtf.size() &&
+           (rtf[start] == ' ' || rtf[start] == '\t' || rtf[start] == '\r' || rtf[start] == '\n')) {
+        ++start;
+    }
+    return QByteArrayView(rtf).sliced(start).startsWith("{\\rtf") ? start : -1;
+}
+
+void SetError(QString* error, const QString& message) {
+    if (error) *error = message;
+}
+
+}  // namespace
+
+bool ReadRtf(const QByteArray& rtf, QTextDocument& document, QString* error) {
+    document.clear();
+    const qsizetype start = RtfStart(rtf);
+    if (start < 0) {
+        SetError(error, rtf.trimmed().isEmpty()
+                            ? QStringLiteral("The document is empty.")
+                            : QStringLiteral("The document is not in rich-text format: it does "
+                                             "not begin with \"{\\rtf\"."));
+        return false;
+    }
+    const bool undoRedo = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
+    {
+        RtfParser parser(rtf, start, document);
+        parser.Run();
+    }
+    document.setUndoRedoEnabled(undoRedo);
+    return true;
+}
+
+bool LoadRtfFile(const QString& path, QTextDocument& document, QString* error) {
+    const QString shown = QDir::toNativeSeparators(path);
+    const QFileInfo info(path);
+    QString problem;
+    if (!info.exists()) {
+        problem = QStringLiteral("The file \"%1\" does not exist.").arg(shown);
+    } else if (info.isDir()) {
+        problem = QStringLiteral("\"%1\" is a folder, not a document.").arg(shown);
+    } else {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            problem = QStringLiteral("The file \"%1\" cannot be read: %2.")
+                          .arg(shown, file.errorString());
+        } else {
+            const QByteArray contents = file.read(MaxRtfFileSize + 1);
+            QString readError;
+            if (file.error() != QFileDevice::NoError) {
+                problem = QStringLiteral("The file \"%1\" cannot be read: %2.")
+                              .arg(shown, file.errorString());
+            } else if (contents.size() > MaxRtfFileSize) {
+                problem = QStringLiteral("The file \"%1\" is too large to be a rich-text document.")
+                              .arg(shown);
+            } else if (!ReadRtf(contents, document, &readError)) {
+                problem =
+                    QStringLiteral("The file \"%1\" cannot be shown. %2").arg(shown, readError);
+            }
+        }
+    }
+    if (problem.isEmpty()) return true;
+    document.clear();
+    SetError(error, problem);
+    return false;
+}
+
+}  // namespace pathwick

@@ -1,0 +1,139 @@
+// Maze files: writing and reading a game with 1,000,000 markers (1600 in each
+// cell), as bytes in memory and as the whole save and open of a file.
+
+#include <benchmark/benchmark.h>
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QSize>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "core/game.h"
+#include "core/random.h"
+#include "files/mazefile.h"
+
+namespace {
+
+using namespace pathwick;
+
+// Drawing the cell view prints its labels, which needs a GUI application; run
+// one on the offscreen platform unless another benchmark has started one.
+void EnsureGuiApplication() {
+    if (QCoreApplication::instance()) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "pathwick-bench";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+}
+
+// Saving and opening succeed here, so no message is ever shown.
+class NoDialogs final : public Dialogs {
+public:
+    void Message(const QString&, const QString&) override {}
+    bool AskYesNo(const QString&, const QString&) override { return true; }
+    QString OpenFileName(const FileDialogSetup&) override { return {}; }
+    QString SaveFileName(const FileDialogSetup&) override { return {}; }
+    bool ChoosePrinter(QPrinter&) override { return false; }
+};
+
+constexpr int kMarkersPerCell = 1600;  // 625 cells: 1,000,000 markers
+
+// A game on the window's surfaces with a generated maze.
+struct BenchGame {
+    explicit BenchGame(bool withMarkers) : game(QSize(277, 277), QSize(277, 277), random, dialogs) {
+        game.Start(4321.5f);
+        if (!withMarkers) return;
+        constexpr Color kColours[] = {kWhite, kBlack, kCyan, kMagenta};
+        for (int x = 1; x <= kMazeSize; ++x) {
+            for (int y = 1; y <= kMazeSize; ++y) {
+                for (int i = 0; i < kMarkersPerCell; ++i) {
+                    const int px = 180 * (1 + (i * 7 + x) % 22);
+                    const int py = 180 * (1 + (i * 13 + y) % 22);
+                    AddMarker(game.state, game.keys, x, y, static_cast<std::int16_t>(px),
+                              static_cast<std::int16_t>(py), kColours[(i + x + y) % 4]);
+                }
+            }
+        }
+    }
+    SeededRandom random;
+    NoDialogs dialogs;
+    Game game;
+};
+
+// Writing the file text into memory.
+void BM_WriteMazeFile(benchmark::State& st) {
+    EnsureGuiApplication();
+    const BenchGame g(true);
+    qint64 size = 0;
+    for (auto _ : st) {
+        const auto bytes = MazeFileBytes(g.game.state);
+        size = bytes->size();
+        benchmark::DoNotOptimize(bytes->constData());
+    }
+    st.SetBytesProcessed(st.iterations() * size);
+}
+BENCHMARK(BM_WriteMazeFile)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Reading the file text from memory into an empty state.
+void BM_ReadMazeFile(benchmark::State& st) {
+    EnsureGuiApplication();
+    const QByteArray bytes = *MazeFileBytes(BenchGame(true).game.state);
+    MarkerKeyCounter keys;
+    for (auto _ : st) {
+        st.PauseTiming();
+        auto state = std::make_unique<MazeState>();
+        st.ResumeTiming();
+        if (ReadMazeFile(bytes, *state, keys) != MazeFileError::kNone)
+            st.SkipWithError("read failed");
+        benchmark::DoNotOptimize(state.get());
+        st.PauseTiming();
+        state.reset();
+        st.ResumeTiming();
+    }
+    st.SetBytesProcessed(st.iterations() * bytes.size());
+}
+BENCHMARK(BM_ReadMazeFile)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Game::SaveMazeFile: writing through a temporary file in a temporary folder
+// that replaces the previous file once complete (and is synced to disk).
+void BM_SaveMazeFile(benchmark::State& st) {
+    EnsureGuiApplication();
+    BenchGame g(true);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bench.maz"));
+    for (auto _ : st) {
+        if (!g.game.SaveMazeFile(path)) st.SkipWithError("save failed");
+    }
+    st.SetBytesProcessed(st.iterations() * QFile(path).size());
+}
+BENCHMARK(BM_SaveMazeFile)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Game::OpenMazeFile: a new maze, reading the file from a temporary folder,
+// drawing the mouse's cell. Every open goes to a game that has not held
+// markers yet, so the marker lists grow from empty as on a first open.
+void BM_OpenMazeFile(benchmark::State& st) {
+    EnsureGuiApplication();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bench.maz"));
+    {
+        BenchGame source(true);
+        if (!source.game.SaveMazeFile(path)) st.SkipWithError("save failed");
+    }
+    for (auto _ : st) {
+        st.PauseTiming();
+        auto g = std::make_unique<BenchGame>(false);
+        st.ResumeTiming();
+        if (!g->game.OpenMazeFile(path)) st.SkipWithError("open failed");
+        st.PauseTiming();
+        g.reset();
+        st.ResumeTiming();
+    }
+    st.SetBytesProcessed(st.iterations() * QFile(path).size());
+}
+BENCHMARK(BM_OpenMazeFile)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace

@@ -1,0 +1,107 @@
+#pragma once
+
+// Helpers shared by the maze file tests.
+
+#include <QByteArray>
+#include <QFile>
+#include <QIODevice>
+#include <QList>
+#include <QSize>
+#include <QString>
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
+#include "core/game.h"
+#include "core/random.h"
+#include "support/fakedialogs.h"
+
+namespace pathwick::testing {
+
+// A game on surfaces of the window's size, with its own seeded generator and
+// dialogs answered by the test. Started (units, first maze) like the window's.
+struct FileGame {
+    explicit FileGame(float seed = 1.0f)
+        : random(seed), game(QSize(277, 277), QSize(277, 277), random, dialogs) {
+        game.Start(seed);
+    }
+    SeededRandom random;
+    FakeDialogs dialogs;
+    Game game;
+};
+
+inline QByteArray ReadFileBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return QByteArray("<unreadable>");
+    return file.readAll();
+}
+
+inline bool WriteFileBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+// Everything a maze file holds, for comparing games: the header values, the
+// grid and every cell's markers in list order.
+struct FileValues {
+    using Marker = std::tuple<int, int, int>;  // X, Y, colour
+
+    std::vector<int> header;  // StartX, StartY, EndX, EndY, MouseX, MouseY, PosX, PosY
+    std::vector<int> codes;   // column by column
+    std::vector<std::vector<Marker>> markers;
+
+    friend bool operator==(const FileValues&, const FileValues&) = default;
+
+    static FileValues Of(const MazeState& s) {
+        FileValues v;
+        v.header = {s.StartX, s.StartY, s.EndX, s.EndY, s.MouseX, s.MouseY, s.PosX, s.PosY};
+        for (int x = 1; x <= kMazeSize; ++x) {
+            for (int y = 1; y <= kMazeSize; ++y) {
+                v.codes.push_back(s.grid(x, y));
+                std::vector<Marker> cell;
+                const auto* xs = s.MarkerXs.Find(x, y);
+                const auto* ys = s.MarkerYs.Find(x, y);
+                const auto* cs = s.MarkerColors.Find(x, y);
+                for (int i = 0; xs && i < xs->Count(); ++i)
+                    cell.emplace_back(xs->Items()[i], ys->Items()[i], cs->Items()[i]);
+                v.markers.push_back(std::move(cell));
+            }
+        }
+        return v;
+    }
+
+    int MarkerTotal() const {
+        int n = 0;
+        for (const auto& cell : markers) n += static_cast<int>(cell.size());
+        return n;
+    }
+};
+
+// A device that hands out bytes at most chunk at a time, to read files across
+// many chunk boundaries.
+class ChunkedDevice final : public QIODevice {
+public:
+    ChunkedDevice(QByteArray bytes, qint64 chunk) : bytes_(std::move(bytes)), chunk_(chunk) {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override {
+        const qint64 n =
+            std::min({maxSize, chunk_, static_cast<qint64>(bytes_.size()) - position_});
+        if (n <= 0) return 0;  // the end of the bytes
+        std::copy_n(bytes_.constData() + position_, n, data);
+        position_ += n;
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray bytes_;
+    qint64 chunk_;
+    qint64 position_ = 0;
+};
+
+}  // namespace pathwick::testing

@@ -1,0 +1,104 @@
+#include "ui/frmabout.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "ui/programinfo.h"
+#include "ui/twips.h"
+#include "version.h"
+
+namespace pathwick {
+
+namespace {
+
+QLabel* NewLabel(QWidget* parent, const char* name, const char* designText, QRect geometry) {
+    auto* label = new QLabel(QString::fromLatin1(designText), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+void SetBlackText(QLabel* label) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+}
+
+}  // namespace
+
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About MyApp"));
+    setFixedSize(Pixels(5730), Pixels(3555));
+    setSizeGripEnabled(false);
+
+    picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setGeometry(TwipsRect(240, 240, 540, 540));
+    picIcon->setAlignment(Qt::AlignCenter);
+    const QIcon icon = QApplication::windowIcon();
+    if (!icon.isNull()) picIcon->setPixmap(icon.pixmap(32, 32));
+
+    lblTitle = NewLabel(this, "lblTitle", "Application Title", TwipsRect(1050, 240, 3885, 480));
+    QFont titleFont = lblTitle->font();
+    titleFont.setPointSize(12);
+    titleFont.setBold(true);
+    lblTitle->setFont(titleFont);
+    SetBlackText(lblTitle);
+
+    lblVersion = NewLabel(this, "lblVersion", "Version", TwipsRect(1050, 780, 3885, 225));
+
+    lblDescription =
+        NewLabel(this, "lblDescription", "App Description", TwipsRect(1050, 1125, 3885, 1170));
+    lblDescription->setWordWrap(true);
+    SetBlackText(lblDescription);
+
+    lblDisclaimer =
+        NewLabel(this, "lblDisclaimer", "Warning: ...", TwipsRect(255, 2625, 3870, 825));
+    lblDisclaimer->setWordWrap(true);
+    SetBlackText(lblDisclaimer);
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(TwipsRect(4245, 2625, 1260, 345));
+    cmdOK->setDefault(true);
+    cmdOK->setFocus();
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    // Esc rejects the dialog, which closes it as well.
+
+    Form_Load();
+}
+
+void frmAbout::Form_Load() {
+    const QString title = QString::fromLatin1(kProgramTitle);
+    setWindowTitle(QStringLiteral("About ") + title);
+    lblVersion->setText(VersionText());
+    lblTitle->setText(title);
+    lblDescription->setText(QString::fromUtf8(kDescription));
+    lblDisclaimer->setText(QString::fromUtf8(kLegalNotice));
+}
+
+void frmAbout::cmdOK_Click() {
+    accept();
+}
+
+void frmAbout::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QColor(0x80, 0x80, 0x80));
+    painter.drawLine(Pixels(90), Pixels(2445), Pixels(5654), Pixels(2445));
+    painter.setPen(Qt::white);
+    painter.drawLine(Pixels(105), Pixels(2460), Pixels(5654), Pixels(2460));
+}
+
+void ShowAbout(QWidget* parent) {
+    frmAbout about(parent);
+    about.exec();
+}
+
+}  // namespace pathwick

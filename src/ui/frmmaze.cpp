@@ -1,0 +1,433 @@
+#include "ui/frmmaze.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+
+#include "core/dialogs.h"
+#include "core/newmaze.h"
+#include "ui/frmmaze_controls.h"
+#include "ui/frmrules.h"
+#include "ui/picturebox.h"
+#include "ui/programicon.h"
+#include "ui/twips.h"
+
+namespace pathwick {
+
+namespace {
+
+template <typename Control>
+Control* Place(Control* control, const char* name, const QRect& geometry,
+               const QString& toolTip = {}) {
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(geometry);
+    if (!toolTip.isEmpty()) control->setToolTip(toolTip);
+    return control;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& caption) {
+    auto* label = new QLabel(caption, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+// The small serif of the saved indicator, narrowed so that "Saved:" fits its label.
+QFont SavedIndicatorFont() {
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(6);
+    font.setStretch(QFont::Condensed);
+    return font;
+}
+
+// The cell view's font: a bold sans-serif, as large as 8.25 points (11 pixels)
+// allows while "Start", written at 10.5 units, stays inside the centre square,
+// which ends where the east bar begins at 13 units.
+QFont CellViewFont(int unitW, int unitH) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setBold(true);
+    font.setStyleStrategy(QFont::NoAntialias);
+    const int left = (unitW * 21 / 2) / kTwipsPerPixel;
+    const int top = (unitH * 11) / kTwipsPerPixel;
+    const int room = (unitW * 13) / kTwipsPerPixel - left;
+    const int bottom = (unitH * 13) / kTwipsPerPixel;
+    for (int pixels = 11; pixels > 4; --pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        const QRect ink = metrics.tightBoundingRect(QStringLiteral("Start"));
+        // One pixel spare on each side against hinting differences.
+        if (ink.left() >= 0 && ink.right() + 1 < room &&
+            top + metrics.ascent() + ink.bottom() + 1 < bottom)
+            return font;
+    }
+    return font;
+}
+
+}  // namespace
+
+frmMaze::frmMaze(RandomSource& random, Dialogs& dialogs, std::function<float()> timeOfDay,
+                 QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), timeOfDay_(std::move(timeOfDay)) {
+    setObjectName(QStringLiteral("frmMaze"));
+    setWindowTitle(QStringLiteral("Pathwick!"));
+    setWindowIcon(ProgramIcon());
+    // The controls are laid out in pixels; their captions get the matching
+    // size of 8.25 points at 96 dots per inch, whatever the screen.
+    QFont captions = font();
+    captions.setPixelSize(11);
+    setFont(captions);
+    CreateControls();
+    CreateGame(random);
+    rules_ = std::make_unique<RulesWindow>(dialogs_);
+    CreateMenus();
+    SetTabOrder();
+    ConnectHandlers();
+    SetFixedWindowSize();
+    Form_Load();
+    picMaze->setFocus();  // the first control in the tab order
+    qApp->installEventFilter(this);
+}
+
+frmMaze::~frmMaze() {
+    qApp->removeEventFilter(this);
+    // The surfaces go with the game, before the child widgets that show them.
+    picMaze->ReleaseSurface();
+    picMap->ReleaseSurface();
+}
+
+QSize frmMaze::ClientSize() {
+    return {Pixels(6360), Pixels(4560)};
+}
+
+void frmMaze::CreateControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    fraKey =
+        Place(new Frame(QStringLiteral("Key"), client), "fraKey", TwipsRect(4680, 120, 1455, 1095),
+              QStringLiteral("Displays colors used for your mouse, maze Start, and maze End"));
+    lblEnd =
+        Place(MakeLabel(fraKey, QStringLiteral("End")), "lblEnd", TwipsRect(480, 720, 615, 255));
+    lblStart = Place(MakeLabel(fraKey, QStringLiteral("Start")), "lblStart",
+                     TwipsRect(480, 480, 615, 255));
+    lblMouse =
+        Place(MakeLabel(fraKey, QStringLiteral("You")), "lblMouse", TwipsRect(480, 240, 615, 255));
+    shpEnd = Place(new Shape(kEndColor, fraKey), "shpEnd", TwipsRect(240, 780, 135, 135));
+    shpMouse = Place(new Shape(kMouseColor, fraKey), "shpMouse", TwipsRect(240, 300, 135, 135));
+    ShpStart = Place(new Shape(kStartColor, fraKey), "ShpStart", TwipsRect(240, 540, 135, 135));
+
+    picMap = Place(new PictureBox(client), "picMap", TwipsRect(120, 120, 4215, 4215),
+                   QStringLiteral("Map of the entire maze"));
+    picMap->setFocusPolicy(Qt::StrongFocus);
+    picMap->setVisible(false);
+
+    fraMarkerColorOpts = Place(new Frame(QStringLiteral("&Marker Color"), client),
+                               "fraMarkerColorOpts", TwipsRect(4680, 1320, 1455, 1335),
+                               QStringLiteral("Choose a marker color, then click on Drop Marker"));
+    fraMarkerColorChks = Place(new Frame(QStringLiteral("&Marker Color"), fraMarkerColorOpts),
+                               "fraMarkerColorChks", TwipsRect(0, 0, 1455, 1335),
+                               QStringLiteral("Check the colors of the markers you would like to "
+                                              "see, then click on Display Markers"));
+    // Painted opaque, so that it hides the option buttons it covers.
+    fraMarkerColorChks->setAutoFillBackground(true);
+    fraMarkerColorChks->setVisible(false);
+    chkMagenta = Place(new CheckBox(QStringLiteral("Magenta"), fraMarkerColorChks), "chkMagenta",
+                       TwipsRect(120, 960, 975, 255));
+    chkCyan = Place(new CheckBox(QStringLiteral("Cyan"), fraMarkerColorChks), "chkCyan",
+                    TwipsRect(120, 720, 975, 255));
+    chkBlack = Place(new CheckBox(QStringLiteral("Black"), fraMarkerColorChks), "chkBlack",
+                     TwipsRect(120, 480, 975, 255));
+    chkWhite = Place(new CheckBox(QStringLiteral("White"), fraMarkerColorChks), "chkWhite",
+                     TwipsRect(120, 240, 855, 255));
+    optMagenta =
+        Place(new QRadioButton(QStringLiteral("Magenta"), fraMarkerColorOpts), "optMagenta",
+              TwipsRect(120, 960, 1095, 255), QStringLiteral("Press F4 to drop a magenta marker"));
+    optCyan =
+        Place(new QRadioButton(QStringLiteral("Cyan"), fraMarkerColorOpts), "optCyan",
+              TwipsRect(120, 720, 855, 255), QStringLiteral("Press F3 to drop a cyan marker"));
+    optBlack =
+        Place(new QRadioButton(QStringLiteral("Black"), fraMarkerColorOpts), "optBlack",
+              TwipsRect(120, 480, 975, 255), QStringLiteral("Press F2 to drop a black marker"));
+    optWhite =
+        Place(new QRadioButton(QStringLiteral("White"), fraMarkerColorOpts), "optWhite",
+              TwipsRect(120, 240, 975, 255), QStringLiteral("Press F1 to drop a white marker"));
+    // The check boxes' frame was created first; it must cover the option buttons.
+    fraMarkerColorChks->raise();
+    auto* compact = new CompactButtonStyle(QApplication::style()->name());
+    compact->setParent(this);
+    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
+             chkMagenta, chkCyan, chkBlack, chkWhite, optMagenta, optCyan, optBlack, optWhite})
+        button->setStyle(compact);
+
+    cmdDropMarker = Place(new CommandButton(QStringLiteral("&Drop Marker"), client),
+                          "cmdDropMarker", TwipsRect(4920, 2760, 1095, 495));
+    // A focused button answers Enter itself; elsewhere Enter clicks cmdViewMap,
+    // the window's default button (see keyPressEvent).
+    cmdDropMarker->setAutoDefault(true);
+    cmdViewMap = Place(new CommandButton(QStringLiteral("&View Map"), client), "cmdViewMap",
+                       TwipsRect(4920, 3720, 1095, 495));
+    cmdViewMap->setDefault(true);
+
+    picMaze = Place(new PictureBox(client), "picMaze", TwipsRect(120, 120, 4215, 4215),
+                    QStringLiteral("One coordinate of the maze"));
+    picMaze->setFocusPolicy(Qt::StrongFocus);
+
+    lblSaved = Place(MakeLabel(client, QString()), "lblSaved", TwipsRect(6240, 4440, 135, 255),
+                     QStringLiteral("Is maze saved?"));
+    lblSaved->setFont(SavedIndicatorFont());
+    lblSaved2 = Place(MakeLabel(client, QStringLiteral("Saved:")), "lblSaved2",
+                      TwipsRect(5760, 4440, 375, 255), QStringLiteral("Is maze saved?"));
+    lblSaved2->setFont(SavedIndicatorFont());
+    lblFilePath =
+        Place(MakeLabel(client, QString()), "lblFilePath", TwipsRect(120, 4320, 5535, 255),
+              QStringLiteral("Shows filepath of current maze"));
+    // Labels lie beneath the other controls: the file path's top row is under
+    // the picture boxes' bottom edge.
+    lblFilePath->lower();
+}
+
+void frmMaze::CreateGame(RandomSource& random) {
+    game_ = std::make_unique<Game>(picMaze->contentsRect().size(), picMap->contentsRect().size(),
+                                   random, dialogs_);
+    const int unitW = RoundHalfEven(game_->picMaze.ScaleWidth()) / 23;
+    const int unitH = RoundHalfEven(game_->picMaze.ScaleHeight()) / 23;
+    game_->picMaze.SetFont(CellViewFont(unitW, unitH));
+    game_->EndFillColor = [this] { return shpEnd->FillColor(); };
+    game_->IndicatorsChanged = [this] { ShowIndicators(); };
+    picMaze->SetSurface(&game_->picMaze);
+    picMap->SetSurface(&game_->picMap);
+}
+
+void frmMaze::CreateMenus() {
+    const auto command = [this](QMenu* menu, const char* name, const QString& caption,
+                                const QKeySequence& shortcut = {}) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(shortcut);
+        return action;
+    };
+
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileNew =
+        command(mnuFile, "mnuFileNew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileOpen = command(mnuFile, "mnuFileOpen", QStringLiteral("&Open..."),
+                          QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileSave = command(mnuFile, "mnuFileSave", QStringLiteral("&Save"),
+                          QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFileSaveAs = command(mnuFile, "mnuFileSaveAs", QStringLiteral("Save &As..."));
+    mnuFileSep1 = mnuFile->addSeparator();
+    mnuFileSep1->setObjectName(QStringLiteral("mnuFileSep1"));
+    mnuFilePrint = command(mnuFile, "mnuFilePrint", QStringLiteral("&Print..."),
+                           QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuFileExit = command(mnuFile, "mnuFileExit", QStringLiteral("E&xit"));
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelpRules = command(mnuHelp, "mnuHelpRules", QStringLiteral("&Rules..."));
+    mnuHelpAbout = command(mnuHelp, "mnuHelpAbout", QStringLiteral("&About..."));
+}
+
+void frmMaze::SetTabOrder() {
+    // Frames and labels take no focus; the rest in the window's tab order.
+    const QWidget* order[] = {picMaze,  optWhite, optBlack,   optCyan,       optMagenta, chkWhite,
+                              chkBlack, chkCyan,  chkMagenta, cmdDropMarker, cmdViewMap, picMap};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+}
+
+void frmMaze::ConnectHandlers() {
+    connect(cmdDropMarker, &QPushButton::clicked, this, &frmMaze::cmdDropMarker_Click);
+    connect(cmdViewMap, &QPushButton::clicked, this, &frmMaze::cmdViewMap_Click);
+    const auto onSelected = [this](QRadioButton* option, void (frmMaze::*handler)()) {
+        connect(option, &QRadioButton::toggled, this, [this, handler](bool selected) {
+            if (selected) (this->*handler)();
+        });
+    };
+    onSelected(optWhite, &frmMaze::optWhite_Click);
+    onSelected(optBlack, &frmMaze::optBlack_Click);
+    onSelected(optCyan, &frmMaze::optCyan_Click);
+    onSelected(optMagenta, &frmMaze::optMagenta_Click);
+
+    connect(mnuFileNew, &QAction::triggered, this, &frmMaze::mnuFileNew_Click);
+    connect(mnuFileOpen, &QAction::triggered, this, &frmMaze::mnuFileOpen_Click);
+    connect(mnuFileSave, &QAction::triggered, this, &frmMaze::mnuFileSave_Click);
+    connect(mnuFileSaveAs, &QAction::triggered, this, &frmMaze::mnuFileSaveAs_Click);
+    connect(mnuFilePrint, &QAction::triggered, this, &frmMaze::mnuFilePrint_Click);
+    connect(mnuFileExit, &QAction::triggered, this, &frmMaze::mnuFileExit_Click);
+    connect(mnuHelpRules, &QAction::triggered, this, &frmMaze::mnuHelpRules_Click);
+    connect(mnuHelpAbout, &QAction::triggered, this, &frmMaze::mnuHelpAbout_Click);
+    ConnectSessionEnd();
+}
+
+void frmMaze::SetFixedWindowSize() {
+    const QSize client = ClientSize();
+    centralWidget()->setFixedSize(client);
+    QMenuBar* bar = menuBar();
+    const int menuHeight =
+        bar->hasHeightForWidth() ? bar->heightForWidth(client.width()) : bar->sizeHint().height();
+    setFixedSize(client.width(), client.height() + menuHeight);
+}
+
+void frmMaze::Form_Load() {
+    game_->Start(timeOfDay_());
+    optWhite->setChecked(true);
+}
+
+void frmMaze::ShowIndicators() {
+    lblFilePath->setText(game_->FilePath());
+    lblSaved->setText(game_->Saved());
+}
+
+// ---- The keyboard ---------------------------------------------------------
+
+QWidget* frmMaze::FirstKeyReceiver() const {
+    // The widget the platform hands a key press of this window to; if it
+    // ignores the key, the key travels on to its parents.
+    if (QWidget* grabber = QWidget::keyboardGrabber()) return grabber;
+    QWidget* focus = focusWidget();
+    return focus ? focus : const_cast<frmMaze*>(this);
+}
+
+bool frmMaze::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        auto* receiver = static_cast<QWidget*>(watched);
+        // Only the first delivery of a key: the copies passed on to the
+        // parents of a control that ignored it are the same key again.
+        if (receiver->window() == this && receiver == FirstKeyReceiver()) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            Form_KeyDown(key->key(), key->modifiers());
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMaze::Form_KeyDown(int key, Qt::KeyboardModifiers) {
+    // Shift and Ctrl make no difference. While the map shows, keys do nothing.
+    if (!picMaze->isVisibleTo(this)) return;
+    switch (key) {
+        case Qt::Key_Left:
+            game_->MoveMouse(QStringLiteral("L"));
+            break;
+        case Qt::Key_Up:
+            game_->MoveMouse(QStringLiteral("U"));
+            break;
+        case Qt::Key_Right:
+            game_->MoveMouse(QStringLiteral("R"));
+            break;
+        case Qt::Key_Down:
+            game_->MoveMouse(QStringLiteral("D"));
+            break;
+        case Qt::Key_F1:
+            DropMarkerOfColour(optWhite);
+            break;
+        case Qt::Key_F2:
+            DropMarkerOfColour(optBlack);
+            break;
+        case Qt::Key_F3:
+            DropMarkerOfColour(optCyan);
+            break;
+        case Qt::Key_F4:
+            DropMarkerOfColour(optMagenta);
+            break;
+        default:
+            break;
+    }
+}
+
+void frmMaze::DropMarkerOfColour(QRadioButton* option) {
+    if (game_->state.MapView) return;
+    option->setChecked(true);  // its handler sets the marker colour
+    cmdDropMarker_Click();
+}
+
+void frmMaze::keyPressEvent(QKeyEvent* event) {
+    // Enter that no control took answers the default button.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        cmdViewMap->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+// ---- Window placement -----------------------------------------------------
+
+void frmMaze::showEvent(QShowEvent* event) {
+    if (!centred_) {
+        centred_ = true;
+        CentreOnScreen();
+    }
+    QMainWindow::showEvent(event);
+}
+
+void frmMaze::CentreOnScreen() {
+    const QScreen* where = screen();
+    if (!where) return;
+    const QRect available = where->availableGeometry();
+    move(available.center() - QPoint(width() / 2, height() / 2));
+}
+
+// ---- Markers and views ----------------------------------------------------
+
+void frmMaze::cmdDropMarker_Click() {
+    if (!game_->state.MapView) {
+        game_->DropMarker();
+        picMaze->setFocus();
+    } else {
+        game_->DisplayMarkers(
+            {chkWhite->Value(), chkBlack->Value(), chkCyan->Value(), chkMagenta->Value()});
+    }
+}
+
+void frmMaze::cmdViewMap_Click() {
+    if (!game_->state.MapView) {
+        game_->state.MapView = true;
+        picMaze->setVisible(false);
+        picMap->setVisible(true);
+        cmdViewMap->setText(QStringLiteral("&View Maze"));
+        cmdDropMarker->setText(QStringLiteral("&Display Markers"));
+        fraMarkerColorChks->setVisible(true);
+        game_->DrawMap();
+    } else {
+        game_->state.MapView = false;
+        picMaze->setVisible(true);
+        picMap->setVisible(false);
+        cmdViewMap->setText(QStringLiteral("&View Map"));
+        cmdDropMarker->setText(QStringLiteral("&Drop Marker"));
+        fraMarkerColorChks->setVisible(false);
+        picMaze->setFocus();
+    }
+}
+
+void frmMaze::optWhite_Click() {
+    game_->state.MarkerColor = kWhite;
+}
+void frmMaze::optBlack_Click() {
+    game_->state.MarkerColor = kBlack;
+}
+void frmMaze::optCyan_Click() {
+    game_->state.MarkerColor = kCyan;
+}
+void frmMaze::optMagenta_Click() {
+    game_->state.MarkerColor = kMagenta;
+}
+
+// ---- Menus ------------------------------------------------------------------
+
+void frmMaze::mnuFileNew_Click() {
+    if (dialogs_.AskYesNo(QStringLiteral("Are you sure you want to create a new maze?"),
+                          QStringLiteral("Create new maze?")))
+        game_->NewMaze();
+}
+
+}  // namespace pathwick

@@ -1,0 +1,148 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+#include "core/game.h"
+#include "core/random.h"
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QRadioButton;
+
+namespace pathwick {
+
+class CheckBox;
+class CommandButton;
+class Dialogs;
+class PictureBox;
+class RulesWindow;
+class Shape;
+
+// The main window: the cell view or the map, the colour key, the marker colour
+// choices, the two command buttons, the file path and the saved indicator, and
+// the menus. It owns the one Game and forwards the player's commands to it.
+//
+// Every key press that goes to any control of the window reaches Form_KeyDown
+// first (the window previews the keyboard); the control still gets the key.
+//
+// A handler is added by declaring it among the private slots below, connecting
+// it in ConnectHandlers() and defining it in a source file of its own. The
+// controls and menu commands are public, by the names the handlers use.
+class frmMaze : public QMainWindow {
+    Q_OBJECT
+public:
+    // random and dialogs must outlive the window; timeOfDay gives the seed of
+    // the game, the seconds since midnight.
+    frmMaze(RandomSource& random, Dialogs& dialogs,
+            std::function<float()> timeOfDay = SecondsSinceMidnight, QWidget* parent = nullptr);
+    ~frmMaze() override;
+
+    Game& game() { return *game_; }
+    const Game& game() const { return *game_; }
+
+    // The controls, by their names. Children of the window; created once.
+    QGroupBox* fraKey = nullptr;
+    QLabel* lblEnd = nullptr;
+    QLabel* lblStart = nullptr;
+    QLabel* lblMouse = nullptr;
+    Shape* shpEnd = nullptr;
+    Shape* shpMouse = nullptr;
+    Shape* ShpStart = nullptr;
+    PictureBox* picMap = nullptr;
+    QGroupBox* fraMarkerColorOpts = nullptr;
+    QGroupBox* fraMarkerColorChks = nullptr;
+    CheckBox* chkMagenta = nullptr;
+    CheckBox* chkCyan = nullptr;
+    CheckBox* chkBlack = nullptr;
+    CheckBox* chkWhite = nullptr;
+    QRadioButton* optMagenta = nullptr;
+    QRadioButton* optCyan = nullptr;
+    QRadioButton* optBlack = nullptr;
+    QRadioButton* optWhite = nullptr;
+    CommandButton* cmdDropMarker = nullptr;
+    CommandButton* cmdViewMap = nullptr;
+    PictureBox* picMaze = nullptr;
+    QLabel* lblSaved = nullptr;
+    QLabel* lblSaved2 = nullptr;
+    QLabel* lblFilePath = nullptr;
+
+    // The menus and their commands.
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFileNew = nullptr;
+    QAction* mnuFileOpen = nullptr;
+    QAction* mnuFileSave = nullptr;
+    QAction* mnuFileSaveAs = nullptr;
+    QAction* mnuFileSep1 = nullptr;
+    QAction* mnuFilePrint = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpRules = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+
+    // The inner size of the window below the menu bar, in pixels.
+    static QSize ClientSize();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    // The handlers of the controls and menu commands, each connected in
+    // ConnectHandlers(). Commands that need more than a few lines get a
+    // source file of their own (frmmaze_<topic>.cpp).
+    void cmdDropMarker_Click();
+    void cmdViewMap_Click();
+    void optWhite_Click();
+    void optBlack_Click();
+    void optCyan_Click();
+    void optMagenta_Click();
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFilePrint_Click();
+    void mnuFileExit_Click();
+    void mnuHelpRules_Click();
+    void mnuHelpAbout_Click();
+
+private:
+    // Construction, in order.
+    void CreateControls();
+    void CreateGame(RandomSource& random);
+    void CreateMenus();
+    void SetTabOrder();
+    void ConnectHandlers();
+    void SetFixedWindowSize();
+    void Form_Load();
+
+    // The key preview: runs for every key press of the window before the
+    // focused control sees it.
+    void Form_KeyDown(int key, Qt::KeyboardModifiers shift);
+    // The widget a key press of this window is delivered to first.
+    QWidget* FirstKeyReceiver() const;
+    // F1 to F4: selects the colour's option button, then drops a marker.
+    void DropMarkerOfColour(QRadioButton* option);
+
+    // Closing: asks before every way of closing the window; after a Yes the
+    // rules window goes too.
+    bool Form_QueryUnload();
+    void Form_Unload();
+    void ConnectSessionEnd();
+
+    void ShowIndicators();
+    void CentreOnScreen();
+
+    Dialogs& dialogs_;
+    std::function<float()> timeOfDay_;
+    std::unique_ptr<Game> game_;
+    std::unique_ptr<RulesWindow> rules_;
+    bool centred_ = false;
+};
+
+}  // namespace pathwick

@@ -1,0 +1,137 @@
+#include "ui/frmrules.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextLayout>
+
+#include "core/dialogs.h"
+#include "ui/rtfreader.h"
+#include "ui/twips.h"
+
+namespace pathwick {
+
+namespace {
+
+// The table of contents: the headings of the rules document, sub-sections indented by two
+// blanks that are not part of the heading.
+const char* const kContents[] = {"INTRODUCTION",       "TRAVELING THE MAZE", "  Movement",
+                                 "  Dropping Markers", "MAP VIEW",           "FILE OPERATIONS"};
+
+QString WithoutLeadingBlanks(const QString& text) {
+    qsizetype first = 0;
+    while (first < text.size() && text.at(first) == QLatin1Char(' ')) ++first;
+    return text.mid(first);
+}
+
+// The top of the line that holds position in the document, in document coordinates.
+qreal LineTop(QTextDocument& document, int position) {
+    const QTextBlock block = document.findBlock(position);
+    // Asking for the block's rectangle lays the document out as far as that block.
+    const QRectF blockRect = document.documentLayout()->blockBoundingRect(block);
+    const QTextLayout* layout = block.layout();
+    if (layout == nullptr) return blockRect.top();
+    const QTextLine line = layout->lineForTextPosition(position - block.position());
+    if (!line.isValid()) return blockRect.top();
+    return layout->position().y() + line.y();
+}
+
+}  // namespace
+
+frmRules::frmRules(Dialogs& dialogs, const QStringList& directories, QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("frmRules"));
+    setWindowTitle(QString::fromLatin1(kProgramTitle) + QStringLiteral(" Rules"));
+    resize(Pixels(9285), Pixels(6330));
+
+    rtbRules = new QTextEdit(this);
+    rtbRules->setObjectName(QStringLiteral("rtbRules"));
+    rtbRules->setGeometry(TwipsRect(120, 360, 5535, 5655));
+    rtbRules->setReadOnly(true);
+    rtbRules->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+    lblContents = new QLabel(QStringLiteral("Table of Contents"), this);
+    lblContents->setObjectName(QStringLiteral("lblContents"));
+    lblContents->setGeometry(TwipsRect(6240, 360, 2415, 255));
+    QFont contentsFont = lblContents->font();
+    contentsFont.setPointSizeF(9.75);
+    contentsFont.setBold(true);
+    lblContents->setFont(contentsFont);
+
+    lstContents = new QListWidget(this);
+    lstContents->setObjectName(QStringLiteral("lstContents"));
+    lstContents->setGeometry(TwipsRect(6240, 720, 2415, 3570));
+    lstContents->setSelectionMode(QAbstractItemView::SingleSelection);
+    for (const char* entry : kContents) lstContents->addItem(QString::fromLatin1(entry));
+    // A selection made with the mouse or the keyboard jumps; so does a click on the entry that
+    // is already selected. Mere focus, which makes the first entry current, does not.
+    connect(lstContents, &QListWidget::itemSelectionChanged, this, &frmRules::lstContents_Click);
+    connect(lstContents, &QListWidget::itemClicked, this, &frmRules::lstContents_Click);
+
+    Form_Load(dialogs, directories);
+}
+
+void frmRules::Form_Load(Dialogs& dialogs, const QStringList& directories) {
+    rulesPath_ = FindRulesFile(directories);
+    QString error;
+    if (!LoadRtfFile(rulesPath_, *rtbRules->document(), &error)) {
+        rtbRules->clear();
+        dialogs.Message(QStringLiteral("The rules could not be shown. ") + error, windowTitle());
+    }
+}
+
+void frmRules::lstContents_Click() {
+    const QList<QListWidgetItem*> selected = lstContents->selectedItems();
+    if (selected.isEmpty()) return;
+    const QString heading = WithoutLeadingBlanks(selected.first()->text());
+    if (heading.isEmpty()) return;
+
+    QTextDocument& document = *rtbRules->document();
+    const QTextCursor found = document.find(heading, 0, QTextDocument::FindCaseSensitively);
+    if (found.isNull()) return;
+
+    // Select the heading, then scroll so that its line is the first one in the view; near the
+    // end of the document the view stops at its bottom instead.
+    rtbRules->setTextCursor(found);
+    const qreal top = LineTop(document, found.selectionStart());
+    rtbRules->verticalScrollBar()->setValue(qRound(top));
+}
+
+void frmRules::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted()) emit closed();
+}
+
+RulesWindow::RulesWindow(Dialogs& dialogs, QStringList directories)
+    : dialogs_(dialogs), directories_(std::move(directories)) {}
+
+RulesWindow::~RulesWindow() {
+    delete window_.data();
+}
+
+frmRules* RulesWindow::Show() {
+    if (window_.isNull()) {
+        auto* window = new frmRules(dialogs_, directories_);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        // Forget the window as soon as it is closed: it is deleted only later, and a request
+        // in between must get a new one.
+        QObject::connect(window, &frmRules::closed, window, [this] { window_.clear(); });
+        window_ = window;
+    }
+    window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+    return window_.data();
+}
+
+void RulesWindow::Close() {
+    if (!window_.isNull()) window_->close();
+}
+
+}  // namespace pathwick

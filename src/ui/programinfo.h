@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace pathwick {
+
+// The program's title, as it appears in captions and the about box.
+inline constexpr const char* kProgramTitle = "Pathwick!";
+
+// The program's one-line legal notice.
+inline constexpr const char* kLegalNotice =
+    "Copyright \u00a9 2026 The Pathwick! developers. Free software; you may share and change it.";
+
+// The name of the rules document beside the program.
+inline constexpr const char* kRulesFileName = "Rules.rtf";
+
+// "Version major.minor.patch" from the build's version numbers.
+QString VersionText();
+
+// The rules document in dir: dir, a "/" unless dir already ends in one, then "Rules.rtf".
+QString RulesPathIn(const QString& dir);
+
+// Where the rules document is looked for, in order: the program's directory, the installed
+// data folder share/pathwick next to the program's bin directory, then the "pathwick" folder of
+// each shared data directory.
+QStringList RulesDirectories();
+
+// The rules document in the first of dirs that holds one; when none does, the path in the
+// first directory (so that a message can name where it was expected), or an empty string when
+// dirs is empty.
+QString FindRulesFile(const QStringList& dirs);
+
+}  // namespace pathwick

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+#include "core/dialogs.h"
+
+namespace pathwick {
+
+// The game's dialogs as the player sees them: Qt message boxes, Qt's own
+// (non-native) file dialogs and the print dialog, each modal over the active
+// window, or over the fallback parent when no window of the program is active.
+class QtDialogs final : public Dialogs {
+public:
+    explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+
+    void SetParent(QWidget* parent) { parent_ = parent; }
+
+    void Message(const QString& text, const QString& title) override;
+    bool AskYesNo(const QString& text, const QString& title) override;
+    QString OpenFileName(const FileDialogSetup& setup) override;
+    QString SaveFileName(const FileDialogSetup& setup) override;
+    bool ChoosePrinter(QPrinter& printer) override;
+
+    // The file dialog's name filters for (description, pattern) pairs. Qt reads
+    // the patterns from the parentheses at the end of each filter, separated
+    // by blanks: "Text (*.txt) " with "*.txt" gives "Text (*.txt)", "Mazes"
+    // with "*.maz;*.txt" gives "Mazes (*.maz *.txt)".
+    static QStringList NameFilters(const QList<std::pair<QString, QString>>& filters);
+
+private:
+    QWidget* Parent() const;
+
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace pathwick

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QRect>
+
+namespace pathwick {
+
+// Window layout is written in twips, as the layout of the main window was
+// drawn: 1440 to the inch, 15 to a pixel on a 96 dots-per-inch screen.
+inline constexpr int kTwipsPerPixel = 15;
+
+constexpr int Pixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
+// A rectangle given as Left, Top, Width, Height in twips, in pixels.
+constexpr QRect TwipsRect(int left, int top, int width, int height) {
+    return QRect(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
+}
+
+}  // namespace pathwick

@@ -1,0 +1,389 @@
+// The keyboard of the main window: every key reaches the game first, whatever
+// control has the focus, and moves the mouse or drops markers.
+
+#include <QRadioButton>
+
+#include "support/testmain.h"
+#include "test_frmmaze_support.h"
+
+using namespace pathwick;
+using namespace pathwick::testing;
+
+namespace {
+
+constexpr int kUnit = 180;              // UnitW = UnitH for the window's 277-pixel view
+constexpr int kCentre = 2070;           // 11.5 units
+constexpr int kEastEntry = 23 * kUnit;  // 4140
+
+// Start and end away from the cells a test walks in, so that no label is drawn.
+void MoveEndsAway(MazeState& s) {
+    s.StartX = 1;
+    s.StartY = 1;
+    s.EndX = 25;
+    s.EndY = 25;
+}
+
+QWidget* Named(TestWindow& w, const QString& name) {
+    return name.isEmpty() ? nullptr : w->findChild<QWidget*>(name);
+}
+
+}  // namespace
+
+class TestFrmMazeKeys : public QObject {
+    Q_OBJECT
+
+private slots:
+    void keyReachesTheGameOnceWhateverHasTheFocus_data();
+    void keyReachesTheGameOnceWhateverHasTheFocus();
+    void focusedOptionButtonStillMovesTheSelection();
+    void focusedButtonStillPassesTheFocusOn();
+    void modifiersDoNotChangeAStep_data();
+    void modifiersDoNotChangeAStep();
+    void keysDoNothingWhileTheMapShows_data();
+    void keysDoNothingWhileTheMapShows();
+    void functionKeySelectsItsColourAndDropsAMarker_data();
+    void functionKeySelectsItsColourAndDropsAMarker();
+    void colourChosenByAFunctionKeySticksForDropMarker();
+    void enterClicksTheFocusedButtonOrElseViewMap_data();
+    void enterClicksTheFocusedButtonOrElseViewMap();
+
+    void fourLeftsFromTheCentreOfAnOpenCellReachSevenAndAHalfUnits();
+    void leftBeyondTheWestEdgeEntersTheEastArmOfTheWesternCell();
+    void rightBeyondTheEastEdgeEntersTheWesternCellAtTen();
+    void westBarStopsTheMouseButMarksTheMazeUnsaved();
+    void borderBarKeepsTheMouseInColumnOne();
+    void endIsCongratulatedOnceOnReachingItsCentre();
+    void markerIsDrawnAgainWhenTheMouseComesBack();
+    void mouseStartsInTheMiddleOfTheViewWithRadiusHalfAUnit_data();
+    void mouseStartsInTheMiddleOfTheViewWithRadiusHalfAUnit();
+};
+
+void TestFrmMazeKeys::keyReachesTheGameOnceWhateverHasTheFocus_data() {
+    QTest::addColumn<QString>("focus");       // empty: no control has the focus
+    QTest::addColumn<bool>("toFocusWidget");  // sent to the control instead of the window
+    for (const char* name : {"picMaze", "cmdDropMarker", "cmdViewMap", "optBlack"}) {
+        QTest::addRow("%s via window", name) << name << false;
+        QTest::addRow("%s direct", name) << name << true;
+    }
+    QTest::newRow("no focus via window") << QString() << false;
+}
+
+void TestFrmMazeKeys::keyReachesTheGameOnceWhateverHasTheFocus() {
+    QFETCH(QString, focus);
+    QFETCH(bool, toFocusWidget);
+    TestWindow w;
+    MoveEndsAway(w.state());
+    w.PlaceMouse(13, 13, 15, kCentre, kCentre);
+    if (QWidget* control = Named(w, focus))
+        control->setFocus();
+    else
+        w->focusWidget()->clearFocus();
+    Settle();
+    QCOMPARE(w->focusWidget(), Named(w, focus));
+
+    if (toFocusWidget)
+        QTest::keyClick(w->focusWidget(), Qt::Key_Up);
+    else
+        w.Press(Qt::Key_Up);
+    QCOMPARE(w.state().PosY, std::int16_t{kCentre - kUnit});
+    QCOMPARE(w.state().PosX, std::int16_t{kCentre});
+}
+
+void TestFrmMazeKeys::focusedOptionButtonStillMovesTheSelection() {
+    TestWindow w;
+    MoveEndsAway(w.state());
+    w.PlaceMouse(13, 13, 15, kCentre, kCentre);
+    w->optBlack->click();
+    w->optBlack->setFocus();
+    QCOMPARE(w.state().MarkerColor, kBlack);
+
+    w.Press(Qt::Key_Down);
+    QCOMPARE(w.state().PosY, std::int16_t{kCentre + kUnit});
+    QVERIFY(w->optCyan->isChecked());
+    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w->optCyan));
+    QCOMPARE(w.state().MarkerColor, kCyan);
+}
+
+void TestFrmMazeKeys::focusedButtonStillPassesTheFocusOn() {
+    TestWindow w;
+    MoveEndsAway(w.state());
+    w.PlaceMouse(13, 13, 15, kCentre, kCentre);
+    w->cmdDropMarker->setFocus();
+
+    w.Press(Qt::Key_Right);
+    QCOMPARE(w.state().PosX, std::int16_t{kCentre + kUnit});
+    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w->cmdViewMap));
+}
+
+void TestFrmMazeKeys::modifiersDoNotChangeAStep_data() {
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("Shift+Up") << Qt::KeyboardModifiers(Qt::ShiftModifier);
+    QTest::newRow("Ctrl+Up") << Qt::KeyboardModifiers(Qt::ControlModifier);
+    QTest::newRow("Ctrl+Shift+Up") << (Qt::ControlModifier | Qt::ShiftModifier);
+}
+
+void TestFrmMazeKeys::modifiersDoNotChangeAStep() {
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    TestWindow w;
+    MoveEndsAway(w.state());
+    w.PlaceMouse(13, 13, 15, kCentre, kCentre);
+    w.Press(Qt::Key_Up, modifiers);
+    QCOMPARE(w.state().PosY, std::int16_t{kCentre - kUnit});
+    QCOMPARE(w.state().PosX, std::int16_t{kCentre});
+}
+
+void TestFrmMazeKeys::keysDoNothingWhileTheMapShows_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Left") << int(Qt::Key_Left);
+    QTest::newRow("Up") << int(Qt::Key_Up);
+    QTest::newRow("Right") << int(Qt::Key_Right);
+    QTest::newRow("Down") << int(Qt::Key_Down);
+    QTest::newRow("F1") << int(Qt::Key_F1);
+    QTest::newRow("F2") << int(Qt::Key_F2);
+    QTest::newRow("F3") << int(Qt::Key_F3);
+    QTest::newRow("F4") << int(Qt::Key_F4);
+}
+
+void TestFrmMazeKeys::keysDoNothingWhileTheMapShows() {
+    QFETCH(int, key);
+    TestWindow w;
+    MoveEndsAway(w.state());
+    w.PlaceMouse(13, 13, 15, kCentre, kCentre);
+    QTest::mouseClick(w->cmdViewMap, Qt::LeftButton);
+    QVERIFY(w.state().MapView);
+    const MazeState before = w.state();
+    const QImage view = w.game().picMaze.Picture().copy();
+    const QImage map = w.game().picMap.Picture().copy();
+
+    w.Press(key);
+    QTest::keyClick(w->focusWidget(), static_cast<Qt::Key>(key));
+    QVERIFY(w.state() == before);
+    QCOMPARE(w.state().MarkerCount(13, 13), 0);
+    QVERIFY(w->optWhite->isChecked());
+    QCOMPARE(w.game().picMaze.Picture(), view);
+    QCOMPARE(w.game().picMap.Picture(), map);
+    QVERIFY(w->picMap->isVisible());
+}
+
+void TestFrmMazeKeys::functionKeySelectsItsColourAndDropsAMarker_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("colour");
+    QTest::newRow("F1") << int(Qt::Key_F1) << "optWhite" << kWhite;
+    QTest::newRow("F2") << int(Qt::Key_F2) << "optBlack" << kBlack;
+    QTest::newRow("F3") << int(Qt::Key_F3) << "optCyan" << kCyan;
+    QTest::newRow("F4") << int(Qt::Key_F4) << "optMagenta" << kMagenta;
+}
+
+void TestFrmMazeKeys::functionKeySelectsItsColourAndDropsAMarker() {
+    QFETCH(int, key);
+    QFETCH(QString, option);
+    QFETCH(int, colour);
+    TestWindow w;
+    MoveEndsAway(w.state());
+    w.PlaceMouse(13, 13, 15, kCentre - kUnit, kCentre);
+    // Another colour first, so that the key has to change it.
+    (option == QLatin1String("optMagenta") ? w->optCyan : w->optMagenta)->click();
+    w.game().SetSaved(QStringLiteral("Y"));
+    w->cmdViewMap->setFocus();
+
+    w.Press(key);
+    auto* selected = w.Control<QRadioButton>(qPrintable(option));
+    QVERIFY(selected->isChecked());
+    QCOMPARE(w.state().MarkerColor, colour);
+    MazeState& s = w.state();
+    QCOMPARE(s.MarkerCount(13, 13), 1);
+    const CellMarkers markers = s.Markers(13, 13);
+    QCOMPARE(int(markers.MarkerXs.Items()[0]), kCentre - kUnit);
+    QCOMPARE(int(markers.MarkerYs.Items()[0]), kCentre);
+    QCOMPARE(markers.MarkerColors.Items()[0], colour);
+    QCOMPARE(w.game().picMaze.Point(kCentre - kUnit, kCentre), colour);
+    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w->picMaze));
+    QCOMPARE(w->lblSaved->text(), QStringLiteral("N"));
+}
+
+void TestFrmMazeKeys::colourChosenByAFunctionKeySticksForDropMarker() {
+    TestWindow w;
+    MoveEndsAway(w.state());
+    w.PlaceMouse(13, 13, 15, kCentre, kCentre);
+    w.Press(Qt::Key_F3);
+    w.Press(Qt::Key_Up);
+    QTest::mouseClick(w->cmdDropMarker, Qt::LeftButton);
+
+    const CellMarkers markers = w.state().Markers(13, 13);
+    QCOMPARE(markers.Count(), 2);
+    QCOMPARE(markers.MarkerColors.Items()[1], kCyan);
+    QCOMPARE(int(markers.MarkerYs.Items()[1]), kCentre - kUnit);
+    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w->picMaze));
+}
+
+void TestFrmMazeKeys::enterClicksTheFocusedButtonOrElseViewMap_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<bool>("mapShows");
+    QTest::addColumn<int>("markers");
+    QTest::newRow("picMaze") << "picMaze" << true << 0;
+    QTest::newRow("optBlack") << "optBlack" << true << 0;
+    QTest::newRow("cmdViewMap") << "cmdViewMap" << true << 0;
+    QTest::newRow("cmdDropMarker") << "cmdDropMarker" << false << 1;
+}
+
+void TestFrmMazeKeys::enterClicksTheFocusedButtonOrElseViewMap() {
+    QFETCH(QString, focus);
+    QFETCH(bool, mapShows);
+    QFETCH(int, markers);
+    TestWindow w;
+    MoveEndsAway(w.state());
+    w.PlaceMouse(13, 13, 15, kCentre, kCentre);
+    Named(w, focus)->setFocus();
+
+    w.Press(Qt::Key_Return);
+    QCOMPARE(w.state().MapView, mapShows);
+    QCOMPARE(w->picMap->isVisible(), mapShows);
+    QCOMPARE(w.state().MarkerCount(13, 13), markers);
+}
+
+void TestFrmMazeKeys::fourLeftsFromTheCentreOfAnOpenCellReachSevenAndAHalfUnits() {
+    TestWindow w;
+    MoveEndsAway(w.state());
+    w.PlaceMouse(13, 13, 15, kCentre, kCentre);
+    w.PressTimes(Qt::Key_Left, 4);
+    QCOMPARE(w.state().PosX, std::int16_t{1350});  // 7.5 units
+    QCOMPARE(w.state().PosY, std::int16_t{kCentre});
+    QCOMPARE(w.state().MouseX, std::int16_t{13});
+    // The mouse is drawn there: its circle's east point, half a unit away.
+    QCOMPARE(w.game().picMaze.Point(1350 + kUnit / 2, kCentre), kMouseColor);
+}
+
+void TestFrmMazeKeys::leftBeyondTheWestEdgeEntersTheEastArmOfTheWesternCell() {
+    TestWindow w;
+    MoveEndsAway(w.state());
+    w.state().grid(12, 13) = 13;  // the western cell: its west side closed
+    w.PlaceMouse(13, 13, 15, kCentre, kCentre);
+
+    w.PressTimes(Qt::Key_Left, 11);
+    QCOMPARE(w.state().PosX, std::int16_t{90});  // the last candidate that stays
+    QCOMPARE(w.state().MouseX, std::int16_t{13});
+
+    w.Press(Qt::Key_Left);
+    QCOMPARE(w.state().MouseX, std::int16_t{12});
+    QCOMPARE(w.state().MouseY, std::int16_t{13});
+    QCOMPARE(w.state().PosX, std::int16_t{kEastEntry});
+    QCOMPARE(w.state().PosY, std::int16_t{kCentre});
+    // The view shows the western cell now: its west bar.
+    QCOMPARE(w.game().picMaze.Point(9.5 * kUnit, kCentre), kWallColor);
+}
+
+void TestFrmMazeKeys::rightBeyondTheEastEdgeEntersTheWesternCellAtTen() {
+    TestWindow w;
+    MoveEndsAway(w.state());
+    w.state().grid(14, 13) = 15;
+    const int y = kCentre + kUnit;  // not the middle of the arm: y is kept
+    w.PlaceMouse(13, 13, 15, kEastEntry, y);
+
+    w.Press(Qt::Key_Right);
+    QCOMPARE(w.state().MouseX, std::int16_t{14});
+    QCOMPARE(w.state().PosX, std::int16_t{10});
+    QCOMPARE(w.state().PosY, std::int16_t(y));
+    QCOMPARE(w->lblSaved->text(), QStringLiteral("N"));
+}
+
+void TestFrmMazeKeys::westBarStopsTheMouseButMarksTheMazeUnsaved() {
+    TestWindow w;
+    MoveEndsAway(w.state());
+    w.PlaceMouse(13, 13, 13, kCentre, kCentre);  // code 13: west closed
+    w.Press(Qt::Key_Left);
+    QCOMPARE(w.state().PosX, std::int16_t{1890});  // 10.5 units, in front of the bar
+    w.game().SetSaved(QStringLiteral("Y"));
+    QCOMPARE(w->lblSaved->text(), QStringLiteral("Y"));
+
+    w.Press(Qt::Key_Left);
+    QCOMPARE(w.state().PosX, std::int16_t{1890});
+    QCOMPARE(w.state().MouseX, std::int16_t{13});
+    QCOMPARE(w->lblSaved->text(), QStringLiteral("N"));
+    QCOMPARE(w.game().picMaze.Point(1890, kCentre - kUnit / 2), kMouseColor);
+}
+
+void TestFrmMazeKeys::borderBarKeepsTheMouseInColumnOne() {
+    TestWindow w;
+    MoveEndsAway(w.state());
+    w.PlaceMouse(1, 13, 15, kCentre, kCentre);
+    w.PressTimes(Qt::Key_Left, 14);
+    QCOMPARE(w.state().MouseX, std::int16_t{1});
+    QCOMPARE(w.state().PosX, std::int16_t{1890});
+}
+
+void TestFrmMazeKeys::endIsCongratulatedOnceOnReachingItsCentre() {
+    TestWindow w;
+    MazeState& s = w.state();
+    MoveEndsAway(s);
+    s.EndX = 14;
+    s.EndY = 13;
+    s.grid(14, 13) = 15;
+    w.PlaceMouse(13, 13, 15, kEastEntry, kCentre);
+
+    w.Press(Qt::Key_Right);  // into the end cell's west arm
+    QCOMPARE(s.MouseX, std::int16_t{14});
+    QCOMPARE(w.dialogs.Messages(), QStringList());
+    w.PressTimes(Qt::Key_Right, 9);  // x = 1630, still in the arm
+    QCOMPARE(s.PosX, std::int16_t{1630});
+    QCOMPARE(w.dialogs.Messages(), QStringList());
+
+    w.Press(Qt::Key_Right);  // x = 1810: the centre square
+    const QStringList once{QStringLiteral("Congratulations!: You've reached the end of the maze!")};
+    QCOMPARE(w.dialogs.Messages(), once);
+    QVERIFY(s.EndReached);
+
+    w.PressTimes(Qt::Key_Right, 3);
+    w.PressTimes(Qt::Key_Left, 3);
+    w.PressTimes(Qt::Key_Left, 9);  // out into the arm and back in
+    w.PressTimes(Qt::Key_Right, 9);
+    QCOMPARE(w.dialogs.Messages(), once);
+}
+
+void TestFrmMazeKeys::markerIsDrawnAgainWhenTheMouseComesBack() {
+    TestWindow w;
+    MoveEndsAway(w.state());
+    w.state().grid(12, 13) = 15;
+    w.PlaceMouse(13, 13, 15, kCentre, kCentre);
+    w.PressTimes(Qt::Key_Left, 2);
+    w.Press(Qt::Key_F2);
+    const int markerX = kCentre - 2 * kUnit;
+    QCOMPARE(w.game().picMaze.Point(markerX, kCentre), kBlack);
+
+    w.PressTimes(Qt::Key_Left, 10);  // over the west edge
+    QCOMPARE(w.state().MouseX, std::int16_t{12});
+    QVERIFY(w.game().picMaze.Point(markerX, kCentre) != kBlack);
+
+    w.Press(Qt::Key_Right);  // back over the edge
+    QCOMPARE(w.state().MouseX, std::int16_t{13});
+    QCOMPARE(w.state().PosX, std::int16_t{10});
+    QCOMPARE(w.game().picMaze.Point(markerX, kCentre), kBlack);
+}
+
+void TestFrmMazeKeys::mouseStartsInTheMiddleOfTheViewWithRadiusHalfAUnit_data() {
+    QTest::addColumn<int>("innerPixels");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("middle");
+    QTest::newRow("unit 180") << 277 << 180 << 2070;
+    QTest::newRow("unit 181") << 278 << 181 << 2082;  // 2081.5 goes to the even 2082
+}
+
+void TestFrmMazeKeys::mouseStartsInTheMiddleOfTheViewWithRadiusHalfAUnit() {
+    QFETCH(int, innerPixels);
+    QFETCH(int, unit);
+    QFETCH(int, middle);
+    FakeDialogs dialogs;
+    SeededRandom random;
+    Game game(QSize(innerPixels, innerPixels), QSize(277, 277), random, dialogs);
+    game.Start(kFixedTimeOfDay);
+    QCOMPARE(int(game.state.UnitW), unit);
+    QCOMPARE(int(game.state.UnitH), unit);
+    QCOMPARE(int(game.state.PosX), middle);
+    QCOMPARE(int(game.state.PosY), middle);
+    // Radius 90: the circle passes 90 to the east of the middle, not 120.
+    QCOMPARE(game.picMaze.Point(middle + 90, middle), kMouseColor);
+    QVERIFY(game.picMaze.Point(middle + 120, middle) != kMouseColor);
+}
+
+PATHWICK_TEST_MAIN(TestFrmMazeKeys)
+#include "test_frmmaze_keys.moc"

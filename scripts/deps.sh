@@ -5,8 +5,9 @@
 set -euo pipefail
 
 build_packages=(build-essential cmake qt6-base-dev libgl-dev fonts-dejavu-core)
-# pdftotext for the printing tests, clang for the fuzz targets, Google Benchmark for bench/.
-test_packages=(libbenchmark-dev poppler-utils clang)
+# pdftotext for the printing tests, clang for the fuzz targets, Google Benchmark for bench/,
+# desktop-file-validate and appstreamcli for the desktop entry and metainfo tests.
+test_packages=(libbenchmark-dev poppler-utils clang desktop-file-utils appstream)
 
 packages=("${build_packages[@]}")
 if [[ "${1:-}" == "--test" ]]; then

@@ -1,12 +1,75 @@
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
 
+#include "core/dialogs.h"
 #include "core/random.h"
 #include "ui/frmmaze.h"
+#include "ui/frmrules.h"
+#include "ui/programicon.h"
 #include "ui/qtdialogs.h"
+#include "version.h"
+
+namespace {
+
+// The dialogs of the rules check: a message is kept, not shown, so nothing waits for a click.
+class CheckDialogs final : public pathwick::Dialogs {
+public:
+    QString message;
+
+    void Message(const QString& text, const QString&) override { message = text; }
+    bool AskYesNo(const QString&, const QString&) override { return false; }
+    QString OpenFileName(const pathwick::FileDialogSetup&) override { return {}; }
+    QString SaveFileName(const pathwick::FileDialogSetup&) override { return {}; }
+    bool ChoosePrinter(QPrinter&) override { return false; }
+};
+
+// PATHWICK_CHECK_RULES=1: creates the rules window as "Rules..." does, says whether it loaded its
+// document and where from, and ends the program: 0 when loaded, 1 when not.
+int CheckRules() {
+    CheckDialogs dialogs;
+    const pathwick::frmRules rules(dialogs);
+    if (!dialogs.message.isEmpty()) {
+        std::fprintf(stderr, "rules not loaded: %s: %s\n", qPrintable(rules.RulesPath()),
+                     qPrintable(dialogs.message));
+        return 1;
+    }
+    std::printf("rules loaded: %s\n", qPrintable(rules.RulesPath()));
+    return 0;
+}
+
+// --help and --version are answered without starting the game; every other
+// argument is ignored, as the game has always done.
+bool AnswerCommandLine(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::printf(
+                "Usage: pathwick [--help] [--version]\n"
+                "%s\n\n"
+                "Walk the mouse with the arrow keys, drop markers with F1 to F4, and\n"
+                "use the menus to save, open and print mazes. Help > Rules explains it all.\n\n"
+                "  -h, --help     show this help and exit\n"
+                "  --version      show the version and exit\n",
+                pathwick::kDescription);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("Pathwick! %s\n", pathwick::kVersion);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+    if (AnswerCommandLine(argc, argv)) return 0;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pathwick!"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pathwick.Pathwick"));
+    QApplication::setWindowIcon(pathwick::ProgramIcon());
+    if (qEnvironmentVariable("PATHWICK_CHECK_RULES") == QLatin1String("1")) return CheckRules();
 
     pathwick::SeededRandom random;
     pathwick::QtDialogs dialogs;

@@ -1,0 +1,23 @@
+# What `cmake --install` puts where: the program, its rules document, the desktop entry, the
+# AppStream metainfo and the icon in the hicolor theme. The program finds the rules document in
+# <prefix>/share/pathwick, next to its own bin directory.
+include(GNUInstallDirs)
+
+set(PATHWICK_APP_ID io.github.pathwick.Pathwick)
+set(PATHWICK_ICON_SIZES 16 32 48 64 128 256)
+set(pathwick_resources ${PROJECT_SOURCE_DIR}/resources)
+
+install(TARGETS pathwick RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${pathwick_resources}/Rules.rtf DESTINATION ${CMAKE_INSTALL_DATADIR}/pathwick)
+install(FILES ${pathwick_resources}/desktop/${PATHWICK_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${pathwick_resources}/desktop/${PATHWICK_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${pathwick_resources}/icons/${PATHWICK_APP_ID}.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+foreach(size IN LISTS PATHWICK_ICON_SIZES)
+  install(FILES ${pathwick_resources}/icons/hicolor/${size}x${size}/apps/${PATHWICK_APP_ID}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+
+include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds the Debian package of Pathwick!: a Release build without tests and benchmarks, then
+# cpack. Prints the path of the .deb.
+#   scripts/package.sh              builds in build-pkg/
+#   scripts/package.sh DIR          builds in DIR
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+# cpack works out the library dependencies with dpkg-shlibdeps (dpkg-dev, part of build-essential).
+if ! command -v dpkg-shlibdeps >/dev/null; then
+    echo "package.sh: dpkg-shlibdeps not found; install the Debian package dpkg-dev" >&2
+    exit 1
+fi
+
+build_dir=${1:-build-pkg}
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release \
+    -DPATHWICK_BUILD_TESTS=OFF -DPATHWICK_BUILD_BENCH=OFF -DPATHWICK_SANITIZE=OFF
+cmake --build "$build_dir" --target pathwick -j "$(nproc)"
+
+package_dir=$build_dir/packages
+rm -rf "$package_dir"
+cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$package_dir"
+
+debs=("$package_dir"/pathwick_*.deb)
+if [[ ${#debs[@]} -ne 1 || ! -f ${debs[0]} ]]; then
+    echo "package.sh: expected one pathwick_*.deb in $package_dir" >&2
+    exit 1
+fi
+realpath "${debs[0]}"

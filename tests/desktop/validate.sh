@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Checks the desktop integration files against the freedesktop.org tools and against each other:
+# the desktop entry (desktop-file-validate), the AppStream metainfo (appstreamcli), the names
+# that tie them to the icon, the newest release against the project's version, and the size of
+# every icon picture.
+#   validate.sh SOURCE_DIR PROJECT_VERSION
+set -uo pipefail
+
+source_dir=$1
+project_version=$2
+app_id=io.github.pathwick.Pathwick
+desktop=$source_dir/resources/desktop/$app_id.desktop
+metainfo=$source_dir/resources/desktop/$app_id.metainfo.xml
+icons=$source_dir/resources/icons
+
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metainfo"
+
+# The names that must agree: the metainfo's id and launchable, the desktop entry's icon.
+grep -q "<id>$app_id</id>" "$metainfo" || fail "the metainfo's id is not $app_id"
+grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
+    fail "the metainfo does not launch $app_id.desktop"
+grep -qx "Icon=$app_id" "$desktop" || fail "the desktop entry's icon is not $app_id"
+grep -qx "Exec=pathwick" "$desktop" || fail "the desktop entry does not start pathwick"
+
+# The first release listed is the newest; it must be the version being built.
+newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d '"' -f 2)
+[[ "$newest" == "$project_version" ]] ||
+    fail "the newest release in the metainfo is '$newest', the project's version is $project_version"
+
+# Every icon picture is a PNG of the size its folder names.
+[[ -f "$icons/$app_id.svg" ]] || fail "the scalable icon $icons/$app_id.svg is missing"
+for size in 16 32 48 64 128 256; do
+    png=$icons/hicolor/${size}x${size}/apps/$app_id.png
+    if [[ ! -f "$png" ]]; then
+        fail "$png is missing"
+        continue
+    fi
+    signature=$(od -An -tx1 -N8 "$png" | tr -d ' \n')
+    # Width and height are the big-endian 32-bit numbers at offsets 16 and 20 (the IHDR chunk).
+    width=$((16#$(od -An -tx1 -j16 -N4 "$png" | tr -d ' \n')))
+    height=$((16#$(od -An -tx1 -j20 -N4 "$png" | tr -d ' \n')))
+    [[ "$signature" == 89504e470d0a1a0a ]] || fail "$png is not a PNG file"
+    [[ "$width" == "$size" && "$height" == "$size" ]] ||
+        fail "$png is ${width}x${height}, expected ${size}x${size}"
+done
+
+if ((failures > 0)); then
+    echo "$failures check(s) failed"
+    exit 1
+fi
+echo "desktop entry, metainfo and icons are valid"

@@ -38,6 +38,25 @@ void DrawCell(DrawingSurface& picMaze, MazeState& state, int x, int y) {
     const WallRect verticalBar{0, 0, static_cast<std::int16_t>(w), Units(3, h)};
 
     picMaze.Cls();
+
+    // The labels go first and the walls over them: "Start" is about as wide
+    // as the centre square and can reach into the east bar, and as the wall
+    // test reads the picture, a label must never open a gap in a wall.
+    if (x == state.StartX && y == state.StartY) {
+        picMaze.CurrentX = 10.5 * w;
+        picMaze.CurrentY = 11.0 * h;
+        picMaze.ForeColor = kStartColor;
+        picMaze.Print(QStringLiteral("Start"));
+        picMaze.ForeColor = 0;
+    }
+    if (x == state.EndX && y == state.EndY) {
+        picMaze.CurrentX = 11.0 * w;
+        picMaze.CurrentY = 11.0 * h;
+        picMaze.ForeColor = kEndLabelColor;
+        picMaze.Print(QStringLiteral("End"));
+        picMaze.ForeColor = 0;
+    }
+
     DrawWallBox(picMaze, corner, 0, 0);
     DrawWallBox(picMaze, corner, 13 * w, 0);
     DrawWallBox(picMaze, corner, 0, 13 * h);
@@ -91,21 +110,6 @@ void DrawCell(DrawingSurface& picMaze, MazeState& state, int x, int y) {
     if (x == kMazeSize) DrawEastWall(picMaze, state, verticalBar);
     if (y == 1) DrawNorthWall(picMaze, state, horizontalBar);
     if (y == kMazeSize) DrawSouthWall(picMaze, state, horizontalBar);
-
-    if (x == state.StartX && y == state.StartY) {
-        picMaze.CurrentX = 10.5 * w;
-        picMaze.CurrentY = 11.0 * h;
-        picMaze.ForeColor = kStartColor;
-        picMaze.Print(QStringLiteral("Start"));
-        picMaze.ForeColor = 0;
-    }
-    if (x == state.EndX && y == state.EndY) {
-        picMaze.CurrentX = 11.0 * w;
-        picMaze.CurrentY = 11.0 * h;
-        picMaze.ForeColor = kEndLabelColor;
-        picMaze.Print(QStringLiteral("End"));
-        picMaze.ForeColor = 0;
-    }
 
     const CellMarkers markers = state.Markers(x, y);
     const int n = markers.Count();

@@ -1,0 +1,124 @@
+// Playing: one step of the mouse inside a cell, one step into the next cell
+// (which draws that cell), and a new maze with its first drawing.
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QFont>
+#include <QGuiApplication>
+#include <QSize>
+
+#include "core/game.h"
+#include "core/mazestate.h"
+#include "core/random.h"
+#include "views/cellview.h"
+
+namespace {
+
+using namespace pathwick;
+
+// The cell view prints its labels, which needs a GUI application; run one on
+// the offscreen platform unless another benchmark has started one already.
+void EnsureGuiApplication() {
+    if (QCoreApplication::instance()) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "pathwick-bench";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+}
+
+// Playing shows no dialog except the congratulation, which these steps never reach.
+class SilentDialogs final : public Dialogs {
+public:
+    void Message(const QString&, const QString&) override {}
+    bool AskYesNo(const QString&, const QString&) override { return true; }
+    QString OpenFileName(const FileDialogSetup&) override { return {}; }
+    QString SaveFileName(const FileDialogSetup&) override { return {}; }
+    bool ChoosePrinter(QPrinter&) override { return false; }
+};
+
+// A game on the window's cell view (277 x 277 pixels, units of 180) in the
+// window's font, with cells (13, 13) and (14, 13) open on all sides.
+struct PlayGame {
+    PlayGame() : game(QSize(277, 277), QSize(277, 277), random, dialogs) {
+        QFont font(QStringLiteral("MS Sans Serif"));
+        font.setPointSizeF(8.25);
+        font.setBold(true);
+        game.picMaze.SetFont(font);
+        game.Start(1234.5f);
+        game.state.grid(13, 13) = 15;
+        game.state.grid(14, 13) = 15;
+    }
+
+    // Start and end labels in the two open cells, or elsewhere.
+    void PlaceLabels(bool inOpenCells) {
+        game.state.StartX = inOpenCells ? 13 : 2;
+        game.state.StartY = inOpenCells ? 13 : 2;
+        game.state.EndX = inOpenCells ? 14 : 3;
+        game.state.EndY = inOpenCells ? 13 : 2;
+    }
+
+    void PutMouse(int x, int y, int px, int py) {
+        game.state.MouseX = static_cast<std::int16_t>(x);
+        game.state.MouseY = static_cast<std::int16_t>(y);
+        game.state.PosX = static_cast<std::int16_t>(px);
+        game.state.PosY = static_cast<std::int16_t>(py);
+        DrawCell(game.picMaze, game.state, x, y);
+        game.DrawMouse();
+    }
+
+    SeededRandom random;
+    SilentDialogs dialogs;
+    Game game;
+};
+
+const QString kLeft = QStringLiteral("L");
+const QString kRight = QStringLiteral("R");
+
+// Left and right in turn in the middle of an open cell: no crossing.
+void BM_MoveStep(benchmark::State& st) {
+    EnsureGuiApplication();
+    PlayGame g;
+    g.PlaceLabels(false);
+    g.PutMouse(13, 13, 2070, 2070);
+    bool left = true;
+    for (auto _ : st) {
+        g.game.MoveMouse(left ? kLeft : kRight);
+        left = !left;
+    }
+    if (g.game.state.MouseX != 13) st.SkipWithError("the mouse left its cell");
+}
+BENCHMARK(BM_MoveStep)->Unit(benchmark::kMicrosecond);
+
+// Right out of the east arm of (13, 13) into (14, 13), then left back again:
+// every step crosses and draws the new cell. With labels, one cell is the
+// start and the other the end, so every drawing prints text as well.
+void BM_MoveCrossing(benchmark::State& st) {
+    EnsureGuiApplication();
+    PlayGame g;
+    g.PlaceLabels(st.range(0) != 0);
+    g.PutMouse(13, 13, 23 * 180, 2070);
+    bool right = true;
+    for (auto _ : st) {
+        g.game.MoveMouse(right ? kRight : kLeft);
+        right = !right;
+    }
+    if (g.game.state.MouseX != 13 && g.game.state.MouseX != 14)
+        st.SkipWithError("the mouse went astray");
+}
+BENCHMARK(BM_MoveCrossing)->ArgName("labels")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// A new maze: generating it, choosing start and end, drawing the start cell
+// and the mouse.
+void BM_NewMaze(benchmark::State& st) {
+    EnsureGuiApplication();
+    PlayGame g;
+    for (auto _ : st) {
+        g.game.NewMaze();
+        benchmark::DoNotOptimize(g.game.picMaze.Picture().constBits());
+    }
+}
+BENCHMARK(BM_NewMaze)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -2,23 +2,27 @@
 
 #include <QTime>
 #include <bit>
-#include <cassert>
-#include <cmath>
 
 namespace pathwick {
 
-int RandomInt(RandomSource& source, int n) {
-    assert(n >= 1);
-    const float r = source.NextUniform();
-    assert(r >= 0.0f && r < 1.0f);
-    // The product is taken in double so that it stays below n for every r < 1.
-    return static_cast<int>(std::floor(static_cast<double>(r) * n)) + 1;
+void Xoshiro128::Seed(std::uint32_t seed) {
+    // splitmix64 steps fill the state.
+    std::uint64_t z = seed;
+    for (std::size_t i = 0; i < s_.size(); i += 2) {
+        z += 0x9E3779B97F4A7C15u;
+        std::uint64_t x = z;
+        x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9u;
+        x = (x ^ (x >> 27)) * 0x94D049BB133111EBu;
+        x ^= x >> 31;
+        s_[i] = static_cast<std::uint32_t>(x);
+        s_[i + 1] = static_cast<std::uint32_t>(x >> 32);
+    }
 }
 
 void SeededRandom::Seed(float seed) {
     // Every bit of the float matters: two seeds a fraction of a second apart
     // give different sequences.
-    engine_.seed(std::bit_cast<std::uint32_t>(seed));
+    engine_.Seed(std::bit_cast<std::uint32_t>(seed));
 }
 
 float SecondsSinceMidnight() {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <array>
+#include <bit>
+#include <cassert>
+#include <concepts>
 #include <cstdint>
-#include <random>
 
 namespace pathwick {
 
@@ -19,11 +22,33 @@ public:
     virtual float NextUniform() = 0;
 };
 
-// A whole number 1..n, each equally likely, from exactly one value of source:
-// floor(r * n) + 1. n must be at least 1.
-int RandomInt(RandomSource& source, int n);
+// xoshiro128++: four 32-bit words of state, a long period (2^128 - 1) and
+// good statistics for a game, at a few instructions a value.
+class Xoshiro128 {
+public:
+    explicit Xoshiro128(std::uint32_t seed = 0) { Seed(seed); }
 
-// The game's generator: a Mersenne Twister whose values are cut to 24 bits,
+    // Spreads seed over the whole state, so that close seeds give unrelated
+    // sequences and the state is never all zero.
+    void Seed(std::uint32_t seed);
+
+    std::uint32_t operator()() {
+        const std::uint32_t result = std::rotl(s_[0] + s_[3], 7) + s_[0];
+        const std::uint32_t t = s_[1] << 9;
+        s_[2] ^= s_[0];
+        s_[3] ^= s_[1];
+        s_[1] ^= s_[2];
+        s_[0] ^= s_[3];
+        s_[2] ^= t;
+        s_[3] = std::rotl(s_[3], 11);
+        return result;
+    }
+
+private:
+    std::array<std::uint32_t, 4> s_{};
+};
+
+// The game's generator: xoshiro128++ whose values are cut to 24 bits,
 // so every value is an exact float in [0, 1).
 class SeededRandom final : public RandomSource {
 public:
@@ -35,8 +60,22 @@ public:
     }
 
 private:
-    std::mt19937 engine_;
+    Xoshiro128 engine_;
 };
+
+// A whole number 1..n, each equally likely, from exactly one value of source:
+// floor(r * n) + 1. n must be at least 1. A template so that a caller that
+// holds the game's own generator draws without a virtual call.
+template <typename Random>
+requires std::derived_from<Random, RandomSource>
+int RandomInt(Random& source, int n) {
+    assert(n >= 1);
+    const float r = source.NextUniform();
+    assert(r >= 0.0f && r < 1.0f);
+    // The product of a float and n is exact in double, so it stays below n
+    // for every r < 1; it is never negative, so truncating it floors it.
+    return static_cast<int>(static_cast<double>(r) * n) + 1;
+}
 
 // Seconds since midnight, with their fraction, in local time: the seed of a run.
 float SecondsSinceMidnight();

@@ -90,6 +90,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
@@ -129,6 +130,10 @@ private:
     // F1 to F4: selects the colour's option button, then drops a marker.
     void DropMarkerOfColour(QRadioButton* option);
 
+    // The window keeps its one size in the normal state, whatever size the
+    // desktop gives it.
+    void Form_Resize();
+
     // Closing: asks before every way of closing the window; after a Yes the
     // rules window goes too.
     bool Form_QueryUnload();
@@ -143,6 +148,10 @@ private:
     std::unique_ptr<Game> game_;
     std::unique_ptr<RulesWindow> rules_;
     bool centred_ = false;
+    // The last size the desktop gave the window that was undone.
+    QSize undoneSize_;
+    // The player has already said Yes to exiting (at the end of the session).
+    bool exitConfirmed_ = false;
 };
 
 }  // namespace pathwick

@@ -1,0 +1,361 @@
+// The main window's life: every way of closing it asks first, a No keeps the
+// game exactly as it was, a Yes closes the rules window too, and the window
+// keeps its one size.
+
+#include <QApplication>
+#include <QPointer>
+#include <QTemporaryDir>
+
+#include "support/testmain.h"
+#include "test_frmmaze_support.h"
+#include "ui/frmrules.h"
+
+using namespace pathwick;
+using namespace pathwick::testing;
+
+namespace {
+
+const QString kExitText = QStringLiteral("Are you sure you want to exit Pathwick!?");
+const QString kExitTitle = QStringLiteral("Exit Pathwick!?");
+
+// The ways a close can be asked for.
+enum class Route { kClose, kCloseButton, kFileExit, kQuitRequest };
+
+// Asks the window to close by route.
+void RequestClose(TestWindow& w, Route route) {
+    switch (route) {
+        case Route::kClose:
+            w->close();
+            break;
+        case Route::kCloseButton:
+            // What the window manager's close button does.
+            w->windowHandle()->close();
+            break;
+        case Route::kFileExit:
+            w->mnuFileExit->trigger();
+            break;
+        case Route::kQuitRequest: {
+            // The desktop asking the program to quit (as the session does when it ends).
+            QEvent quit(QEvent::Quit);
+            QCoreApplication::sendEvent(qApp, &quit);
+            break;
+        }
+    }
+    Settle();
+}
+
+// The rules windows that exist, shown or not.
+QList<frmRules*> RulesWindows() {
+    QList<frmRules*> found;
+    for (QWidget* widget : QApplication::allWidgets())
+        if (auto* rules = qobject_cast<frmRules*>(widget)) found.append(rules);
+    return found;
+}
+
+// A game with something in it: a marker of each of two colours, a step of
+// the mouse and a file of its own.
+void PlaySomething(TestWindow& w, const QString& path) {
+    w.Press(Qt::Key_F2);
+    w.Press(Qt::Key_Left);
+    w.Press(Qt::Key_F3);
+    w.dialogs.fileNames = {path};
+    w->mnuFileSaveAs->trigger();
+    w.Press(Qt::Key_Right);
+}
+
+// Everything the player can see of a game, and the state behind it.
+struct Snapshot {
+    MazeState state;
+    QImage cellView;
+    QImage map;
+    QString filePath;
+    QString saved;
+    bool mapShows = false;
+    QString viewCaption;
+    QString dropCaption;
+
+    explicit Snapshot(TestWindow& w)
+        : state(w.state()),
+          cellView(w.game().picMaze.Picture().copy()),
+          map(w.game().picMap.Picture().copy()),
+          filePath(w->lblFilePath->text()),
+          saved(w->lblSaved->text()),
+          mapShows(w->picMap->isVisible() && !w->picMaze->isVisible()),
+          viewCaption(w->cmdViewMap->text()),
+          dropCaption(w->cmdDropMarker->text()) {}
+};
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Route)
+
+class TestFrmMazeLifecycle : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void everyRouteAsksOnceWithTheExitQuestion_data();
+    void everyRouteAsksOnceWithTheExitQuestion();
+    void noKeepsTheWindowOpen_data();
+    void noKeepsTheWindowOpen();
+    void yesClosesTheWindow_data();
+    void yesClosesTheWindow();
+    void noKeepsTheGameAsItWas_data();
+    void noKeepsTheGameAsItWas();
+    void noLeavesTheRulesWindowOpen();
+    void yesClosesTheRulesWindowToo();
+    void yesWithoutRulesNeverCreatesTheRulesWindow();
+    void questionIsAskedEveryTimeSavedOrNot_data();
+    void questionIsAskedEveryTimeSavedOrNot();
+    void windowKeepsItsFixedSize_data();
+    void windowKeepsItsFixedSize();
+    void maximisedAndRestoredWindowHasItsFixedSize();
+    void desktopInsistingOnASizeIsNotFoughtForEver();
+};
+
+void TestFrmMazeLifecycle::cleanup() {
+    // No window of one test lingers into the next.
+    for (frmRules* rules : RulesWindows()) delete rules;
+    QCOMPARE(RulesWindows().size(), 0);
+}
+
+void TestFrmMazeLifecycle::everyRouteAsksOnceWithTheExitQuestion_data() {
+    QTest::addColumn<Route>("route");
+    QTest::newRow("close") << Route::kClose;
+    QTest::newRow("close button") << Route::kCloseButton;
+    QTest::newRow("File > Exit") << Route::kFileExit;
+    QTest::newRow("quit request") << Route::kQuitRequest;
+}
+
+void TestFrmMazeLifecycle::everyRouteAsksOnceWithTheExitQuestion() {
+    QFETCH(Route, route);
+    TestWindow w;
+    w.dialogs.answers = {false};
+
+    RequestClose(w, route);
+    QCOMPARE(w.dialogs.shown.size(), 1);
+    QCOMPARE(w.dialogs.shown.first().kind, QStringLiteral("question"));
+    QCOMPARE(w.dialogs.shown.first().text, kExitText);
+    QCOMPARE(w.dialogs.shown.first().title, kExitTitle);
+}
+
+void TestFrmMazeLifecycle::noKeepsTheWindowOpen_data() {
+    everyRouteAsksOnceWithTheExitQuestion_data();
+}
+
+void TestFrmMazeLifecycle::noKeepsTheWindowOpen() {
+    QFETCH(Route, route);
+    TestWindow w;
+    w.dialogs.answers = {false};
+
+    RequestClose(w, route);
+    QVERIFY(w->isVisible());
+    QVERIFY(w->windowHandle()->isVisible());
+    // The game goes on: the keys still move the mouse.
+    MazeState& s = w.state();
+    s.StartX = s.StartY = 1;
+    s.EndX = s.EndY = 25;
+    w.PlaceMouse(13, 13, 15, 2070, 2070);
+    w.Press(Qt::Key_Left);
+    QCOMPARE(s.PosX, 2070 - s.UnitW);
+}
+
+void TestFrmMazeLifecycle::yesClosesTheWindow_data() {
+    QTest::addColumn<Route>("route");
+    QTest::newRow("close") << Route::kClose;
+    QTest::newRow("close button") << Route::kCloseButton;
+    QTest::newRow("File > Exit") << Route::kFileExit;
+}
+
+void TestFrmMazeLifecycle::yesClosesTheWindow() {
+    QFETCH(Route, route);
+    TestWindow w;
+    w.dialogs.answers = {true};
+
+    RequestClose(w, route);
+    QCOMPARE(w.dialogs.Count(QStringLiteral("question")), 1);
+    QVERIFY(!w->isVisible());
+}
+
+void TestFrmMazeLifecycle::noKeepsTheGameAsItWas_data() {
+    QTest::addColumn<Route>("route");
+    QTest::addColumn<bool>("onTheMap");
+    QTest::newRow("close, cell view") << Route::kClose << false;
+    QTest::newRow("close, map") << Route::kClose << true;
+    QTest::newRow("File > Exit, cell view") << Route::kFileExit << false;
+    QTest::newRow("File > Exit, map") << Route::kFileExit << true;
+}
+
+void TestFrmMazeLifecycle::noKeepsTheGameAsItWas() {
+    QFETCH(Route, route);
+    QFETCH(bool, onTheMap);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    TestWindow w;
+    PlaySomething(w, dir.filePath(QStringLiteral("game.maz")));
+    if (onTheMap) QTest::mouseClick(w->cmdViewMap, Qt::LeftButton);
+    const Snapshot before(w);
+    QVERIFY(before.state.MarkerCount(before.state.MouseX, before.state.MouseY) == 2);
+    QCOMPARE(before.mapShows, onTheMap);
+    QCOMPARE(before.filePath, dir.filePath(QStringLiteral("game.maz")));
+    QCOMPARE(before.saved, QStringLiteral("N"));
+    w.dialogs.answers = {false};
+
+    RequestClose(w, route);
+    QVERIFY(w->isVisible());
+    const Snapshot after(w);
+    QVERIFY(after.state == before.state);
+    QCOMPARE(after.cellView, before.cellView);
+    QCOMPARE(after.map, before.map);
+    QCOMPARE(after.filePath, before.filePath);
+    QCOMPARE(after.saved, before.saved);
+    QCOMPARE(after.mapShows, before.mapShows);
+    QCOMPARE(after.viewCaption, before.viewCaption);
+    QCOMPARE(after.dropCaption, before.dropCaption);
+    QCOMPARE(w->fraMarkerColorChks->isVisible(), onTheMap);
+}
+
+void TestFrmMazeLifecycle::noLeavesTheRulesWindowOpen() {
+    TestWindow w;
+    w->mnuHelpRules->trigger();
+    QCOMPARE(RulesWindows().size(), 1);
+    const QPointer<frmRules> rules = RulesWindows().first();
+    QVERIFY(rules->isVisible());
+    w.dialogs.answers = {false};
+
+    w->close();
+    QTest::qWait(0);
+    QVERIFY(!rules.isNull());
+    QVERIFY(rules->isVisible());
+    QVERIFY(w->isVisible());
+}
+
+void TestFrmMazeLifecycle::yesClosesTheRulesWindowToo() {
+    TestWindow w;
+    w->mnuHelpRules->trigger();
+    const QPointer<frmRules> rules = RulesWindows().value(0);
+    QVERIFY(rules);
+    QVERIFY(rules->isVisible());
+    w.dialogs.answers = {true};
+
+    w->close();
+    QVERIFY(!w->isVisible());
+    QVERIFY(rules.isNull() || !rules->isVisible());
+    // Closed for good: the rules window goes away, and no window is left.
+    QTRY_VERIFY(rules.isNull());
+    for (QWidget* top : QApplication::topLevelWidgets())
+        QVERIFY2(!top->isVisible(), qPrintable(top->objectName()));
+}
+
+void TestFrmMazeLifecycle::yesWithoutRulesNeverCreatesTheRulesWindow() {
+    TestWindow w;
+    QCOMPARE(RulesWindows().size(), 0);
+    w.dialogs.answers = {true};
+
+    w->close();
+    QTest::qWait(0);
+    QVERIFY(!w->isVisible());
+    QCOMPARE(RulesWindows().size(), 0);
+    // Not even created to be closed: creating it would have loaded (and
+    // possibly complained about) the rules document.
+    QCOMPARE(w.dialogs.shown.size(), 1);
+    QCOMPARE(w.dialogs.shown.first().kind, QStringLiteral("question"));
+}
+
+void TestFrmMazeLifecycle::questionIsAskedEveryTimeSavedOrNot_data() {
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("never saved") << false;
+    QTest::newRow("just saved") << true;
+}
+
+void TestFrmMazeLifecycle::questionIsAskedEveryTimeSavedOrNot() {
+    QFETCH(bool, saved);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    TestWindow w;
+    if (saved) {
+        w.dialogs.fileNames = {dir.filePath(QStringLiteral("saved.maz"))};
+        w->mnuFileSave->trigger();
+        QCOMPARE(w->lblSaved->text(), QStringLiteral("Y"));
+    }
+    const int before = w.dialogs.Count(QStringLiteral("question"));
+    w.dialogs.answers = {false, false, true};
+
+    w->close();
+    w->mnuFileExit->trigger();
+    QVERIFY(w->isVisible());
+    w->close();
+    QCOMPARE(w.dialogs.Count(QStringLiteral("question")) - before, 3);
+    QVERIFY(!w->isVisible());
+}
+
+void TestFrmMazeLifecycle::windowKeepsItsFixedSize_data() {
+    QTest::addColumn<bool>("byTheDesktop");
+    QTest::addColumn<QSize>("asked");
+    const auto rows = [](bool byTheDesktop, const char* who) {
+        const QByteArray prefix(who);
+        QTest::newRow(prefix + ", larger") << byTheDesktop << QSize(700, 500);
+        QTest::newRow(prefix + ", smaller") << byTheDesktop << QSize(100, 80);
+        QTest::newRow(prefix + ", wider only") << byTheDesktop << QSize(900, 0);
+        QTest::newRow(prefix + ", taller only") << byTheDesktop << QSize(0, 900);
+    };
+    rows(false, "program");
+    // A window manager that ignores the window's size limits, as a drag of
+    // the border would.
+    rows(true, "desktop");
+}
+
+void TestFrmMazeLifecycle::windowKeepsItsFixedSize() {
+    QFETCH(bool, byTheDesktop);
+    QFETCH(QSize, asked);
+    TestWindow w;
+    const QSize fixed = w->size();
+    QCOMPARE(fixed.width(), frmMaze::ClientSize().width());
+    QVERIFY(fixed.height() > frmMaze::ClientSize().height());  // and the menu bar
+    const QSize target(asked.width() > 0 ? asked.width() : fixed.width(),
+                       asked.height() > 0 ? asked.height() : fixed.height());
+
+    if (byTheDesktop)
+        w->windowHandle()->resize(target);
+    else
+        w->resize(target);
+    Settle();
+    QCOMPARE(w->size(), fixed);
+    QCOMPARE(w->windowHandle()->size(), fixed);
+    QCOMPARE(w->centralWidget()->size(), frmMaze::ClientSize());
+}
+
+void TestFrmMazeLifecycle::maximisedAndRestoredWindowHasItsFixedSize() {
+    TestWindow w;
+    const QSize fixed = w->size();
+
+    w->showMaximized();
+    Settle();
+    w->showNormal();
+    Settle();
+    QCOMPARE(w->windowState(), Qt::WindowNoState);
+    QCOMPARE(w->size(), fixed);
+    QCOMPARE(w->centralWidget()->size(), frmMaze::ClientSize());
+}
+
+void TestFrmMazeLifecycle::desktopInsistingOnASizeIsNotFoughtForEver() {
+    TestWindow w;
+    const QSize fixed = w->size();
+    const QSize tiled(800, 600);
+
+    w->windowHandle()->resize(tiled);
+    Settle();
+    QCOMPARE(w->size(), fixed);
+    // The same size once more: the desktop wins, and the window fits it.
+    w->windowHandle()->resize(tiled);
+    Settle();
+    QCOMPARE(w->size(), tiled);
+    // Another size is undone again.
+    w->windowHandle()->resize(QSize(500, 400));
+    Settle();
+    QCOMPARE(w->size(), fixed);
+}
+
+PATHWICK_TEST_MAIN(TestFrmMazeLifecycle)
+#include "test_frmmaze_lifecycle.moc"

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/firstframe.h"
 #include "core/dialogs.h"
 #include "core/random.h"
 #include "ui/frmmaze.h"
@@ -75,6 +76,7 @@ int main(int argc, char** argv) {
     pathwick::QtDialogs dialogs;
     pathwick::frmMaze window(random, dialogs);
     dialogs.SetParent(&window);
+    startup::QuitAfterFirstFrameIfAsked(window);
     window.show();
     return app.exec();
 }

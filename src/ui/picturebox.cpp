@@ -1,5 +1,6 @@
 #include "ui/picturebox.h"
 
+#include <QEvent>
 #include <QPainter>
 
 #include "views/drawingsurface.h"
@@ -16,7 +17,12 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
 void PictureBox::SetSurface(DrawingSurface* surface) {
     ReleaseSurface();
     surface_ = surface;
-    if (surface_) surface_->SetChangedCallback([this] { update(contentsRect()); });
+    if (surface_) {
+        // Before the first drawing, if the surface is new: then even the first
+        // picture is drawn at the screen's resolution.
+        MatchDevicePixelRatio();
+        surface_->SetChangedCallback([this] { update(contentsRect()); });
+    }
     update();
 }
 
@@ -25,13 +31,32 @@ void PictureBox::ReleaseSurface() {
     surface_ = nullptr;
 }
 
+void PictureBox::MatchDevicePixelRatio() {
+    if (surface_) surface_->SetDevicePixelRatio(devicePixelRatioF());
+}
+
+bool PictureBox::event(QEvent* event) {
+    // Also while hidden: the map is drawn before it is shown.
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        MatchDevicePixelRatio();
+        update();
+    }
+    return QFrame::event(event);
+}
+
 void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect inner = contentsRect();
-    if (surface_)
-        painter.drawImage(inner.topLeft(), surface_->Picture());
-    else
+    if (surface_) {
+        // A change of scale on the same screen only shows as a new ratio here.
+        MatchDevicePixelRatio();
+        // The display picture maps one to one onto device pixels; rounding up
+        // its size can leave part of a device pixel beyond the inner area.
+        painter.setClipRect(inner);
+        painter.drawImage(inner.topLeft(), surface_->DisplayPicture());
+    } else {
         painter.fillRect(inner, palette().button());
+    }
     painter.end();
     QFrame::paintEvent(event);
 }

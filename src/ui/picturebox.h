@@ -10,6 +10,11 @@ class DrawingSurface;
 // retained by the surface; painting only copies it to the screen, and every
 // change of the surface schedules such a copy. The widget does nothing with
 // the keyboard itself.
+//
+// The surface is kept at the device pixel ratio of the screen the widget is
+// on, so that it draws at the screen's full resolution: the ratio is passed
+// on when the surface is set, and checked again on a change of screen and
+// before every paint.
 class PictureBox : public QFrame {
     Q_OBJECT
 public:
@@ -24,9 +29,12 @@ public:
     void ReleaseSurface();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void MatchDevicePixelRatio();
+
     DrawingSurface* surface_ = nullptr;
 };
 

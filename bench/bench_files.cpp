@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "benchsupport.h"
 #include "core/game.h"
 #include "core/random.h"
 #include "files/mazefile.h"
@@ -18,27 +19,8 @@
 namespace {
 
 using namespace pathwick;
-
-// Drawing the cell view prints its labels, which needs a GUI application; run
-// one on the offscreen platform unless another benchmark has started one.
-void EnsureGuiApplication() {
-    if (QCoreApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "pathwick-bench";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
-
-// Saving and opening succeed here, so no message is ever shown.
-class NoDialogs final : public Dialogs {
-public:
-    void Message(const QString&, const QString&) override {}
-    bool AskYesNo(const QString&, const QString&) override { return true; }
-    QString OpenFileName(const FileDialogSetup&) override { return {}; }
-    QString SaveFileName(const FileDialogSetup&) override { return {}; }
-    bool ChoosePrinter(QPrinter&) override { return false; }
-};
+using bench::EnsureGuiApplication;
+using bench::SilentDialogs;
 
 constexpr int kMarkersPerCell = 1600;  // 625 cells: 1,000,000 markers
 
@@ -60,7 +42,7 @@ struct BenchGame {
         }
     }
     SeededRandom random;
-    NoDialogs dialogs;
+    SilentDialogs dialogs;
     Game game;
 };
 

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QSize>
 
+#include "benchsupport.h"
 #include "core/game.h"
 #include "core/mazestate.h"
 #include "core/random.h"
@@ -16,27 +17,8 @@
 namespace {
 
 using namespace pathwick;
-
-// The cell view prints its labels, which needs a GUI application; run one on
-// the offscreen platform unless another benchmark has started one already.
-void EnsureGuiApplication() {
-    if (QCoreApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "pathwick-bench";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
-
-// Playing shows no dialog except the congratulation, which these steps never reach.
-class SilentDialogs final : public Dialogs {
-public:
-    void Message(const QString&, const QString&) override {}
-    bool AskYesNo(const QString&, const QString&) override { return true; }
-    QString OpenFileName(const FileDialogSetup&) override { return {}; }
-    QString SaveFileName(const FileDialogSetup&) override { return {}; }
-    bool ChoosePrinter(QPrinter&) override { return false; }
-};
+using bench::EnsureGuiApplication;
+using bench::SilentDialogs;
 
 // A game on the window's cell view (277 x 277 pixels, units of 180) in the
 // window's font, with cells (13, 13) and (14, 13) open on all sides; drawn at

@@ -74,7 +74,6 @@ public:
     bool OpenMazeFile(const QString& path);
 
     Dialogs& dialogs() { return dialogs_; }
-    RandomSource& random() { return random_; }
 
 private:
     RandomSource& random_;

@@ -44,14 +44,6 @@ void RequestClose(TestWindow& w, Route route) {
     Settle();
 }
 
-// The rules windows that exist, shown or not.
-QList<frmRules*> RulesWindows() {
-    QList<frmRules*> found;
-    for (QWidget* widget : QApplication::allWidgets())
-        if (auto* rules = qobject_cast<frmRules*>(widget)) found.append(rules);
-    return found;
-}
-
 // A game with something in it: a marker of each of two colours, a step of
 // the mouse and a file of its own.
 void PlaySomething(TestWindow& w, const QString& path) {

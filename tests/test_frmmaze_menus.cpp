@@ -121,14 +121,6 @@ struct Snapshot {
     }
 };
 
-// The rules windows that exist, shown or not.
-QList<frmRules*> RulesWindows() {
-    QList<frmRules*> found;
-    for (QWidget* widget : QApplication::allWidgets())
-        if (auto* rules = qobject_cast<frmRules*>(widget)) found.append(rules);
-    return found;
-}
-
 // Sets the printer to write a PDF into a folder that does not exist.
 bool PrintIntoNowhere(QPrinter& printer) {
     printer.setOutputFormat(QPrinter::PdfFormat);

@@ -4,6 +4,7 @@
 // and active, and keys sent the way the platform sends them.
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTest>
@@ -14,6 +15,7 @@
 #include "support/fakedialogs.h"
 #include "ui/frmmaze.h"
 #include "ui/frmmaze_controls.h"
+#include "ui/frmrules.h"
 #include "ui/picturebox.h"
 #include "views/cellview.h"
 
@@ -70,6 +72,14 @@ struct TestWindow {
 // Lets posted events (repaints, focus changes) run.
 inline void Settle() {
     QCoreApplication::processEvents();
+}
+
+// The rules windows that exist, shown or not.
+inline QList<frmRules*> RulesWindows() {
+    QList<frmRules*> found;
+    for (QWidget* widget : QApplication::allWidgets())
+        if (auto* rules = qobject_cast<frmRules*>(widget)) found.append(rules);
+    return found;
 }
 
 }  // namespace pathwick::testing

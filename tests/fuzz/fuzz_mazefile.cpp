@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "files/mazefile.h"
+#include "support/chunkeddevice.h"
 
 namespace {
 
@@ -16,30 +17,7 @@ using pathwick::MarkerKeyCounter;
 using pathwick::MazeFileError;
 using pathwick::MazeState;
 
-// Hands out the bytes at most chunk at a time.
-class ChunkedDevice final : public QIODevice {
-public:
-    ChunkedDevice(QByteArray bytes, qint64 chunk) : bytes_(std::move(bytes)), chunk_(chunk) {
-        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-    }
-    bool isSequential() const override { return true; }
-
-protected:
-    qint64 readData(char* data, qint64 maxSize) override {
-        const qint64 n =
-            std::min({maxSize, chunk_, static_cast<qint64>(bytes_.size()) - position_});
-        if (n <= 0) return 0;
-        std::copy_n(bytes_.constData() + position_, n, data);
-        position_ += n;
-        return n;
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    QByteArray bytes_;
-    qint64 chunk_;
-    qint64 position_ = 0;
-};
+using pathwick::testing::ChunkedDevice;
 
 void Check(bool condition) {
     if (!condition) std::abort();

@@ -156,6 +156,7 @@ private slots:
     void overlongRecordFallsBackToEnlargedPicture();
     void displayUpdatedAtEveryStepEqualsDisplayUpdatedOnce_data();
     void displayUpdatedAtEveryStepEqualsDisplayUpdatedOnce();
+    void changeIsAnnouncedOnceUntilThePictureIsShown();
 };
 
 void TestHiDpi::displayPictureIsPictureTimesRatioRoundedUp_data() {
@@ -510,6 +511,25 @@ void TestHiDpi::displayUpdatedAtEveryStepEqualsDisplayUpdatedOnce() {
     late.game.picMaze.SetDevicePixelRatio(ratio);
     QCOMPARE(everyStep.game.picMaze.DisplayPicture(), once.game.picMaze.DisplayPicture());
     QCOMPARE(late.game.picMaze.DisplayPicture(), once.game.picMaze.DisplayPicture());
+}
+
+// A widget repaints when told; a map of thousands of boxes must tell it once,
+// not once a box, and a change after the picture was shown must tell it again.
+void TestHiDpi::changeIsAnnouncedOnceUntilThePictureIsShown() {
+    DrawingSurface surface(50, 50);
+    int announced = 0;
+    surface.SetChangedCallback([&announced] { ++announced; });
+
+    surface.Cls();
+    for (int i = 0; i < 100; ++i) surface.Line(i, i, i + 30, i + 30, kWallColor);
+    surface.Circle(300, 300, 90, kMouseColor);
+    QCOMPARE(announced, 1);
+
+    surface.DisplayPicture();
+    surface.Line(0, 0, 30, 30, kWhite);
+    QCOMPARE(announced, 2);
+    surface.Print(QStringLiteral("x"));
+    QCOMPARE(announced, 2);
 }
 
 PATHWICK_TEST_MAIN(TestHiDpi)

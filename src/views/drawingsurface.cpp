@@ -80,6 +80,7 @@ void DrawingSurface::SetDevicePixelRatio(qreal ratio) {
 }
 
 const QImage& DrawingSurface::DisplayPicture() const {
+    changeAnnounced_ = false;  // shown: the next change is news again
     if (display_.isNull()) return picture_;
     UpdateDisplay();
     return display_;

@@ -93,8 +93,13 @@ public:
     // draws nothing twice.
     const QImage& DisplayPicture() const;
 
-    // Called after every change of the picture (a widget showing it repaints).
-    void SetChangedCallback(std::function<void()> callback) { changed_ = std::move(callback); }
+    // Called when the picture changes after it was last shown (DisplayPicture):
+    // once for a whole run of drawing, not for every box of it. A widget
+    // showing the surface repaints then.
+    void SetChangedCallback(std::function<void()> callback) {
+        changed_ = std::move(callback);
+        changeAnnounced_ = false;
+    }
 
     // Converts between the picture's colours and 0x00BBGGRR values.
     static QColor ToQColor(Color colour);
@@ -126,7 +131,10 @@ private:
     void PaintCircle(const Operation& circle) const;
     QRect DeviceRect(int left, int top, int right, int bottom) const;
     void Changed() const {
-        if (changed_) changed_();
+        if (changed_ && !changeAnnounced_) {
+            changeAnnounced_ = true;
+            changed_();
+        }
     }
 
     QImage picture_;
@@ -146,6 +154,7 @@ private:
     mutable bool displayValid_ = false;
     mutable std::size_t shown_ = 0;
     std::function<void()> changed_;
+    mutable bool changeAnnounced_ = false;  // changed_ called, DisplayPicture not asked since
 };
 
 // The default background of both drawing surfaces: the face colour of controls.

@@ -8,6 +8,7 @@
 #include "ui/frmmaze.h"
 #include "ui/frmrules.h"
 #include "ui/programicon.h"
+#include "ui/programstyle.h"
 #include "ui/qtdialogs.h"
 #include "version.h"
 
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Pathwick!"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pathwick.Pathwick"));
     QApplication::setWindowIcon(pathwick::ProgramIcon());
+    pathwick::InstallProgramStyle();
     if (qEnvironmentVariable("PATHWICK_CHECK_RULES") == QLatin1String("1")) return CheckRules();
 
     pathwick::SeededRandom random;

@@ -17,6 +17,7 @@
 #include "ui/frmrules.h"
 #include "ui/picturebox.h"
 #include "ui/programicon.h"
+#include "ui/programstyle.h"
 #include "ui/twips.h"
 
 namespace pathwick {
@@ -163,7 +164,7 @@ void frmMaze::CreateControls() {
               TwipsRect(120, 240, 975, 255), QStringLiteral("Press F1 to drop a white marker"));
     // The check boxes' frame was created first; it must cover the option buttons.
     fraMarkerColorChks->raise();
-    auto* compact = new CompactButtonStyle(QApplication::style()->name());
+    auto* compact = new CompactButtonStyle(DrawingStyleName(*QApplication::style()));
     compact->setParent(this);
     for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
              chkMagenta, chkCyan, chkBlack, chkWhite, optMagenta, optCyan, optBlack, optWhite})

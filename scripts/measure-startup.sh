@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Measures the game's start-up against a minimal Qt Widgets program that shows one window of the
-# same size (bench/startup/minimal_window.cpp): the wall time from launch until the first frame is
-# shown and the program has ended (PATHWICK_QUIT_AFTER_FIRST_FRAME=1), and the peak resident
-# memory. Both are built in Release and run alternately, on the offscreen platform and on X11
-# under an Xvfb server that the script starts on a free display and stops at the end. Prints the
-# medians and the ratios game/minimal for each platform.
+# same size (bench/startup/minimal_window.cpp). Both run with PATHWICK_QUIT_AFTER_FIRST_FRAME=1,
+# report the moment their first frame was shown and end. The timed runs give the time from
+# launch to that first frame (the start-up) and to the end of the process; five further runs
+# under /usr/bin/time give the peak resident memory. Both programs are built in Release and run
+# alternately, on the offscreen platform and on X11 under an Xvfb server that the script starts
+# on a free display and stops at the end. Prints the medians and the ratios game/minimal for
+# each platform.
 #   scripts/measure-startup.sh          20 runs of each program per platform
 #   scripts/measure-startup.sh -n 50    50 runs of each
 # The build goes to build-startup/ (STARTUP_BUILD_DIR overrides it).
@@ -15,7 +17,7 @@ runs=20
 while getopts "n:h" option; do
     case "$option" in
         n) runs="$OPTARG" ;;
-        *) sed -n '2,10p' "$0"; exit 2 ;;
+        *) sed -n '2,11p' "$0"; exit 2 ;;
     esac
 done
 [[ "$runs" =~ ^[1-9][0-9]*$ ]] || { echo "runs must be a positive whole number: $runs" >&2; exit 2; }
@@ -45,20 +47,36 @@ export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$work/runtime}"
 mkdir -p "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 
-# One run of a program: appends "<milliseconds> <peak KB>" to the file named. A run that fails or
-# shows no frame within 30 seconds stops the measurement.
-run_once() {  # program results-file
-    local start end
+# One timed run of a program: appends "<ms to first frame> <ms to exit>" to the file named. The
+# program is started straight from this shell, with no wrapper process around it whose own start
+# would be counted in both times. The warm-up runs have already shown that it ends by itself.
+timed_run() {  # program results-file
+    local start end shown
     start=$EPOCHREALTIME
+    if ! "$1" >"$work/stdout" 2>"$work/stderr"; then
+        echo "$1 failed:" >&2
+        cat "$work/stderr" >&2
+        exit 1
+    fi
+    end=$EPOCHREALTIME
+    shown=$(awk '$1 == "first" && $2 == "frame" { print $3 }' "$work/stdout")
+    if [[ -z "$shown" ]]; then
+        echo "$1 did not report its first frame" >&2
+        exit 1
+    fi
+    echo "$start $shown $end" | awk '{ printf "%.3f %.3f\n", ($2 - $1) * 1000, ($3 - $1) * 1000 }' >>"$2"
+}
+
+# One run of a program under /usr/bin/time: appends its peak resident memory in KB to the file
+# named. A run that fails or shows no frame within 30 seconds stops the measurement.
+memory_run() {  # program results-file
     if ! timeout 30 /usr/bin/time -f "%M" -o "$work/rss" "$1" >/dev/null 2>"$work/stderr"; then
         echo "$1 failed or showed no first frame:" >&2
         cat "$work/stderr" "$work/rss" >&2
         exit 1
     fi
-    end=$EPOCHREALTIME
     # Only the last line: time puts a note about the exit status above the figure if there is one.
-    echo "$start $end $(tail -n 1 "$work/rss")" |
-        awk '{ printf "%.3f %d\n", ($2 - $1) * 1000, $3 }' >>"$2"
+    tail -n 1 "$work/rss" >>"$2"
 }
 
 median() {  # file column
@@ -68,26 +86,31 @@ median() {  # file column
 
 measure() {  # platform name
     local platform="$1" name="$2"
-    rm -f "$work/game" "$work/minimal"
-    # One run of each first, not counted: it brings the libraries and fonts into the page cache.
-    QT_QPA_PLATFORM="$platform" run_once "$game" "$work/warmup"
-    QT_QPA_PLATFORM="$platform" run_once "$minimal" "$work/warmup"
-    for ((i = 0; i < runs; ++i)); do
-        QT_QPA_PLATFORM="$platform" run_once "$game" "$work/game"
-        QT_QPA_PLATFORM="$platform" run_once "$minimal" "$work/minimal"
+    rm -f "$work"/game* "$work"/minimal*
+    export QT_QPA_PLATFORM="$platform"
+    # Memory first; these runs also bring the libraries and fonts into the page cache.
+    for ((i = 0; i < 5; ++i)); do
+        memory_run "$game" "$work/game-kb"
+        memory_run "$minimal" "$work/minimal-kb"
     done
-    local game_ms game_kb minimal_ms minimal_kb
+    for ((i = 0; i < runs; ++i)); do
+        timed_run "$game" "$work/game"
+        timed_run "$minimal" "$work/minimal"
+    done
+    local game_ms game_end game_kb minimal_ms minimal_end minimal_kb
     game_ms=$(median "$work/game" 1)
-    game_kb=$(median "$work/game" 2)
+    game_end=$(median "$work/game" 2)
+    game_kb=$(median "$work/game-kb" 1)
     minimal_ms=$(median "$work/minimal" 1)
-    minimal_kb=$(median "$work/minimal" 2)
-    awk -v name="$name" -v runs="$runs" -v gm="$game_ms" -v gk="$game_kb" -v mm="$minimal_ms" \
-        -v mk="$minimal_kb" 'BEGIN {
-            printf "%s (%d runs each, medians)\n", name, runs
-            printf "  %-22s %9s %14s\n", "", "to frame", "peak memory"
-            printf "  %-22s %6.1f ms %11.1f MB\n", "game", gm, gk / 1024
-            printf "  %-22s %6.1f ms %11.1f MB\n", "minimal window", mm, mk / 1024
-            printf "  %-22s %8.2fx %13.2fx\n", "ratio game/minimal", gm / mm, gk / mk
+    minimal_end=$(median "$work/minimal" 2)
+    minimal_kb=$(median "$work/minimal-kb" 1)
+    awk -v name="$name" -v runs="$runs" -v gm="$game_ms" -v ge="$game_end" -v gk="$game_kb" \
+        -v mm="$minimal_ms" -v me="$minimal_end" -v mk="$minimal_kb" 'BEGIN {
+            printf "%s (%d timed runs and 5 memory runs each, medians)\n", name, runs
+            printf "  %-22s %14s %11s %14s\n", "", "to first frame", "to exit", "peak memory"
+            printf "  %-22s %11.1f ms %8.1f ms %11.1f MB\n", "game", gm, ge, gk / 1024
+            printf "  %-22s %11.1f ms %8.1f ms %11.1f MB\n", "minimal window", mm, me, mk / 1024
+            printf "  %-22s %13.2fx %10.2fx %13.2fx\n", "ratio game/minimal", gm / mm, ge / me, gk / mk
         }'
 }
 

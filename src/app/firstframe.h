@@ -5,11 +5,15 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <chrono>
+#include <cstdio>
 
 // PATHWICK_QUIT_AFTER_FIRST_FRAME=1 ends the program as soon as its window has shown its first
-// frame, so that start-up can be timed from outside. The game and the yardstick program of
-// bench/startup/ both use this watcher, so their timings stay comparable. It needs nothing
-// but Qt.
+// frame, so that start-up can be timed from outside. Before it ends, the program writes the
+// moment the frame was shown to its standard output, as "first frame <seconds since 1970>"
+// with microseconds, on the clock that bash's EPOCHREALTIME reads. The game and the yardstick
+// program of bench/startup/ both use this watcher, so their timings stay comparable. It needs
+// nothing but Qt and the standard library.
 namespace startup {
 
 // The first frame is the first painting of the window after the platform has exposed it. The
@@ -33,7 +37,15 @@ protected:
             // Queued: runs once the whole window is painted and flushed. exit(), not quit(),
             // which would ask the window to close first.
             quitting_ = true;
-            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+            QTimer::singleShot(0, qApp, [] {
+                const auto shown = std::chrono::duration_cast<std::chrono::microseconds>(
+                    std::chrono::system_clock::now().time_since_epoch());
+                std::printf("first frame %lld.%06lld\n",
+                            static_cast<long long>(shown.count() / 1000000),
+                            static_cast<long long>(shown.count() % 1000000));
+                std::fflush(stdout);
+                QCoreApplication::exit(0);
+            });
         }
         return false;
     }

@@ -1,5 +1,6 @@
 #include "ui/programicon.h"
 
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QPixmap>
 #include <QString>
@@ -17,7 +18,11 @@ namespace pathwick {
 
 namespace {
 
-constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
+// Window managers draw a window's icon at 16 to 64 pixels, 128 on dense screens, and on X11
+// every picture of it is converted and sent to the server as each window is created. A desktop
+// that wants the icon larger, in a launcher say, takes it from the installed icon theme, which
+// also has 256 pixels and the scalable picture.
+constexpr int kIconSizes[] = {16, 32, 48, 64, 128};
 
 // Read as PNG outright, without asking the image format plugins whether they know the files.
 QIcon ReadIconPictures() {
@@ -32,14 +37,23 @@ QIcon ReadIconPictures() {
 
 }  // namespace
 
-// Most windows never draw their icon, and a window manager asks for all sizes at once, so the
-// pictures are read when first drawn.
+// One icon for the whole application, so that its pictures are read at most once however many
+// windows show it; the pictures are read when first drawn. It goes with the application object:
+// pictures must not outlive it.
 QIcon ProgramIcon() {
     static const bool registered = (RegisterPathwickResources(), true);
     Q_UNUSED(registered);
-    QList<QSize> sizes;
-    for (int size : kIconSizes) sizes.append(QSize(size, size));
-    return DeferredIcon(ReadIconPictures, sizes);
+    static QIcon* shared = nullptr;
+    if (!shared) {
+        QList<QSize> sizes;
+        for (int size : kIconSizes) sizes.append(QSize(size, size));
+        shared = new QIcon(DeferredIcon(ReadIconPictures, sizes));
+        qAddPostRoutine([] {
+            delete shared;
+            shared = nullptr;
+        });
+    }
+    return *shared;
 }
 
 }  // namespace pathwick

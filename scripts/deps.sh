@@ -7,8 +7,10 @@ set -euo pipefail
 build_packages=(build-essential cmake qt6-base-dev libgl-dev fonts-dejavu-core)
 # pdftotext for the printing tests, clang for the fuzz targets, Google Benchmark for bench/,
 # desktop-file-validate and appstreamcli for the desktop entry and metainfo tests,
-# time (/usr/bin/time, peak memory) and xvfb for scripts/measure-startup.sh.
-test_packages=(libbenchmark-dev poppler-utils clang desktop-file-utils appstream time xvfb)
+# time (/usr/bin/time, peak memory), xvfb and dbus-daemon (a session bus, as on a desktop) for
+# scripts/measure-startup.sh.
+test_packages=(libbenchmark-dev poppler-utils clang desktop-file-utils appstream time xvfb
+    dbus-daemon)
 
 packages=("${build_packages[@]}")
 if [[ "${1:-}" == "--test" ]]; then

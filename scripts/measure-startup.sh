@@ -25,6 +25,12 @@ done
 build_dir="${STARTUP_BUILD_DIR:-build-startup}"
 scripts/deps.sh --test
 
+# A desktop session has a message bus. Without one, Qt on X11 has every program try to start
+# one (dbus-launch), which costs both programs time and makes the timings noisy.
+if [[ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]]; then
+    exec dbus-run-session -- "$0" "$@"
+fi
+
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DPATHWICK_BUILD_TESTS=OFF \
     -DPATHWICK_BUILD_BENCH=ON >/dev/null
 cmake --build "$build_dir" -j "$(nproc)" --target pathwick pathwick-minimal-window >/dev/null
@@ -50,33 +56,37 @@ chmod 700 "$XDG_RUNTIME_DIR"
 # One timed run of a program: appends "<ms to first frame> <ms to exit>" to the file named. The
 # program is started straight from this shell, with no wrapper process around it whose own start
 # would be counted in both times. The warm-up runs have already shown that it ends by itself.
-timed_run() {  # program results-file
-    local start end shown
+timed_run() {  # results-file program [argument...]
+    local results="$1" start end shown
+    shift
     start=$EPOCHREALTIME
-    if ! "$1" >"$work/stdout" 2>"$work/stderr"; then
-        echo "$1 failed:" >&2
+    if ! "$@" >"$work/stdout" 2>"$work/stderr"; then
+        echo "$* failed:" >&2
         cat "$work/stderr" >&2
         exit 1
     fi
     end=$EPOCHREALTIME
     shown=$(awk '$1 == "first" && $2 == "frame" { print $3 }' "$work/stdout")
     if [[ -z "$shown" ]]; then
-        echo "$1 did not report its first frame" >&2
+        echo "$* did not report its first frame" >&2
         exit 1
     fi
-    echo "$start $shown $end" | awk '{ printf "%.3f %.3f\n", ($2 - $1) * 1000, ($3 - $1) * 1000 }' >>"$2"
+    echo "$start $shown $end" |
+        awk '{ printf "%.3f %.3f\n", ($2 - $1) * 1000, ($3 - $1) * 1000 }' >>"$results"
 }
 
 # One run of a program under /usr/bin/time: appends its peak resident memory in KB to the file
 # named. A run that fails or shows no frame within 30 seconds stops the measurement.
-memory_run() {  # program results-file
-    if ! timeout 30 /usr/bin/time -f "%M" -o "$work/rss" "$1" >/dev/null 2>"$work/stderr"; then
-        echo "$1 failed or showed no first frame:" >&2
+memory_run() {  # results-file program [argument...]
+    local results="$1"
+    shift
+    if ! timeout 30 /usr/bin/time -f "%M" -o "$work/rss" "$@" >/dev/null 2>"$work/stderr"; then
+        echo "$* failed or showed no first frame:" >&2
         cat "$work/stderr" "$work/rss" >&2
         exit 1
     fi
     # Only the last line: time puts a note about the exit status above the figure if there is one.
-    tail -n 1 "$work/rss" >>"$2"
+    tail -n 1 "$work/rss" >>"$results"
 }
 
 median() {  # file column
@@ -84,34 +94,52 @@ median() {  # file column
         END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
+# One line of the table: name, median time to first frame, to exit, peak memory, and the ratios
+# of those to the minimal window's.
+row() {  # name results-stem
+    local ms end kb
+    ms=$(median "$work/$2" 1)
+    end=$(median "$work/$2" 2)
+    kb=$(median "$work/$2-kb" 1)
+    awk -v name="$1" -v ms="$ms" -v end="$end" -v kb="$kb" -v mm="$minimal_ms" \
+        -v me="$minimal_end" -v mk="$minimal_kb" 'BEGIN {
+            printf "  %-24s %6.1f ms %5.2fx %6.1f ms %5.2fx %6.1f MB %5.2fx\n",
+                name, ms, ms / mm, end, end / me, kb / 1024, kb / mk
+        }'
+}
+
 measure() {  # platform name
     local platform="$1" name="$2"
-    rm -f "$work"/game* "$work"/minimal*
+    rm -f "$work"/game* "$work"/minimal* "$work"/label*
     export QT_QPA_PLATFORM="$platform"
     # Memory first; these runs also bring the libraries and fonts into the page cache.
     for ((i = 0; i < 5; ++i)); do
-        memory_run "$game" "$work/game-kb"
-        memory_run "$minimal" "$work/minimal-kb"
+        memory_run "$work/game-kb" "$game"
+        memory_run "$work/minimal-kb" "$minimal"
+        memory_run "$work/label-kb" "$minimal" --label
     done
+    # Each round starts the three programs in a different order, and every run waits a moment
+    # first: the X server and the message bus are still tidying up after the program before,
+    # which would otherwise always slow down the same one.
+    local order=(game minimal label)
     for ((i = 0; i < runs; ++i)); do
-        timed_run "$game" "$work/game"
-        timed_run "$minimal" "$work/minimal"
+        for program in "${order[@]:i%3}" "${order[@]:0:i%3}"; do
+            sleep 0.05
+            case "$program" in
+                game) timed_run "$work/game" "$game" ;;
+                minimal) timed_run "$work/minimal" "$minimal" ;;
+                label) timed_run "$work/label" "$minimal" --label ;;
+            esac
+        done
     done
-    local game_ms game_end game_kb minimal_ms minimal_end minimal_kb
-    game_ms=$(median "$work/game" 1)
-    game_end=$(median "$work/game" 2)
-    game_kb=$(median "$work/game-kb" 1)
     minimal_ms=$(median "$work/minimal" 1)
     minimal_end=$(median "$work/minimal" 2)
     minimal_kb=$(median "$work/minimal-kb" 1)
-    awk -v name="$name" -v runs="$runs" -v gm="$game_ms" -v ge="$game_end" -v gk="$game_kb" \
-        -v mm="$minimal_ms" -v me="$minimal_end" -v mk="$minimal_kb" 'BEGIN {
-            printf "%s (%d timed runs and 5 memory runs each, medians)\n", name, runs
-            printf "  %-22s %14s %11s %14s\n", "", "to first frame", "to exit", "peak memory"
-            printf "  %-22s %11.1f ms %8.1f ms %11.1f MB\n", "game", gm, ge, gk / 1024
-            printf "  %-22s %11.1f ms %8.1f ms %11.1f MB\n", "minimal window", mm, me, mk / 1024
-            printf "  %-22s %13.2fx %10.2fx %13.2fx\n", "ratio game/minimal", gm / mm, ge / me, gk / mk
-        }'
+    echo "$name ($runs timed runs and 5 memory runs each; medians, and ratios to the minimal window)"
+    printf "  %-24s %17s %17s %17s\n" "" "to first frame" "to exit" "peak memory"
+    row "game" game
+    row "minimal window" minimal
+    row "minimal window + label" label
 }
 
 measure offscreen "offscreen"

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Measures the game's start-up against a minimal Qt Widgets program that shows one window of the
-# same size (bench/startup/minimal_window.cpp). Both run with PATHWICK_QUIT_AFTER_FIRST_FRAME=1,
-# report the moment their first frame was shown and end. The timed runs give the time from
-# launch to that first frame (the start-up) and to the end of the process; five further runs
-# under /usr/bin/time give the peak resident memory. Both programs are built in Release and run
-# alternately, on the offscreen platform and on X11 under an Xvfb server that the script starts
-# on a free display and stops at the end. Prints the medians and the ratios game/minimal for
-# each platform.
+# Measures the game's start-up against a minimal Qt Widgets program that shows one empty window
+# of the same size, and against that window with one label (bench/startup/minimal_window.cpp).
+# All run with PATHWICK_QUIT_AFTER_FIRST_FRAME=1: they report the moment their first frame was
+# shown and end. The timed runs give the time from launch to that first frame (the start-up)
+# and to the end of the process; five further runs under /usr/bin/time give the peak resident
+# memory. The programs are built in Release and run in turn, on the offscreen platform and on
+# X11 under an Xvfb server that the script starts on a free display, all inside one session
+# message bus. Prints the medians and their ratios to the empty window's, for each platform.
 #   scripts/measure-startup.sh          20 runs of each program per platform
 #   scripts/measure-startup.sh -n 50    50 runs of each
 # The build goes to build-startup/ (STARTUP_BUILD_DIR overrides it).
@@ -17,7 +17,7 @@ runs=20
 while getopts "n:h" option; do
     case "$option" in
         n) runs="$OPTARG" ;;
-        *) sed -n '2,11p' "$0"; exit 2 ;;
+        *) sed -n '2,12p' "$0"; exit 2 ;;
     esac
 done
 [[ "$runs" =~ ^[1-9][0-9]*$ ]] || { echo "runs must be a positive whole number: $runs" >&2; exit 2; }
@@ -28,7 +28,7 @@ scripts/deps.sh --test
 # A desktop session has a message bus. Without one, Qt on X11 has every program try to start
 # one (dbus-launch), which costs both programs time and makes the timings noisy.
 if [[ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]]; then
-    exec dbus-run-session -- "$0" "$@"
+    exec dbus-run-session -- bash "$PWD/scripts/measure-startup.sh" "$@"
 fi
 
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DPATHWICK_BUILD_TESTS=OFF \
@@ -55,7 +55,7 @@ chmod 700 "$XDG_RUNTIME_DIR"
 
 # One timed run of a program: appends "<ms to first frame> <ms to exit>" to the file named. The
 # program is started straight from this shell, with no wrapper process around it whose own start
-# would be counted in both times. The warm-up runs have already shown that it ends by itself.
+# would be counted in both times. The memory runs have already shown that it ends by itself.
 timed_run() {  # results-file program [argument...]
     local results="$1" start end shown
     shift

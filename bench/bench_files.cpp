@@ -12,22 +12,24 @@
 #include <memory>
 
 #include "benchsupport.h"
-#include "core/game.h"
 #include "core/random.h"
 #include "files/mazefile.h"
+#include "game/game.h"
+#include "support/testgame.h"
 
 namespace {
 
 using namespace pathwick;
 using bench::EnsureGuiApplication;
-using bench::SilentDialogs;
 
 constexpr int kMarkersPerCell = 1600;  // 625 cells: 1,000,000 markers
 
-// A game on the window's surfaces with a generated maze.
-struct BenchGame {
-    explicit BenchGame(bool withMarkers) : game(QSize(277, 277), QSize(277, 277), random, dialogs) {
-        game.Start(4321.5f);
+// A game on the window's pictures with a generated maze and, if asked, a
+// million markers.
+struct FileBenchGame : testing::TestGame {
+    explicit FileBenchGame(bool withMarkers)
+        : TestGame(4321.5f, testing::kWindowPicture, testing::kWindowPicture,
+                   testing::Labels::kPlain) {
         if (!withMarkers) return;
         constexpr Color kColours[] = {kWhite, kBlack, kCyan, kMagenta};
         for (int x = 1; x <= kMazeSize; ++x) {
@@ -35,24 +37,21 @@ struct BenchGame {
                 for (int i = 0; i < kMarkersPerCell; ++i) {
                     const int px = 180 * (1 + (i * 7 + x) % 22);
                     const int py = 180 * (1 + (i * 13 + y) % 22);
-                    AddMarker(game.state, game.keys, x, y, static_cast<std::int16_t>(px),
+                    AddMarker(game.state(), game.keys(), x, y, static_cast<std::int16_t>(px),
                               static_cast<std::int16_t>(py), kColours[(i + x + y) % 4]);
                 }
             }
         }
     }
-    SeededRandom random;
-    SilentDialogs dialogs;
-    Game game;
 };
 
 // Writing the file text into memory.
 void BM_WriteMazeFile(benchmark::State& st) {
     EnsureGuiApplication();
-    const BenchGame g(true);
+    const FileBenchGame g(true);
     qint64 size = 0;
     for (auto _ : st) {
-        const auto bytes = MazeFileBytes(g.game.state);
+        const auto bytes = MazeFileBytes(g.game.state());
         size = bytes->size();
         benchmark::DoNotOptimize(bytes->constData());
     }
@@ -63,7 +62,7 @@ BENCHMARK(BM_WriteMazeFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 // Reading the file text from memory into an empty state.
 void BM_ReadMazeFile(benchmark::State& st) {
     EnsureGuiApplication();
-    const QByteArray bytes = *MazeFileBytes(BenchGame(true).game.state);
+    const QByteArray bytes = *MazeFileBytes(FileBenchGame(true).game.state());
     MarkerKeyCounter keys;
     for (auto _ : st) {
         st.PauseTiming();
@@ -84,7 +83,7 @@ BENCHMARK(BM_ReadMazeFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 // that replaces the previous file once complete (and is synced to disk).
 void BM_SaveMazeFile(benchmark::State& st) {
     EnsureGuiApplication();
-    BenchGame g(true);
+    FileBenchGame g(true);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.maz"));
     for (auto _ : st) {
@@ -102,12 +101,12 @@ void BM_OpenMazeFile(benchmark::State& st) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.maz"));
     {
-        BenchGame source(true);
+        FileBenchGame source(true);
         if (!source.game.SaveMazeFile(path)) st.SkipWithError("save failed");
     }
     for (auto _ : st) {
         st.PauseTiming();
-        auto g = std::make_unique<BenchGame>(false);
+        auto g = std::make_unique<FileBenchGame>(false);
         st.ResumeTiming();
         if (!g->game.OpenMazeFile(path)) st.SkipWithError("open failed");
         st.PauseTiming();

@@ -9,52 +9,34 @@
 #include <QSize>
 
 #include "benchsupport.h"
-#include "core/game.h"
 #include "core/mazestate.h"
 #include "core/random.h"
+#include "game/game.h"
+#include "support/testgame.h"
 #include "views/cellview.h"
 
 namespace {
 
 using namespace pathwick;
 using bench::EnsureGuiApplication;
-using bench::SilentDialogs;
 
 // A game on the window's cell view (277 x 277 pixels, units of 180) in the
-// window's font, with cells (13, 13) and (14, 13) open on all sides; drawn at
+// wide label font, with cells (13, 13) and (14, 13) open on all sides; drawn at
 // the given device pixel ratio.
-struct PlayGame {
-    explicit PlayGame(double ratio = 1) : game(QSize(277, 277), QSize(277, 277), random, dialogs) {
-        QFont font(QStringLiteral("MS Sans Serif"));
-        font.setPointSizeF(8.25);
-        font.setBold(true);
-        game.picMaze.SetFont(font);
-        game.picMaze.SetDevicePixelRatio(ratio);
-        game.Start(1234.5f);
-        game.state.grid(13, 13) = 15;
-        game.state.grid(14, 13) = 15;
+struct PlayGame : testing::TestGame {
+    explicit PlayGame(double ratio = 1) : TestGame(1234.5f) {
+        game.picMaze().SetDevicePixelRatio(ratio);
+        game.state().grid(13, 13) = 15;
+        game.state().grid(14, 13) = 15;
     }
 
     // Start and end labels in the two open cells, or elsewhere.
     void PlaceLabels(bool inOpenCells) {
-        game.state.StartX = inOpenCells ? 13 : 2;
-        game.state.StartY = inOpenCells ? 13 : 2;
-        game.state.EndX = inOpenCells ? 14 : 3;
-        game.state.EndY = inOpenCells ? 13 : 2;
+        game.state().StartX = inOpenCells ? 13 : 2;
+        game.state().StartY = inOpenCells ? 13 : 2;
+        game.state().EndX = inOpenCells ? 14 : 3;
+        game.state().EndY = inOpenCells ? 13 : 2;
     }
-
-    void PutMouse(int x, int y, int px, int py) {
-        game.state.MouseX = static_cast<std::int16_t>(x);
-        game.state.MouseY = static_cast<std::int16_t>(y);
-        game.state.PosX = static_cast<std::int16_t>(px);
-        game.state.PosY = static_cast<std::int16_t>(py);
-        DrawCell(game.picMaze, game.state, x, y);
-        game.DrawMouse();
-    }
-
-    SeededRandom random;
-    SilentDialogs dialogs;
-    Game game;
 };
 
 const QString kLeft = QStringLiteral("L");
@@ -69,10 +51,10 @@ void MoveStep(benchmark::State& st, double ratio, bool shown) {
     bool left = true;
     for (auto _ : st) {
         g.game.MoveMouse(left ? kLeft : kRight);
-        if (shown) benchmark::DoNotOptimize(g.game.picMaze.DisplayPicture().constBits());
+        if (shown) benchmark::DoNotOptimize(g.game.picMaze().DisplayPicture().constBits());
         left = !left;
     }
-    if (g.game.state.MouseX != 13) st.SkipWithError("the mouse left its cell");
+    if (g.game.state().MouseX != 13) st.SkipWithError("the mouse left its cell");
 }
 
 void BM_MoveStep(benchmark::State& st) {
@@ -106,10 +88,10 @@ void MoveCrossing(benchmark::State& st, bool labels, double ratio, bool shown) {
     bool right = true;
     for (auto _ : st) {
         g.game.MoveMouse(right ? kRight : kLeft);
-        if (shown) benchmark::DoNotOptimize(g.game.picMaze.DisplayPicture().constBits());
+        if (shown) benchmark::DoNotOptimize(g.game.picMaze().DisplayPicture().constBits());
         right = !right;
     }
-    if (g.game.state.MouseX != 13 && g.game.state.MouseX != 14)
+    if (g.game.state().MouseX != 13 && g.game.state().MouseX != 14)
         st.SkipWithError("the mouse went astray");
 }
 
@@ -140,7 +122,7 @@ void BM_NewMaze(benchmark::State& st) {
     PlayGame g;
     for (auto _ : st) {
         g.game.NewMaze();
-        benchmark::DoNotOptimize(g.game.picMaze.Picture().constBits());
+        benchmark::DoNotOptimize(g.game.picMaze().Picture().constBits());
     }
 }
 BENCHMARK(BM_NewMaze)->Unit(benchmark::kMicrosecond);

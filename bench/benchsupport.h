@@ -1,12 +1,10 @@
 #pragma once
 
-// What the benchmarks share: a GUI application for the drawing, and dialogs
-// that never show.
+// What the benchmarks share besides the tests' game (tests/support): a GUI
+// application for the drawing.
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-
-#include "core/dialogs.h"
 
 namespace pathwick::bench {
 
@@ -20,15 +18,5 @@ inline void EnsureGuiApplication() {
     static char* argv[] = {name, nullptr};
     static QGuiApplication app(argc, argv);
 }
-
-// The benchmarked operations succeed and reach no question, so nothing is shown.
-class SilentDialogs final : public Dialogs {
-public:
-    void Message(const QString&, const QString&) override {}
-    bool AskYesNo(const QString&, const QString&) override { return true; }
-    QString OpenFileName(const FileDialogSetup&) override { return {}; }
-    QString SaveFileName(const FileDialogSetup&) override { return {}; }
-    bool ChoosePrinter(QPrinter&) override { return false; }
-};
 
 }  // namespace pathwick::bench

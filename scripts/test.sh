@@ -2,6 +2,7 @@
 # Installs what is missing, builds Pathwick! with its tests and runs the whole suite.
 #   scripts/test.sh                 normal build in build-test/
 #   scripts/test.sh --sanitize      AddressSanitizer + UndefinedBehaviorSanitizer build in build-asan/
+# PATHWICK_WERROR=ON in the environment makes every compiler warning an error (CI sets it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh --test
@@ -15,6 +16,6 @@ if [[ "${1:-}" == "--sanitize" ]]; then
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 fi
 export QT_QPA_PLATFORM=offscreen
-cmake -S . -B "$build_dir" "${options[@]}"
+cmake -S . -B "$build_dir" "${options[@]}" -DPATHWICK_WERROR="${PATHWICK_WERROR:-OFF}"
 cmake --build "$build_dir" -j "$(nproc)"
 ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"

@@ -1,7 +1,7 @@
 #include <QtTest>
 #include <cmath>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "support/cellviewmodel.h"
 #include "support/testmain.h"
 #include "views/cellview.h"
@@ -10,20 +10,6 @@ using namespace pathwick;
 using namespace pathwick::testing;
 
 namespace {
-
-constexpr int kUnit = 180;  // UnitW and UnitH of a 277 x 277 pixel view
-
-int Pixel(double scaleUnits) {
-    return static_cast<int>(std::floor(scaleUnits / 15));
-}
-
-// Start and end in cells that no test here shows.
-void MoveLabelsAway(MazeState& state) {
-    state.StartX = 3;
-    state.StartY = 5;
-    state.EndX = 5;
-    state.EndY = 3;
-}
 
 // Empty when every wall box reads WallColor through Point at each of its
 // points, edges and corners included; otherwise the first point that does not.
@@ -133,14 +119,14 @@ void TestCellView::cellShowsExactlyItsBarsAndBlocks() {
     QFETCH(QString, bars);
 
     TestGame t;
-    DrawingSurface& view = t.game.picMaze;
-    MoveLabelsAway(t.game.state);
-    t.game.state.grid(x, y) = static_cast<CellCode>(code);
+    DrawingSurface& view = t.game.picMaze();
+    MoveLabelsAway(t.game.state());
+    t.game.state().grid(x, y) = static_cast<CellCode>(code);
     // Leftovers of an earlier picture must not survive the repaint.
     view.Line(0, 2000, 4154, 2100, kMouseColor);
-    DrawMarker(view, t.game.state, 2070, 2070, kCyan);
+    DrawMarker(view, t.game.state(), 2070, 2070, kCyan);
 
-    DrawCell(view, t.game.state, x, y);
+    DrawCell(view, t.game.state(), x, y);
 
     const QList<UnitBox> walls = WallBoxes(bars);
     const QString pointProblem = WallPointsIntact(view, walls, kUnit, kUnit);
@@ -168,8 +154,9 @@ void TestCellView::labelIsPrintedInItsColourInsideCentreSquare_data() {
     QTest::addColumn<Color>("colour");
     QTest::addColumn<Color>("otherColour");
     QTest::addColumn<double>("anchorX");  // in units
-    QTest::newRow("Start") << true << kStartColor << kEndLabelColor << 10.5;
-    QTest::newRow("End") << false << kEndLabelColor << kStartColor << 11.0;
+    // The colours as the game is designed, 0x00BBGGRR: yellow and dark green.
+    QTest::newRow("Start") << true << Color(0x00FFFF) << Color(0x008000) << 10.5;
+    QTest::newRow("End") << false << Color(0x008000) << Color(0x00FFFF) << 11.0;
 }
 
 void TestCellView::labelIsPrintedInItsColourInsideCentreSquare() {
@@ -179,7 +166,7 @@ void TestCellView::labelIsPrintedInItsColourInsideCentreSquare() {
     QFETCH(double, anchorX);
 
     TestGame t;
-    MazeState& state = t.game.state;
+    MazeState& state = t.game.state();
     MoveLabelsAway(state);
     state.grid(13, 13) = 15;
     if (start) {
@@ -189,10 +176,10 @@ void TestCellView::labelIsPrintedInItsColourInsideCentreSquare() {
         state.EndX = 13;
         state.EndY = 13;
     }
-    t.game.picMaze.ForeColor = kCyan;
-    DrawCell(t.game.picMaze, state, 13, 13);
+    t.game.picMaze().ForeColor = kCyan;
+    DrawCell(t.game.picMaze(), state, 13, 13);
 
-    const QImage& picture = t.game.picMaze.Picture();
+    const QImage& picture = t.game.picMaze().Picture();
     const QList<QPoint> label = PixelsOf(picture, colour);
     QVERIFY(!label.isEmpty());
     QVERIFY(PixelsOf(picture, otherColour).isEmpty());
@@ -210,27 +197,27 @@ void TestCellView::labelIsPrintedInItsColourInsideCentreSquare() {
     // It starts at its anchor, give or take the font's bearing and leading.
     QVERIFY(box.left() - anchor.x() <= 3);
     QVERIFY(box.top() - anchor.y() <= 4);
-    QCOMPARE(t.game.picMaze.ForeColor, Color(0));
+    QCOMPARE(t.game.picMaze().ForeColor, Color(0));
 }
 
 void TestCellView::cellThatIsStartAndEndShowsBothWithEndOnTop() {
     TestGame t;
-    MazeState& state = t.game.state;
-    const QImage& picture = t.game.picMaze.Picture();
+    MazeState& state = t.game.state();
+    const QImage& picture = t.game.picMaze().Picture();
     state.grid(13, 13) = 15;
 
     MoveLabelsAway(state);
     state.StartX = state.StartY = 13;
-    DrawCell(t.game.picMaze, state, 13, 13);
+    DrawCell(t.game.picMaze(), state, 13, 13);
     const QList<QPoint> startOnly = PixelsOf(picture, kStartColor);
 
     MoveLabelsAway(state);
     state.EndX = state.EndY = 13;
-    DrawCell(t.game.picMaze, state, 13, 13);
+    DrawCell(t.game.picMaze(), state, 13, 13);
     const QList<QPoint> endOnly = PixelsOf(picture, kEndLabelColor);
 
     state.StartX = state.StartY = 13;
-    DrawCell(t.game.picMaze, state, 13, 13);
+    DrawCell(t.game.picMaze(), state, 13, 13);
     QVERIFY(!PixelsOf(picture, kStartColor).isEmpty());
     QVERIFY(!PixelsOf(picture, kEndLabelColor).isEmpty());
 
@@ -271,7 +258,7 @@ void TestCellView::labelsNeverTouchWalls() {
     QFETCH(bool, end);
 
     TestGame t;
-    MazeState& state = t.game.state;
+    MazeState& state = t.game.state();
     MoveLabelsAway(state);
     state.grid(x, y) = static_cast<CellCode>(code);
     if (start) {
@@ -282,14 +269,14 @@ void TestCellView::labelsNeverTouchWalls() {
         state.EndX = static_cast<std::int16_t>(x);
         state.EndY = static_cast<std::int16_t>(y);
     }
-    DrawCell(t.game.picMaze, state, x, y);
+    DrawCell(t.game.picMaze(), state, x, y);
 
     const QList<UnitBox> walls = WallBoxes(ExpectedBars(code, x, y));
-    const QString pointProblem = WallPointsIntact(t.game.picMaze, walls, kUnit, kUnit);
+    const QString pointProblem = WallPointsIntact(t.game.picMaze(), walls, kUnit, kUnit);
     QVERIFY2(pointProblem.isEmpty(), qPrintable(pointProblem));
     const QString pictureProblem =
-        PictureWallsAre(t.game.picMaze.Picture(), walls, kUnit, kUnit,
-                        {t.game.picMaze.BackColor(), kStartColor, kEndLabelColor});
+        PictureWallsAre(t.game.picMaze().Picture(), walls, kUnit, kUnit,
+                        {t.game.picMaze().BackColor(), kStartColor, kEndLabelColor});
     QVERIFY2(pictureProblem.isEmpty(), qPrintable(pictureProblem));
 }
 
@@ -312,16 +299,16 @@ void TestCellView::markerIsDiscOfQuarterVerticalUnitInItsColour() {
     QFETCH(Color, colour);
 
     TestGame t(0.0f, viewSize);
-    MazeState& state = t.game.state;
+    MazeState& state = t.game.state();
     MoveLabelsAway(state);
     state.grid(13, 13) = 15;
     const int px = state.UnitW * 23 / 2;
     const int py = state.UnitH * 23 / 2;
-    QVERIFY(AddMarker(state, t.game.keys, 13, 13, static_cast<std::int16_t>(px),
+    QVERIFY(AddMarker(state, t.game.keys(), 13, 13, static_cast<std::int16_t>(px),
                       static_cast<std::int16_t>(py), colour));
-    DrawCell(t.game.picMaze, state, 13, 13);
+    DrawCell(t.game.picMaze(), state, 13, 13);
 
-    const QImage& picture = t.game.picMaze.Picture();
+    const QImage& picture = t.game.picMaze().Picture();
     const double radius = (state.UnitH / 4) / 15.0;  // in pixels
     const QPoint centre(Pixel(px), Pixel(py));
     int painted = 0;
@@ -332,7 +319,7 @@ void TestCellView::markerIsDiscOfQuarterVerticalUnitInItsColour() {
             if (distance <= radius - 1)
                 QVERIFY2(c == colour,
                          qPrintable(QStringLiteral("inside at (%1, %2)").arg(x).arg(y)));
-            if (c == colour && c != t.game.picMaze.BackColor()) {
+            if (c == colour && c != t.game.picMaze().BackColor()) {
                 ++painted;
                 QVERIFY2(distance <= radius + 1,
                          qPrintable(QStringLiteral("outside at (%1, %2)").arg(x).arg(y)));
@@ -341,27 +328,27 @@ void TestCellView::markerIsDiscOfQuarterVerticalUnitInItsColour() {
     }
     QVERIFY(painted > 0);
     // The surface is back to transparent fill, so the mouse stays an outline.
-    QCOMPARE(t.game.picMaze.FillStyle, int(DrawingSurface::kFillTransparent));
+    QCOMPARE(t.game.picMaze().FillStyle, int(DrawingSurface::kFillTransparent));
 }
 
 void TestCellView::laterMarkerCoversEarlierOne() {
     TestGame t;
-    MazeState& state = t.game.state;
+    MazeState& state = t.game.state();
     MoveLabelsAway(state);
     state.grid(12, 13) = state.grid(13, 13) = 15;
     // Two discs three pixels apart; the order of dropping, not the colour, decides.
-    AddMarker(state, t.game.keys, 13, 13, 2070, 2070, kWhite);
-    AddMarker(state, t.game.keys, 13, 13, 2115, 2070, kBlack);
-    AddMarker(state, t.game.keys, 12, 13, 2070, 2070, kBlack);
-    AddMarker(state, t.game.keys, 12, 13, 2115, 2070, kWhite);
-    const QImage& picture = t.game.picMaze.Picture();
+    AddMarker(state, t.game.keys(), 13, 13, 2070, 2070, kWhite);
+    AddMarker(state, t.game.keys(), 13, 13, 2115, 2070, kBlack);
+    AddMarker(state, t.game.keys(), 12, 13, 2070, 2070, kBlack);
+    AddMarker(state, t.game.keys(), 12, 13, 2115, 2070, kWhite);
+    const QImage& picture = t.game.picMaze().Picture();
 
-    DrawCell(t.game.picMaze, state, 13, 13);
+    DrawCell(t.game.picMaze(), state, 13, 13);
     QCOMPARE(PixelColor(picture, 136, 138), kWhite);  // only under the first disc
     QCOMPARE(PixelColor(picture, 140, 138), kBlack);  // under both
     QCOMPARE(PixelColor(picture, 142, 138), kBlack);  // only under the second
 
-    DrawCell(t.game.picMaze, state, 12, 13);
+    DrawCell(t.game.picMaze(), state, 12, 13);
     QCOMPARE(PixelColor(picture, 136, 138), kBlack);
     QCOMPARE(PixelColor(picture, 140, 138), kWhite);
     QCOMPARE(PixelColor(picture, 142, 138), kWhite);
@@ -369,15 +356,15 @@ void TestCellView::laterMarkerCoversEarlierOne() {
 
 void TestCellView::mouseIsOutlineOfHalfVerticalUnit() {
     TestGame t(0.0f, QSize(277, 392));  // UnitW = 180, UnitH = 255
-    MazeState& state = t.game.state;
+    MazeState& state = t.game.state();
     MoveLabelsAway(state);
     state.grid(13, 13) = 15;
-    DrawCell(t.game.picMaze, state, 13, 13);
+    DrawCell(t.game.picMaze(), state, 13, 13);
     state.PosX = 2070;
     state.PosY = 2932;
     t.game.DrawMouse();
 
-    const QList<QPoint> mouse = PixelsOf(t.game.picMaze.Picture(), kMouseColor);
+    const QList<QPoint> mouse = PixelsOf(t.game.picMaze().Picture(), kMouseColor);
     QVERIFY(!mouse.isEmpty());
     const double radius = (state.UnitH / 2) / 15.0;
     for (QPoint p : mouse) {
@@ -385,39 +372,39 @@ void TestCellView::mouseIsOutlineOfHalfVerticalUnit() {
         QVERIFY2(std::abs(distance - radius) <= 1.5,
                  qPrintable(QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y())));
     }
-    QCOMPARE(PixelColor(t.game.picMaze.Picture(), Pixel(2070), Pixel(2932)),
-             t.game.picMaze.BackColor());
+    QCOMPARE(PixelColor(t.game.picMaze().Picture(), Pixel(2070), Pixel(2932)),
+             t.game.picMaze().BackColor());
 }
 
 void TestCellView::noMarkerOrMouseIsPaintedInWallColour() {
     TestGame t;
-    MazeState& state = t.game.state;
+    MazeState& state = t.game.state();
     MoveLabelsAway(state);
     state.grid(13, 13) = 15;
     const int u = kUnit;
-    AddMarker(state, t.game.keys, 13, 13, 2070, 5 * u, kWhite);
-    AddMarker(state, t.game.keys, 13, 13, 5 * u, 2070, kBlack);
-    AddMarker(state, t.game.keys, 13, 13, 2070, 18 * u, kCyan);
-    AddMarker(state, t.game.keys, 13, 13, 18 * u, 2070, kMagenta);
-    DrawCell(t.game.picMaze, state, 13, 13);
+    AddMarker(state, t.game.keys(), 13, 13, 2070, 5 * u, kWhite);
+    AddMarker(state, t.game.keys(), 13, 13, 5 * u, 2070, kBlack);
+    AddMarker(state, t.game.keys(), 13, 13, 2070, 18 * u, kCyan);
+    AddMarker(state, t.game.keys(), 13, 13, 18 * u, 2070, kMagenta);
+    DrawCell(t.game.picMaze(), state, 13, 13);
     state.PosX = state.PosY = 2070;
     t.game.DrawMouse();
-    DrawMarker(t.game.picMaze, state, 2070, 2070, kCyan);
+    DrawMarker(t.game.picMaze(), state, 2070, 2070, kCyan);
 
-    const QString problem =
-        PictureWallsAre(t.game.picMaze.Picture(), WallBoxes(QString()), u, u,
-                        {t.game.picMaze.BackColor(), kWhite, kBlack, kCyan, kMagenta, kMouseColor});
+    const QString problem = PictureWallsAre(
+        t.game.picMaze().Picture(), WallBoxes(QString()), u, u,
+        {t.game.picMaze().BackColor(), kWhite, kBlack, kCyan, kMagenta, kMouseColor});
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
     for (Color c : {kWhite, kBlack, kCyan, kMagenta, kMouseColor})
-        QVERIFY(!PixelsOf(t.game.picMaze.Picture(), c).isEmpty());
+        QVERIFY(!PixelsOf(t.game.picMaze().Picture(), c).isEmpty());
 }
 
 void TestCellView::drawCellCreatesEmptyMarkerListsOfItsCell() {
     TestGame t;
-    MazeState& state = t.game.state;
+    MazeState& state = t.game.state();
     const int x = state.StartX == 13 && state.StartY == 13 ? 12 : 13;
     QVERIFY(!state.MarkerXs.Exists(x, 13));
-    DrawCell(t.game.picMaze, state, x, 13);
+    DrawCell(t.game.picMaze(), state, x, 13);
     QVERIFY(state.MarkerXs.Exists(x, 13));
     QVERIFY(state.MarkerYs.Exists(x, 13));
     QVERIFY(state.MarkerColors.Exists(x, 13));
@@ -446,12 +433,12 @@ void TestCellView::getZoneSortsPositionsIntoThreeBandsPerAxis() {
     QFETCH(int, zx);
     QFETCH(int, zy);
     TestGame t(0.0f, QSize(277, 392));
-    QCOMPARE(t.game.state.UnitW, std::int16_t(180));
-    QCOMPARE(t.game.state.UnitH, std::int16_t(255));
-    const Zone zone = GetZone(t.game.state, px, py);
+    QCOMPARE(t.game.state().UnitW, std::int16_t(180));
+    QCOMPARE(t.game.state().UnitH, std::int16_t(255));
+    const Zone zone = GetZone(t.game.state(), px, py);
     QCOMPARE(zone.zx, zx);
     QCOMPARE(zone.zy, zy);
 }
 
-PATHWICK_TEST_MAIN(TestCellView)
+PATHWICK_TEST_CLASS(TestCellView)
 #include "test_cellview.moc"

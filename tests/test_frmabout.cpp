@@ -110,5 +110,5 @@ private slots:
     }
 };
 
-PATHWICK_TEST_MAIN(FrmAboutTest)
+PATHWICK_TEST_CLASS(FrmAboutTest)
 #include "test_frmabout.moc"

@@ -9,7 +9,7 @@
 #include <QScreen>
 
 #include "support/testmain.h"
-#include "test_frmmaze_support.h"
+#include "support/testwindow.h"
 
 using namespace pathwick;
 using namespace pathwick::testing;
@@ -34,6 +34,8 @@ private slots:
     void fileMenuHasASeparatorBeforePrint();
     void pictureBoxesHaveASunkenFrameAroundTheSurfaces();
     void pictureBoxShowsTheSurfaceAndFollowsItsChanges();
+    void pictureBoxRepaintsAfterEveryChange_data();
+    void pictureBoxRepaintsAfterEveryChange();
     void shapesAreFilledInTheKeyColours_data();
     void shapesAreFilledInTheKeyColours();
     void mapEndSquareTakesTheEndShapesFillColour();
@@ -149,19 +151,20 @@ void TestFrmMaze::controlsShowTheirTooltips() {
 
 void TestFrmMaze::windowStartsWithTheCellViewAndWhiteSelected() {
     TestWindow w;
-    QVERIFY(w->picMaze->isVisible());
-    QVERIFY(!w->picMap->isVisible());
-    QVERIFY(w->fraMarkerColorOpts->isVisible());
-    QVERIFY(!w->fraMarkerColorChks->isVisible());
-    QVERIFY(w->optWhite->isChecked());
-    QVERIFY(!w->optBlack->isChecked() && !w->optCyan->isChecked() && !w->optMagenta->isChecked());
-    for (CheckBox* box : {w->chkWhite, w->chkBlack, w->chkCyan, w->chkMagenta})
+    QVERIFY(w.ui.picMaze->isVisible());
+    QVERIFY(!w.ui.picMap->isVisible());
+    QVERIFY(w.ui.fraMarkerColorOpts->isVisible());
+    QVERIFY(!w.ui.fraMarkerColorChks->isVisible());
+    QVERIFY(w.ui.optWhite->isChecked());
+    QVERIFY(!w.ui.optBlack->isChecked() && !w.ui.optCyan->isChecked() &&
+            !w.ui.optMagenta->isChecked());
+    for (CheckBox* box : {w.ui.chkWhite, w.ui.chkBlack, w.ui.chkCyan, w.ui.chkMagenta})
         QCOMPARE(box->Value(), 0);
     QCOMPARE(w.state().MarkerColor, kWhite);
     QVERIFY(!w.state().MapView);
-    QCOMPARE(w->lblFilePath->text(), QString());
-    QCOMPARE(w->lblSaved->text(), QStringLiteral("N"));
-    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w->picMaze));
+    QCOMPARE(w.ui.lblFilePath->text(), QString());
+    QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("N"));
+    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w.ui.picMaze));
     QCOMPARE(w->windowTitle(), QStringLiteral("Pathwick!"));
     QVERIFY(!w->windowIcon().pixmap(16, 16).isNull());
     QVERIFY(!w->windowIcon().pixmap(32, 32).isNull());
@@ -173,22 +176,22 @@ void TestFrmMaze::tabOrderFollowsTheListedControls() {
                                "optMagenta", "chkWhite",      "chkBlack",   "chkCyan",
                                "chkMagenta", "cmdDropMarker", "cmdViewMap", "picMap"};
     QStringList order;
-    QWidget* widget = w->picMaze;
+    QWidget* widget = w.ui.picMaze;
     do {
         if (widget->focusPolicy() & Qt::TabFocus) order.append(widget->objectName());
         widget = widget->nextInFocusChain();
-    } while (widget != w->picMaze && order.size() <= expected.size());
+    } while (widget != w.ui.picMaze && order.size() <= expected.size());
     QCOMPARE(order, expected);
 }
 
 void TestFrmMaze::tabKeyWalksTheTabOrder() {
     TestWindow w;
-    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w->picMaze));
+    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w.ui.picMaze));
     w.Press(Qt::Key_Tab);
-    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w->optWhite));
-    w->cmdDropMarker->setFocus();
+    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w.ui.optWhite));
+    w.ui.cmdDropMarker->setFocus();
     w.Press(Qt::Key_Tab);
-    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w->cmdViewMap));
+    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w.ui.cmdViewMap));
 }
 
 void TestFrmMaze::windowHasAFixedClientAreaBelowTheMenuBar() {
@@ -254,48 +257,48 @@ void TestFrmMaze::menuCommandsHaveTheirCaptionsAndShortcuts() {
     QCOMPARE(bar.size(), 2);
     QCOMPARE(bar.at(0)->text(), QStringLiteral("&File"));
     QCOMPARE(bar.at(1)->text(), QStringLiteral("&Help"));
-    QCOMPARE(bar.at(0)->menu(), w->mnuFile);
-    QCOMPARE(bar.at(1)->menu(), w->mnuHelp);
+    QCOMPARE(bar.at(0)->menu(), w.ui.mnuFile);
+    QCOMPARE(bar.at(1)->menu(), w.ui.mnuHelp);
 }
 
 void TestFrmMaze::fileMenuHasASeparatorBeforePrint() {
     TestWindow w;
     QStringList names;
-    for (QAction* action : w->mnuFile->actions())
+    for (QAction* action : w.ui.mnuFile->actions())
         names.append(action->objectName() +
                      (action->isSeparator() ? QStringLiteral("(-)") : QString()));
     QCOMPARE(names, QStringList({"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs",
                                  "mnuFileSep1(-)", "mnuFilePrint", "mnuFileExit"}));
     QStringList help;
-    for (QAction* action : w->mnuHelp->actions()) help.append(action->objectName());
+    for (QAction* action : w.ui.mnuHelp->actions()) help.append(action->objectName());
     QCOMPARE(help, QStringList({"mnuHelpRules", "mnuHelpAbout"}));
 }
 
 void TestFrmMaze::pictureBoxesHaveASunkenFrameAroundTheSurfaces() {
     TestWindow w;
-    for (PictureBox* box : {w->picMaze, w->picMap}) {
+    for (PictureBox* box : {w.ui.picMaze, w.ui.picMap}) {
         QCOMPARE(box->frameShape(), QFrame::Panel);
         QCOMPARE(box->frameShadow(), QFrame::Sunken);
         QCOMPARE(box->frameWidth(), 2);
         QCOMPARE(box->contentsRect(), QRect(2, 2, 277, 277));
     }
-    QCOMPARE(w->picMaze->Surface(), &w.game().picMaze);
-    QCOMPARE(w->picMap->Surface(), &w.game().picMap);
-    QCOMPARE(w.game().picMaze.Picture().size(), QSize(277, 277));
-    QCOMPARE(w.game().picMap.Picture().size(), QSize(277, 277));
-    QCOMPARE(w.game().picMaze.BackColor(), w.game().picMap.BackColor());
-    QCOMPARE(w->picMaze->focusPolicy(), Qt::StrongFocus);
+    QCOMPARE(w.ui.picMaze->Surface(), &w.game().picMaze());
+    QCOMPARE(w.ui.picMap->Surface(), &w.game().picMap());
+    QCOMPARE(w.game().picMaze().Picture().size(), QSize(277, 277));
+    QCOMPARE(w.game().picMap().Picture().size(), QSize(277, 277));
+    QCOMPARE(w.game().picMaze().BackColor(), w.game().picMap().BackColor());
+    QCOMPARE(w.ui.picMaze->focusPolicy(), Qt::StrongFocus);
     QCOMPARE(w.state().UnitW, std::int16_t{180});
     QCOMPARE(w.state().UnitH, std::int16_t{180});
 }
 
 void TestFrmMaze::pictureBoxShowsTheSurfaceAndFollowsItsChanges() {
     TestWindow w;
-    DrawingSurface& surface = w.game().picMaze;
+    DrawingSurface& surface = w.game().picMaze();
     // A magenta box at pixels 20..29 of the surface.
     surface.Line(300, 300, 449, 449, kMagenta);
     Settle();
-    const QImage shown = w->picMaze->grab().toImage();
+    const QImage shown = w.ui.picMaze->grab().toImage();
     const auto at = [&](int x, int y) { return DrawingSurface::FromRgb(shown.pixel(x, y)); };
     QCOMPARE(at(2 + 25, 2 + 25), kMagenta);
     QCOMPARE(at(2 + 19, 2 + 25), DrawingSurface::FromRgb(surface.Picture().pixel(19, 25)));
@@ -305,11 +308,43 @@ void TestFrmMaze::pictureBoxShowsTheSurfaceAndFollowsItsChanges() {
             QCOMPARE(at(2 + x, 2 + y), DrawingSurface::FromRgb(surface.Picture().pixel(x, y)));
 }
 
+void TestFrmMaze::pictureBoxRepaintsAfterEveryChange_data() {
+    QTest::addColumn<bool>("map");
+    QTest::newRow("picMaze, steps of the mouse") << false;
+    QTest::newRow("picMap, Display Markers") << true;
+}
+
+void TestFrmMaze::pictureBoxRepaintsAfterEveryChange() {
+    QFETCH(bool, map);
+    TestWindow w;
+    if (map) QTest::mouseClick(w.ui.cmdViewMap, Qt::LeftButton);
+    QWidget* box = map ? static_cast<QWidget*>(w.ui.picMap) : w.ui.picMaze;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    // Counts what reaches the screen; grab() would paint on its own.
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) ++paints;
+            return false;
+        }
+    } counter;
+    box->installEventFilter(&counter);
+    for (int change = 0; change < 3; ++change) {
+        const int before = counter.paints;
+        if (map)
+            QTest::mouseClick(w.ui.cmdDropMarker, Qt::LeftButton);
+        else
+            w.Press(change % 2 ? Qt::Key_Left : Qt::Key_Right);
+        QTRY_VERIFY(counter.paints > before);
+    }
+}
+
 void TestFrmMaze::shapesAreFilledInTheKeyColours_data() {
     QTest::addColumn<int>("colour");
-    QTest::newRow("shpEnd") << kEndColor;
-    QTest::newRow("shpMouse") << kMouseColor;
-    QTest::newRow("ShpStart") << kStartColor;
+    // Green, red and yellow, 0x00BBGGRR.
+    QTest::newRow("shpEnd") << 0x00FF00;
+    QTest::newRow("shpMouse") << 0x0000FF;
+    QTest::newRow("ShpStart") << 0x00FFFF;
 }
 
 void TestFrmMaze::shapesAreFilledInTheKeyColours() {
@@ -324,25 +359,25 @@ void TestFrmMaze::shapesAreFilledInTheKeyColours() {
 
 void TestFrmMaze::mapEndSquareTakesTheEndShapesFillColour() {
     TestWindow w;
-    w->shpEnd->SetFillColor(kCyan);
+    w.ui.shpEnd->SetFillColor(kCyan);
     w.game().DrawMap();
     const MazeState& s = w.state();
     // The end's centre square: square (1, 1) of its cell, 55 twips a square.
     const int x = ((s.EndX - 1) * 3 + 1) * 55 + 27;
     const int y = ((s.EndY - 1) * 3 + 1) * 55 + 27;
-    QCOMPARE(w.game().picMap.Point(x, y), kCyan);
+    QCOMPARE(w.game().picMap().Point(x, y), kCyan);
 }
 
 void TestFrmMaze::savedLabelsUseASmallSerif() {
     TestWindow w;
-    for (QLabel* label : {w->lblSaved, w->lblSaved2}) {
+    for (QLabel* label : {w.ui.lblSaved, w.ui.lblSaved2}) {
         const QFontInfo info(label->font());
         QCOMPARE(label->font().styleHint(), QFont::Serif);
         QVERIFY2(info.family().contains(QLatin1String("Serif")), qPrintable(info.family()));
         QVERIFY(qAbs(label->font().pointSizeF() - 6.0) < 0.01);
     }
-    const QFontMetrics metrics(w->lblSaved2->font());
-    QVERIFY(metrics.horizontalAdvance(w->lblSaved2->text()) <= w->lblSaved2->width());
+    const QFontMetrics metrics(w.ui.lblSaved2->font());
+    QVERIFY(metrics.horizontalAdvance(w.ui.lblSaved2->text()) <= w.ui.lblSaved2->width());
 }
 
 void TestFrmMaze::startLabelStaysInsideTheCentreSquare() {
@@ -354,8 +389,8 @@ void TestFrmMaze::startLabelStaysInsideTheCentreSquare() {
     s.StartX = 1;
     s.StartY = 1;
     s.EndX = 2;
-    DrawCell(w.game().picMaze, s, 1, 1);
-    const QImage& picture = w.game().picMaze.Picture();
+    DrawCell(w.game().picMaze(), s, 1, 1);
+    const QImage& picture = w.game().picMaze().Picture();
     // The centre square's floor, between the four bars, in pixels of 12 units.
     const QRect floor(120, 120, 36, 36);
     const QRect bars(108, 108, 60, 60);
@@ -375,12 +410,12 @@ void TestFrmMaze::startLabelStaysInsideTheCentreSquare() {
         }
     }
     QVERIFY2(yellow > 40, "the label is written");
-    QVERIFY(w.game().picMaze.Font().bold());
+    QVERIFY(w.game().picMaze().Font().bold());
 }
 
 void TestFrmMaze::checkBoxValueCountsTickedAsOneAndGreyedAsTwo() {
     TestWindow w;
-    CheckBox* box = w->chkBlack;
+    CheckBox* box = w.ui.chkBlack;
     box->setCheckState(Qt::Checked);
     QCOMPARE(box->Value(), 1);
     box->setCheckState(Qt::PartiallyChecked);
@@ -388,7 +423,7 @@ void TestFrmMaze::checkBoxValueCountsTickedAsOneAndGreyedAsTwo() {
     box->SetValue(0);
     QCOMPARE(box->checkState(), Qt::Unchecked);
     // The player's clicks only tick and untick, also from the greyed state.
-    w->cmdViewMap->click();
+    w.ui.cmdViewMap->click();
     box->SetValue(2);
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, 8));
     QCOMPARE(box->Value(), 1);
@@ -398,5 +433,5 @@ void TestFrmMaze::checkBoxValueCountsTickedAsOneAndGreyedAsTwo() {
     QCOMPARE(box->Value(), 1);
 }
 
-PATHWICK_TEST_MAIN(TestFrmMaze)
+PATHWICK_TEST_CLASS(TestFrmMaze)
 #include "test_frmmaze.moc"

@@ -138,6 +138,7 @@ void TestFrmMazeDialogs::questionOffersYesAndNo_data() {
     QTest::addColumn<bool>("answer");
     QTest::newRow("Yes") << int(QMessageBox::Yes) << true;
     QTest::newRow("No") << int(QMessageBox::No) << false;
+    QTest::newRow("Enter takes the default, Yes") << int(QMessageBox::NoButton) << true;
 }
 
 void TestFrmMazeDialogs::questionOffersYesAndNo() {
@@ -152,7 +153,10 @@ void TestFrmMazeDialogs::questionOffersYesAndNo() {
         title = box->windowTitle();
         icon = box->icon();
         buttons = box->standardButtons();
-        box->button(static_cast<QMessageBox::StandardButton>(press))->click();
+        if (press == QMessageBox::NoButton)
+            QTest::keyClick(box, Qt::Key_Return);
+        else
+            box->button(static_cast<QMessageBox::StandardButton>(press))->click();
     });
     const bool result =
         dialogs.AskYesNo(QStringLiteral("Are you sure you want to create a new maze?"),
@@ -305,5 +309,5 @@ void TestFrmMazeDialogs::printDialogOffersNeitherSelectionNorFile() {
     QVERIFY(!toFile);
 }
 
-PATHWICK_TEST_MAIN(TestFrmMazeDialogs)
+PATHWICK_TEST_CLASS(TestFrmMazeDialogs)
 #include "test_frmmaze_dialogs.moc"

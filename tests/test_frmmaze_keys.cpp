@@ -4,24 +4,14 @@
 #include <QRadioButton>
 
 #include "support/testmain.h"
-#include "test_frmmaze_support.h"
+#include "support/testwindow.h"
 
 using namespace pathwick;
 using namespace pathwick::testing;
 
 namespace {
 
-constexpr int kUnit = 180;              // UnitW = UnitH for the window's 277-pixel view
-constexpr int kCentre = 2070;           // 11.5 units
-constexpr int kEastEntry = 23 * kUnit;  // 4140
-
-// Start and end away from the cells a test walks in, so that no label is drawn.
-void MoveEndsAway(MazeState& s) {
-    s.StartX = 1;
-    s.StartY = 1;
-    s.EndX = 25;
-    s.EndY = 25;
-}
+constexpr int kEastEntry = kViewUnits * kUnit;  // 4140
 
 QWidget* Named(TestWindow& w, const QString& name) {
     return name.isEmpty() ? nullptr : w->findChild<QWidget*>(name);
@@ -93,14 +83,14 @@ void TestFrmMazeKeys::focusedOptionButtonStillMovesTheSelection() {
     TestWindow w;
     MoveEndsAway(w.state());
     w.PlaceMouse(13, 13, 15, kCentre, kCentre);
-    w->optBlack->click();
-    w->optBlack->setFocus();
+    w.ui.optBlack->click();
+    w.ui.optBlack->setFocus();
     QCOMPARE(w.state().MarkerColor, kBlack);
 
     w.Press(Qt::Key_Down);
     QCOMPARE(w.state().PosY, std::int16_t{kCentre + kUnit});
-    QVERIFY(w->optCyan->isChecked());
-    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w->optCyan));
+    QVERIFY(w.ui.optCyan->isChecked());
+    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w.ui.optCyan));
     QCOMPARE(w.state().MarkerColor, kCyan);
 }
 
@@ -108,11 +98,11 @@ void TestFrmMazeKeys::focusedButtonStillPassesTheFocusOn() {
     TestWindow w;
     MoveEndsAway(w.state());
     w.PlaceMouse(13, 13, 15, kCentre, kCentre);
-    w->cmdDropMarker->setFocus();
+    w.ui.cmdDropMarker->setFocus();
 
     w.Press(Qt::Key_Right);
     QCOMPARE(w.state().PosX, std::int16_t{kCentre + kUnit});
-    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w->cmdViewMap));
+    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w.ui.cmdViewMap));
 }
 
 void TestFrmMazeKeys::modifiersDoNotChangeAStep_data() {
@@ -149,20 +139,20 @@ void TestFrmMazeKeys::keysDoNothingWhileTheMapShows() {
     TestWindow w;
     MoveEndsAway(w.state());
     w.PlaceMouse(13, 13, 15, kCentre, kCentre);
-    QTest::mouseClick(w->cmdViewMap, Qt::LeftButton);
+    QTest::mouseClick(w.ui.cmdViewMap, Qt::LeftButton);
     QVERIFY(w.state().MapView);
     const MazeState before = w.state();
-    const QImage view = w.game().picMaze.Picture().copy();
-    const QImage map = w.game().picMap.Picture().copy();
+    const QImage view = w.game().picMaze().Picture().copy();
+    const QImage map = w.game().picMap().Picture().copy();
 
     w.Press(key);
     QTest::keyClick(w->focusWidget(), static_cast<Qt::Key>(key));
     QVERIFY(w.state() == before);
     QCOMPARE(w.state().MarkerCount(13, 13), 0);
-    QVERIFY(w->optWhite->isChecked());
-    QCOMPARE(w.game().picMaze.Picture(), view);
-    QCOMPARE(w.game().picMap.Picture(), map);
-    QVERIFY(w->picMap->isVisible());
+    QVERIFY(w.ui.optWhite->isChecked());
+    QCOMPARE(w.game().picMaze().Picture(), view);
+    QCOMPARE(w.game().picMap().Picture(), map);
+    QVERIFY(w.ui.picMap->isVisible());
 }
 
 void TestFrmMazeKeys::functionKeySelectsItsColourAndDropsAMarker_data() {
@@ -183,9 +173,9 @@ void TestFrmMazeKeys::functionKeySelectsItsColourAndDropsAMarker() {
     MoveEndsAway(w.state());
     w.PlaceMouse(13, 13, 15, kCentre - kUnit, kCentre);
     // Another colour first, so that the key has to change it.
-    (option == QLatin1String("optMagenta") ? w->optCyan : w->optMagenta)->click();
-    w.game().SetSaved(QStringLiteral("Y"));
-    w->cmdViewMap->setFocus();
+    (option == QLatin1String("optMagenta") ? w.ui.optCyan : w.ui.optMagenta)->click();
+    w.game().setSaved(QStringLiteral("Y"));
+    w.ui.cmdViewMap->setFocus();
 
     w.Press(key);
     auto* selected = w.Control<QRadioButton>(qPrintable(option));
@@ -197,9 +187,9 @@ void TestFrmMazeKeys::functionKeySelectsItsColourAndDropsAMarker() {
     QCOMPARE(int(markers.MarkerXs.Items()[0]), kCentre - kUnit);
     QCOMPARE(int(markers.MarkerYs.Items()[0]), kCentre);
     QCOMPARE(markers.MarkerColors.Items()[0], colour);
-    QCOMPARE(w.game().picMaze.Point(kCentre - kUnit, kCentre), colour);
-    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w->picMaze));
-    QCOMPARE(w->lblSaved->text(), QStringLiteral("N"));
+    QCOMPARE(w.game().picMaze().Point(kCentre - kUnit, kCentre), colour);
+    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w.ui.picMaze));
+    QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("N"));
 }
 
 void TestFrmMazeKeys::colourChosenByAFunctionKeySticksForDropMarker() {
@@ -208,13 +198,13 @@ void TestFrmMazeKeys::colourChosenByAFunctionKeySticksForDropMarker() {
     w.PlaceMouse(13, 13, 15, kCentre, kCentre);
     w.Press(Qt::Key_F3);
     w.Press(Qt::Key_Up);
-    QTest::mouseClick(w->cmdDropMarker, Qt::LeftButton);
+    QTest::mouseClick(w.ui.cmdDropMarker, Qt::LeftButton);
 
     const CellMarkers markers = w.state().Markers(13, 13);
     QCOMPARE(markers.Count(), 2);
     QCOMPARE(markers.MarkerColors.Items()[1], kCyan);
     QCOMPARE(int(markers.MarkerYs.Items()[1]), kCentre - kUnit);
-    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w->picMaze));
+    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w.ui.picMaze));
 }
 
 void TestFrmMazeKeys::enterClicksTheFocusedButtonOrElseViewMap_data() {
@@ -238,7 +228,7 @@ void TestFrmMazeKeys::enterClicksTheFocusedButtonOrElseViewMap() {
 
     w.Press(Qt::Key_Return);
     QCOMPARE(w.state().MapView, mapShows);
-    QCOMPARE(w->picMap->isVisible(), mapShows);
+    QCOMPARE(w.ui.picMap->isVisible(), mapShows);
     QCOMPARE(w.state().MarkerCount(13, 13), markers);
 }
 
@@ -251,7 +241,7 @@ void TestFrmMazeKeys::fourLeftsFromTheCentreOfAnOpenCellReachSevenAndAHalfUnits(
     QCOMPARE(w.state().PosY, std::int16_t{kCentre});
     QCOMPARE(w.state().MouseX, std::int16_t{13});
     // The mouse is drawn there: its circle's east point, half a unit away.
-    QCOMPARE(w.game().picMaze.Point(1350 + kUnit / 2, kCentre), kMouseColor);
+    QCOMPARE(w.game().picMaze().Point(1350 + kUnit / 2, kCentre), kMouseColor);
 }
 
 void TestFrmMazeKeys::leftBeyondTheWestEdgeEntersTheEastArmOfTheWesternCell() {
@@ -270,7 +260,7 @@ void TestFrmMazeKeys::leftBeyondTheWestEdgeEntersTheEastArmOfTheWesternCell() {
     QCOMPARE(w.state().PosX, std::int16_t{kEastEntry});
     QCOMPARE(w.state().PosY, std::int16_t{kCentre});
     // The view shows the western cell now: its west bar.
-    QCOMPARE(w.game().picMaze.Point(9.5 * kUnit, kCentre), kWallColor);
+    QCOMPARE(w.game().picMaze().Point(9.5 * kUnit, kCentre), kWallColor);
 }
 
 void TestFrmMazeKeys::rightBeyondTheEastEdgeEntersTheWesternCellAtTen() {
@@ -284,7 +274,7 @@ void TestFrmMazeKeys::rightBeyondTheEastEdgeEntersTheWesternCellAtTen() {
     QCOMPARE(w.state().MouseX, std::int16_t{14});
     QCOMPARE(w.state().PosX, std::int16_t{10});
     QCOMPARE(w.state().PosY, std::int16_t(y));
-    QCOMPARE(w->lblSaved->text(), QStringLiteral("N"));
+    QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("N"));
 }
 
 void TestFrmMazeKeys::westBarStopsTheMouseButMarksTheMazeUnsaved() {
@@ -293,14 +283,14 @@ void TestFrmMazeKeys::westBarStopsTheMouseButMarksTheMazeUnsaved() {
     w.PlaceMouse(13, 13, 13, kCentre, kCentre);  // code 13: west closed
     w.Press(Qt::Key_Left);
     QCOMPARE(w.state().PosX, std::int16_t{1890});  // 10.5 units, in front of the bar
-    w.game().SetSaved(QStringLiteral("Y"));
-    QCOMPARE(w->lblSaved->text(), QStringLiteral("Y"));
+    w.game().setSaved(QStringLiteral("Y"));
+    QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("Y"));
 
     w.Press(Qt::Key_Left);
     QCOMPARE(w.state().PosX, std::int16_t{1890});
     QCOMPARE(w.state().MouseX, std::int16_t{13});
-    QCOMPARE(w->lblSaved->text(), QStringLiteral("N"));
-    QCOMPARE(w.game().picMaze.Point(1890, kCentre - kUnit / 2), kMouseColor);
+    QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("N"));
+    QCOMPARE(w.game().picMaze().Point(1890, kCentre - kUnit / 2), kMouseColor);
 }
 
 void TestFrmMazeKeys::borderBarKeepsTheMouseInColumnOne() {
@@ -348,16 +338,16 @@ void TestFrmMazeKeys::markerIsDrawnAgainWhenTheMouseComesBack() {
     w.PressTimes(Qt::Key_Left, 2);
     w.Press(Qt::Key_F2);
     const int markerX = kCentre - 2 * kUnit;
-    QCOMPARE(w.game().picMaze.Point(markerX, kCentre), kBlack);
+    QCOMPARE(w.game().picMaze().Point(markerX, kCentre), kBlack);
 
     w.PressTimes(Qt::Key_Left, 10);  // over the west edge
     QCOMPARE(w.state().MouseX, std::int16_t{12});
-    QVERIFY(w.game().picMaze.Point(markerX, kCentre) != kBlack);
+    QVERIFY(w.game().picMaze().Point(markerX, kCentre) != kBlack);
 
     w.Press(Qt::Key_Right);  // back over the edge
     QCOMPARE(w.state().MouseX, std::int16_t{13});
     QCOMPARE(w.state().PosX, std::int16_t{10});
-    QCOMPARE(w.game().picMaze.Point(markerX, kCentre), kBlack);
+    QCOMPARE(w.game().picMaze().Point(markerX, kCentre), kBlack);
 }
 
 void TestFrmMazeKeys::mouseStartsInTheMiddleOfTheViewWithRadiusHalfAUnit_data() {
@@ -376,14 +366,14 @@ void TestFrmMazeKeys::mouseStartsInTheMiddleOfTheViewWithRadiusHalfAUnit() {
     SeededRandom random;
     Game game(QSize(innerPixels, innerPixels), QSize(277, 277), random, dialogs);
     game.Start(kFixedTimeOfDay);
-    QCOMPARE(int(game.state.UnitW), unit);
-    QCOMPARE(int(game.state.UnitH), unit);
-    QCOMPARE(int(game.state.PosX), middle);
-    QCOMPARE(int(game.state.PosY), middle);
+    QCOMPARE(int(game.state().UnitW), unit);
+    QCOMPARE(int(game.state().UnitH), unit);
+    QCOMPARE(int(game.state().PosX), middle);
+    QCOMPARE(int(game.state().PosY), middle);
     // Radius 90: the circle passes 90 to the east of the middle, not 120.
-    QCOMPARE(game.picMaze.Point(middle + 90, middle), kMouseColor);
-    QVERIFY(game.picMaze.Point(middle + 120, middle) != kMouseColor);
+    QCOMPARE(game.picMaze().Point(middle + 90, middle), kMouseColor);
+    QVERIFY(game.picMaze().Point(middle + 120, middle) != kMouseColor);
 }
 
-PATHWICK_TEST_MAIN(TestFrmMazeKeys)
+PATHWICK_TEST_CLASS(TestFrmMazeKeys)
 #include "test_frmmaze_keys.moc"

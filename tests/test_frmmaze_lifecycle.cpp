@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 
 #include "support/testmain.h"
-#include "test_frmmaze_support.h"
+#include "support/testwindow.h"
 #include "ui/frmrules.h"
 
 using namespace pathwick;
@@ -32,7 +32,7 @@ void RequestClose(TestWindow& w, Route route) {
             w->windowHandle()->close();
             break;
         case Route::kFileExit:
-            w->mnuFileExit->trigger();
+            w.ui.mnuFileExit->trigger();
             break;
         case Route::kQuitRequest: {
             // The desktop asking the program to quit (as the session does when it ends).
@@ -51,31 +51,9 @@ void PlaySomething(TestWindow& w, const QString& path) {
     w.Press(Qt::Key_Left);
     w.Press(Qt::Key_F3);
     w.dialogs.fileNames = {path};
-    w->mnuFileSaveAs->trigger();
+    w.ui.mnuFileSaveAs->trigger();
     w.Press(Qt::Key_Right);
 }
-
-// Everything the player can see of a game, and the state behind it.
-struct Snapshot {
-    MazeState state;
-    QImage cellView;
-    QImage map;
-    QString filePath;
-    QString saved;
-    bool mapShows = false;
-    QString viewCaption;
-    QString dropCaption;
-
-    explicit Snapshot(TestWindow& w)
-        : state(w.state()),
-          cellView(w.game().picMaze.Picture().copy()),
-          map(w.game().picMap.Picture().copy()),
-          filePath(w->lblFilePath->text()),
-          saved(w->lblSaved->text()),
-          mapShows(w->picMap->isVisible() && !w->picMaze->isVisible()),
-          viewCaption(w->cmdViewMap->text()),
-          dropCaption(w->cmdDropMarker->text()) {}
-};
 
 }  // namespace
 
@@ -104,6 +82,8 @@ private slots:
     void windowKeepsItsFixedSize();
     void maximisedAndRestoredWindowHasItsFixedSize();
     void desktopInsistingOnASizeIsNotFoughtForEver();
+    void endOfSessionAsksOnceAndClosesOnlyOnYes_data();
+    void endOfSessionAsksOnceAndClosesOnlyOnYes();
 };
 
 void TestFrmMazeLifecycle::cleanup() {
@@ -186,7 +166,7 @@ void TestFrmMazeLifecycle::noKeepsTheGameAsItWas() {
     QVERIFY(dir.isValid());
     TestWindow w;
     PlaySomething(w, dir.filePath(QStringLiteral("game.maz")));
-    if (onTheMap) QTest::mouseClick(w->cmdViewMap, Qt::LeftButton);
+    if (onTheMap) QTest::mouseClick(w.ui.cmdViewMap, Qt::LeftButton);
     const Snapshot before(w);
     QVERIFY(before.state.MarkerCount(before.state.MouseX, before.state.MouseY) == 2);
     QCOMPARE(before.mapShows, onTheMap);
@@ -205,12 +185,12 @@ void TestFrmMazeLifecycle::noKeepsTheGameAsItWas() {
     QCOMPARE(after.mapShows, before.mapShows);
     QCOMPARE(after.viewCaption, before.viewCaption);
     QCOMPARE(after.dropCaption, before.dropCaption);
-    QCOMPARE(w->fraMarkerColorChks->isVisible(), onTheMap);
+    QCOMPARE(w.ui.fraMarkerColorChks->isVisible(), onTheMap);
 }
 
 void TestFrmMazeLifecycle::noLeavesTheRulesWindowOpen() {
     TestWindow w;
-    w->mnuHelpRules->trigger();
+    w.ui.mnuHelpRules->trigger();
     QCOMPARE(RulesWindows().size(), 1);
     const QPointer<frmRules> rules = RulesWindows().first();
     QVERIFY(rules->isVisible());
@@ -225,7 +205,7 @@ void TestFrmMazeLifecycle::noLeavesTheRulesWindowOpen() {
 
 void TestFrmMazeLifecycle::yesClosesTheRulesWindowToo() {
     TestWindow w;
-    w->mnuHelpRules->trigger();
+    w.ui.mnuHelpRules->trigger();
     const QPointer<frmRules> rules = RulesWindows().value(0);
     QVERIFY(rules);
     QVERIFY(rules->isVisible());
@@ -268,14 +248,14 @@ void TestFrmMazeLifecycle::questionIsAskedEveryTimeSavedOrNot() {
     TestWindow w;
     if (saved) {
         w.dialogs.fileNames = {dir.filePath(QStringLiteral("saved.maz"))};
-        w->mnuFileSave->trigger();
-        QCOMPARE(w->lblSaved->text(), QStringLiteral("Y"));
+        w.ui.mnuFileSave->trigger();
+        QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("Y"));
     }
     const int before = w.dialogs.Count(QStringLiteral("question"));
     w.dialogs.answers = {false, false, true};
 
     w->close();
-    w->mnuFileExit->trigger();
+    w.ui.mnuFileExit->trigger();
     QVERIFY(w->isVisible());
     w->close();
     QCOMPARE(w.dialogs.Count(QStringLiteral("question")) - before, 3);
@@ -349,5 +329,37 @@ void TestFrmMazeLifecycle::desktopInsistingOnASizeIsNotFoughtForEver() {
     QCOMPARE(w->size(), fixed);
 }
 
-PATHWICK_TEST_MAIN(TestFrmMazeLifecycle)
+PATHWICK_TEST_CLASS(TestFrmMazeLifecycle)
+void TestFrmMazeLifecycle::endOfSessionAsksOnceAndClosesOnlyOnYes_data() {
+    QTest::addColumn<bool>("mayInteract");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<bool>("logoutGoesOn");
+    QTest::addColumn<bool>("released");
+    QTest::newRow("Yes closes the window") << true << true << 1 << true << true;
+    QTest::newRow("No cancels the logout") << true << false << 1 << false << false;
+    QTest::newRow("no leave to ask: nothing happens") << false << true << 0 << true << false;
+}
+
+void TestFrmMazeLifecycle::endOfSessionAsksOnceAndClosesOnlyOnYes() {
+    QFETCH(bool, mayInteract);
+    QFETCH(bool, answer);
+    QFETCH(int, questions);
+    QFETCH(bool, logoutGoesOn);
+    QFETCH(bool, released);
+    TestWindow w;
+    w.dialogs.answers = {answer};
+    bool releasedBeforeClose = false;
+    bool wasReleased = false;
+    const bool goesOn = w->EndOfSession(mayInteract, [&] {
+        wasReleased = true;
+        releasedBeforeClose = w->isVisible();
+    });
+    QCOMPARE(goesOn, logoutGoesOn);
+    QCOMPARE(w.dialogs.Count(QStringLiteral("question")), questions);
+    QCOMPARE(wasReleased, released);
+    QCOMPARE(releasedBeforeClose, released);
+    QCOMPARE(w->isVisible(), !(mayInteract && answer));
+}
+
 #include "test_frmmaze_lifecycle.moc"

@@ -14,7 +14,7 @@
 #include <tuple>
 
 #include "support/testmain.h"
-#include "test_frmmaze_support.h"
+#include "support/testwindow.h"
 #include "ui/frmrules.h"
 
 using namespace pathwick;
@@ -34,9 +34,6 @@ const QString kOpenErrorText =
     QStringLiteral("There was an error opening the file.\r\nNew maze will be generated instead");
 const QString kOpenErrorTitle = QStringLiteral("File Open Error");
 
-constexpr int kCentre = 2070;
-constexpr int kSquare = 55;  // a map square: 4155 twips / 75
-
 // Every marker of the game, cell by cell, in list order: (x, y, X, Y, colour).
 using MarkerRow = std::tuple<int, int, int, int, Color>;
 QList<MarkerRow> AllMarkers(const MazeState& s) {
@@ -51,23 +48,6 @@ QList<MarkerRow> AllMarkers(const MazeState& s) {
                 rows.append({x, y, xs->Items()[i], ys->Items()[i], colours->Items()[i]});
         }
     return rows;
-}
-
-// What the cell view shows for the mouse's cell and position, drawn afresh.
-QImage FreshCellView(Game& game) {
-    const QSize size = game.picMaze.Picture().size();
-    DrawingSurface fresh(size.width(), size.height());
-    fresh.SetFont(game.picMaze.Font());
-    MazeState copy = game.state;
-    DrawCell(fresh, copy, copy.MouseX, copy.MouseY);
-    DrawMouseFigure(fresh, copy, kMouseColor);
-    return fresh.Picture();
-}
-
-// The colour at the middle of map square (i, j) of cell (x, y).
-Color MapSquare(Game& game, int x, int y, int i, int j) {
-    return game.picMap.Point(((x - 1) * 3 + i) * kSquare + kSquare / 2,
-                             ((y - 1) * 3 + j) * kSquare + kSquare / 2);
 }
 
 // A game worth saving: markers of three colours in two cells and the mouse
@@ -89,37 +69,13 @@ void PlayAGame(TestWindow& w) {
 // Saves w's game to path through "Save As...".
 void SaveAs(TestWindow& w, const QString& path) {
     w.dialogs.fileNames = {path};
-    w->mnuFileSaveAs->trigger();
+    w.ui.mnuFileSaveAs->trigger();
 }
 
 QByteArray Contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
-
-// Everything the player can see of a game, and the state behind it.
-struct Snapshot {
-    MazeState state;
-    QImage cellView;
-    QImage map;
-    QString filePath;
-    QString saved;
-
-    explicit Snapshot(TestWindow& w)
-        : state(w.state()),
-          cellView(w.game().picMaze.Picture().copy()),
-          map(w.game().picMap.Picture().copy()),
-          filePath(w->lblFilePath->text()),
-          saved(w->lblSaved->text()) {}
-
-    void Compare(TestWindow& w) const {
-        QVERIFY(w.state() == state);
-        QCOMPARE(w.game().picMaze.Picture(), cellView);
-        QCOMPARE(w.game().picMap.Picture(), map);
-        QCOMPARE(w->lblFilePath->text(), filePath);
-        QCOMPARE(w->lblSaved->text(), saved);
-    }
-};
 
 // Sets the printer to write a PDF into a folder that does not exist.
 bool PrintIntoNowhere(QPrinter& printer) {
@@ -235,9 +191,9 @@ void TestFrmMazeMenus::shortcutAsksForItsDialog() {
 
 void TestFrmMazeMenus::saveWithoutAFileShowsSaveAsWithTheMazeFilter() {
     TestWindow w;
-    QCOMPARE(w->lblFilePath->text(), QString());
+    QCOMPARE(w.ui.lblFilePath->text(), QString());
 
-    w->mnuFileSave->trigger();
+    w.ui.mnuFileSave->trigger();
     QCOMPARE(w.dialogs.shown.size(), 1);
     const FakeDialogs::Shown& dialog = w.dialogs.shown.first();
     QCOMPARE(dialog.kind, QStringLiteral("save"));
@@ -250,8 +206,8 @@ void TestFrmMazeMenus::cancelInSaveAsOfAGameWithoutAFileWritesNothing() {
     TestWindow w;
     const Snapshot before(w);
 
-    w->mnuFileSave->trigger();
-    w->mnuFileSaveAs->trigger();
+    w.ui.mnuFileSave->trigger();
+    w.ui.mnuFileSaveAs->trigger();
     QCOMPARE(w.dialogs.Count(QStringLiteral("save")), 2);
     QCOMPARE(w.dialogs.Count(QStringLiteral("message")), 0);
     before.Compare(w);
@@ -264,13 +220,13 @@ void TestFrmMazeMenus::saveAsWritesTheChosenFileAndShowsIt() {
     TestWindow w;
     PlayAGame(w);
     const MazeState& s = w.state();
-    QCOMPARE(w->lblSaved->text(), QStringLiteral("N"));
+    QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("N"));
 
     w.dialogs.fileNames = {path};
-    w->mnuFileSave->trigger();
+    w.ui.mnuFileSave->trigger();
     QCOMPARE(w.dialogs.Count(QStringLiteral("message")), 0);
-    QCOMPARE(w->lblFilePath->text(), path);
-    QCOMPARE(w->lblSaved->text(), QStringLiteral("Y"));
+    QCOMPARE(w.ui.lblFilePath->text(), path);
+    QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("Y"));
     const QList<QByteArray> lines = Contents(path).split('\n');
     // 4 header lines, 2 per cell and one per marker; the last CR LF ends the file.
     QCOMPARE(lines.size(), 4 + 1250 + 3 + 1);
@@ -288,12 +244,12 @@ void TestFrmMazeMenus::saveAfterwardsWritesTheSameFileWithoutADialog() {
     SaveAs(w, path);
     const QByteArray first = Contents(path);
     w.Press(Qt::Key_F2);  // one more marker: the game is no longer saved
-    QCOMPARE(w->lblSaved->text(), QStringLiteral("N"));
+    QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("N"));
 
-    w->mnuFileSave->trigger();
+    w.ui.mnuFileSave->trigger();
     QCOMPARE(w.dialogs.Count(QStringLiteral("save")), 1);  // only the first Save As
-    QCOMPARE(w->lblFilePath->text(), path);
-    QCOMPARE(w->lblSaved->text(), QStringLiteral("Y"));
+    QCOMPARE(w.ui.lblFilePath->text(), path);
+    QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("Y"));
     const QByteArray second = Contents(path);
     QCOMPARE(second.count('\n'), first.count('\n') + 1);
     QVERIFY(second.contains(QByteArray::number(w.state().PosX) + ',' +
@@ -308,7 +264,7 @@ void TestFrmMazeMenus::saveAsProposesTheCurrentFile() {
     TestWindow w;
     SaveAs(w, path);
 
-    w->mnuFileSaveAs->trigger();
+    w.ui.mnuFileSaveAs->trigger();
     QCOMPARE(w.dialogs.Count(QStringLiteral("save")), 2);
     const FakeDialogs::Shown& dialog = w.dialogs.shown.last();
     QCOMPARE(dialog.kind, QStringLiteral("save"));
@@ -336,7 +292,7 @@ void TestFrmMazeMenus::cancelInSaveAsOfAGameWithAFileWritesNothing() {
     const Snapshot before(w);
     QCOMPARE(before.saved, QStringLiteral("N"));
 
-    w->mnuFileSaveAs->trigger();  // no name queued: Cancel
+    w.ui.mnuFileSaveAs->trigger();  // no name queued: Cancel
     QCOMPARE(w.dialogs.shown.last().kind, QStringLiteral("save"));
     QCOMPARE(Contents(path), bytes);
     QCOMPARE(QFileInfo(path).lastModified(), stamp);
@@ -352,7 +308,7 @@ void TestFrmMazeMenus::openDialogOffersThreeFiltersAndNoName() {
     TestWindow w;
     SaveAs(w, dir.filePath(QStringLiteral("current.maz")));  // a current file is not proposed
 
-    w->mnuFileOpen->trigger();
+    w.ui.mnuFileOpen->trigger();
     const FakeDialogs::Shown& dialog = w.dialogs.shown.last();
     QCOMPARE(dialog.kind, QStringLiteral("open"));
     QCOMPARE(dialog.setup.fileName, QString());
@@ -370,7 +326,7 @@ void TestFrmMazeMenus::cancelInOpenChangesNothing() {
     const Snapshot before(w);
     const qsizetype shown = w.dialogs.shown.size();
 
-    w->mnuFileOpen->trigger();
+    w.ui.mnuFileOpen->trigger();
     QCOMPARE(w.dialogs.shown.size(), shown + 1);
     QCOMPARE(w.dialogs.Count(QStringLiteral("message")), 0);
     before.Compare(w);
@@ -388,12 +344,12 @@ void TestFrmMazeMenus::openingASavedFileRestoresTheGame() {
     QCOMPARE(markers.size(), 3);
     QCOMPARE(saved.MouseX, 12);  // the game reached the western cell
     w.dialogs.answers = {true};
-    w->mnuFileNew->trigger();  // another maze in between
+    w.ui.mnuFileNew->trigger();  // another maze in between
     QVERIFY(!(w.state().grid == saved.grid));
     w.state().EndReached = true;
 
     w.dialogs.fileNames = {path};
-    w->mnuFileOpen->trigger();
+    w.ui.mnuFileOpen->trigger();
     const MazeState& s = w.state();
     QCOMPARE(w.dialogs.Count(QStringLiteral("message")), 0);
     QVERIFY(s.grid == saved.grid);
@@ -407,8 +363,8 @@ void TestFrmMazeMenus::openingASavedFileRestoresTheGame() {
     QCOMPARE(s.PosY, saved.PosY);
     QCOMPARE(AllMarkers(s), markers);
     QVERIFY(!s.EndReached);
-    QCOMPARE(w->lblFilePath->text(), path);
-    QCOMPARE(w->lblSaved->text(), QStringLiteral("Y"));
+    QCOMPARE(w.ui.lblFilePath->text(), path);
+    QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("Y"));
 }
 
 void TestFrmMazeMenus::openingASavedFileShowsTheMousesCell() {
@@ -419,15 +375,15 @@ void TestFrmMazeMenus::openingASavedFileShowsTheMousesCell() {
     PlayAGame(w);
     SaveAs(w, path);
     w.dialogs.answers = {true};
-    w->mnuFileNew->trigger();
-    const QImage freshMaze = w.game().picMaze.Picture().copy();
+    w.ui.mnuFileNew->trigger();
+    const QImage freshMaze = w.game().picMaze().Picture().copy();
 
     w.dialogs.fileNames = {path};
-    w->mnuFileOpen->trigger();
-    const QImage shown = w.game().picMaze.Picture();
+    w.ui.mnuFileOpen->trigger();
+    const QImage shown = w.game().picMaze().Picture();
     QVERIFY(shown != freshMaze);
     QCOMPARE(shown, FreshCellView(w.game()));
-    QVERIFY(w->picMaze->isVisible());
+    QVERIFY(w.ui.picMaze->isVisible());
 }
 
 void TestFrmMazeMenus::openingWhileTheMapShowsRedrawsTheMap() {
@@ -439,15 +395,15 @@ void TestFrmMazeMenus::openingWhileTheMapShowsRedrawsTheMap() {
     SaveAs(w, path);
     const MazeState saved = w.state();
     w.dialogs.answers = {true};
-    w->mnuFileNew->trigger();
-    QTest::mouseClick(w->cmdViewMap, Qt::LeftButton);
-    const QImage mapBefore = w.game().picMap.Picture().copy();
+    w.ui.mnuFileNew->trigger();
+    QTest::mouseClick(w.ui.cmdViewMap, Qt::LeftButton);
+    const QImage mapBefore = w.game().picMap().Picture().copy();
 
     w.dialogs.fileNames = {path};
-    w->mnuFileOpen->trigger();
-    QVERIFY(w->picMap->isVisible());
-    QVERIFY(!w->picMaze->isVisible());
-    const QImage map = w.game().picMap.Picture().copy();
+    w.ui.mnuFileOpen->trigger();
+    QVERIFY(w.ui.picMap->isVisible());
+    QVERIFY(!w.ui.picMaze->isVisible());
+    const QImage map = w.game().picMap().Picture().copy();
     QVERIFY(map != mapBefore);
     QCOMPARE(MapSquare(w.game(), saved.StartX, saved.StartY, 1, 1), kStartColor);
     QCOMPARE(MapSquare(w.game(), saved.EndX, saved.EndY, 1, 1), kEndColor);
@@ -455,9 +411,9 @@ void TestFrmMazeMenus::openingWhileTheMapShowsRedrawsTheMap() {
     QCOMPARE(MapSquare(w.game(), saved.MouseX, saved.MouseY, zone.zx - 1, zone.zy - 1),
              kMouseColor);
     w.game().DrawMap();
-    QCOMPARE(map, w.game().picMap.Picture());
+    QCOMPARE(map, w.game().picMap().Picture());
     // The hidden cell view holds the mouse's cell.
-    QCOMPARE(w.game().picMaze.Picture(), FreshCellView(w.game()));
+    QCOMPARE(w.game().picMaze().Picture(), FreshCellView(w.game()));
 }
 
 void TestFrmMazeMenus::openingABadFileReportsItAndStartsAFreshMaze_data() {
@@ -488,14 +444,14 @@ void TestFrmMazeMenus::openingABadFileReportsItAndStartsAFreshMaze() {
     PlayAGame(w);
     SaveAs(w, dir.filePath(QStringLiteral("good.maz")));
     const MazeState before = w.state();
-    QCOMPARE(w->lblSaved->text(), QStringLiteral("Y"));
+    QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("Y"));
 
     w.dialogs.fileNames = {bad};
-    w->mnuFileOpen->trigger();
+    w.ui.mnuFileOpen->trigger();
     QCOMPARE(w.dialogs.Messages(),
              QStringList{kOpenErrorTitle + QStringLiteral(": ") + kOpenErrorText});
-    QCOMPARE(w->lblFilePath->text(), QString());
-    QCOMPARE(w->lblSaved->text(), QStringLiteral("N"));
+    QCOMPARE(w.ui.lblFilePath->text(), QString());
+    QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("N"));
     // A fresh maze: another grid, the mouse on its start, no markers.
     const MazeState& s = w.state();
     QVERIFY(!(s.grid == before.grid));
@@ -503,7 +459,7 @@ void TestFrmMazeMenus::openingABadFileReportsItAndStartsAFreshMaze() {
     QCOMPARE(s.MouseX, s.StartX);
     QCOMPARE(s.MouseY, s.StartY);
     QCOMPARE(AllMarkers(s), QList<MarkerRow>());
-    QCOMPARE(w.game().picMaze.Picture(), FreshCellView(w.game()));
+    QCOMPARE(w.game().picMaze().Picture(), FreshCellView(w.game()));
 }
 
 // ---- Print ----------------------------------------------------------------
@@ -513,7 +469,7 @@ void TestFrmMazeMenus::cancelInPrintShowsNothingAndChangesNothing() {
     PlayAGame(w);
     const Snapshot before(w);
 
-    w->mnuFilePrint->trigger();  // no answer queued: Cancel
+    w.ui.mnuFilePrint->trigger();  // no answer queued: Cancel
     QCOMPARE(w.dialogs.shown.size(), 1);
     QCOMPARE(w.dialogs.shown.first().kind, QStringLiteral("print"));
     before.Compare(w);
@@ -533,7 +489,7 @@ void TestFrmMazeMenus::dialogsAfterACancelledPrintStillReturnOnCancel() {
     QFETCH(QString, kind);
     TestWindow w;
     PlayAGame(w);
-    w->mnuFilePrint->trigger();
+    w.ui.mnuFilePrint->trigger();
     const Snapshot before(w);
 
     w->findChild<QAction*>(action)->trigger();
@@ -548,7 +504,7 @@ void TestFrmMazeMenus::failingPrintReportsThePrintError() {
     w.dialogs.onPrinter = PrintIntoNowhere;
     const Snapshot before(w);
 
-    w->mnuFilePrint->trigger();
+    w.ui.mnuFilePrint->trigger();
     QCOMPARE(w.dialogs.Messages(),
              QStringList{QStringLiteral("Print Error: There was an error attempting to print.")});
     before.Compare(w);
@@ -566,7 +522,7 @@ void TestFrmMazeMenus::printingToAFileWritesItWithoutAMessage() {
     };
     const Snapshot before(w);
 
-    w->mnuFilePrint->trigger();
+    w.ui.mnuFilePrint->trigger();
     QCOMPARE(w.dialogs.Messages(), QStringList());
     QVERIFY(Contents(pdf).startsWith("%PDF"));
     before.Compare(w);
@@ -576,14 +532,14 @@ void TestFrmMazeMenus::printingToAFileWritesItWithoutAMessage() {
 
 void TestFrmMazeMenus::rulesTwiceGiveOneWindowBroughtForward() {
     TestWindow w;
-    w->mnuHelpRules->trigger();
+    w.ui.mnuHelpRules->trigger();
     QCOMPARE(RulesWindows().size(), 1);
     const QPointer<frmRules> rules = RulesWindows().first();
     QTRY_VERIFY(rules->isActiveWindow());
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
 
-    w->mnuHelpRules->trigger();
+    w.ui.mnuHelpRules->trigger();
     QTRY_VERIFY(rules->isActiveWindow());
     QCOMPARE(QApplication::activeWindow(), static_cast<QWidget*>(rules.data()));
     QCOMPARE(RulesWindows(), QList<frmRules*>{rules.data()});
@@ -592,20 +548,20 @@ void TestFrmMazeMenus::rulesTwiceGiveOneWindowBroughtForward() {
 
 void TestFrmMazeMenus::rulesBringBackAMinimisedRulesWindow() {
     TestWindow w;
-    w->mnuHelpRules->trigger();
+    w.ui.mnuHelpRules->trigger();
     QCOMPARE(RulesWindows().size(), 1);
     const QPointer<frmRules> rules = RulesWindows().first();
     rules->showMinimized();
     Settle();
 
-    w->mnuHelpRules->trigger();
+    w.ui.mnuHelpRules->trigger();
     QVERIFY(!(rules->windowState() & Qt::WindowMinimized));
     QVERIFY(rules->isVisible());
 }
 
 void TestFrmMazeMenus::rulesWindowIsTitledAndStandsOnItsOwn() {
     TestWindow w;
-    w->mnuHelpRules->trigger();
+    w.ui.mnuHelpRules->trigger();
     QCOMPARE(RulesWindows().size(), 1);
     const QPointer<frmRules> rules = RulesWindows().first();
     QCOMPARE(rules->windowTitle(), QStringLiteral("Pathwick! Rules"));
@@ -647,7 +603,7 @@ void TestFrmMazeMenus::aboutShowsItsModalBoxUntilEscape() {
     look.start(0);
     guard.start(5000);
 
-    w->mnuHelpAbout->trigger();
+    w.ui.mnuHelpAbout->trigger();
     returned = true;
     guard.stop();
     QVERIFY(!timedOut);
@@ -659,5 +615,5 @@ void TestFrmMazeMenus::aboutShowsItsModalBoxUntilEscape() {
     QVERIFY(w->isVisible());
 }
 
-PATHWICK_TEST_MAIN(TestFrmMazeMenus)
+PATHWICK_TEST_CLASS(TestFrmMazeMenus)
 #include "test_frmmaze_menus.moc"

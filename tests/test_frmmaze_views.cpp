@@ -3,41 +3,12 @@
 #include <QRadioButton>
 
 #include "support/testmain.h"
-#include "test_frmmaze_support.h"
+#include "support/testwindow.h"
 
 using namespace pathwick;
 using namespace pathwick::testing;
 
-namespace {
-
-constexpr int kUnit = 180;
-constexpr int kCentre = 2070;
-constexpr int kSquare = 55;  // a map square: 4155 twips / 75
-
-// The colour at the middle of map square (i, j) of cell (x, y).
-Color MapSquare(Game& game, int x, int y, int i, int j) {
-    return game.picMap.Point(((x - 1) * 3 + i) * kSquare + kSquare / 2,
-                             ((y - 1) * 3 + j) * kSquare + kSquare / 2);
-}
-
-void MoveEndsAway(MazeState& s) {
-    s.StartX = 1;
-    s.StartY = 1;
-    s.EndX = 25;
-    s.EndY = 25;
-}
-
-// What the cell view shows for the mouse's cell and position, drawn afresh.
-QImage FreshCellView(Game& game) {
-    DrawingSurface fresh(277, 277);
-    fresh.SetFont(game.picMaze.Font());
-    MazeState copy = game.state;
-    DrawCell(fresh, copy, copy.MouseX, copy.MouseY);
-    DrawMouseFigure(fresh, copy, kMouseColor);
-    return fresh.Picture();
-}
-
-}  // namespace
+namespace {}  // namespace
 
 class TestFrmMazeViews : public QObject {
     Q_OBJECT
@@ -57,10 +28,10 @@ private slots:
 void TestFrmMazeViews::newAnsweredNoKeepsTheGame() {
     TestWindow w;
     w.Press(Qt::Key_F4);
-    w.game().SetFilePath(QStringLiteral("/tmp/some.maz"));
-    w.game().SetSaved(QStringLiteral("Y"));
+    w.game().setFilePath(QStringLiteral("/tmp/some.maz"));
+    w.game().setSaved(QStringLiteral("Y"));
     const MazeState before = w.state();
-    const QImage view = w.game().picMaze.Picture().copy();
+    const QImage view = w.game().picMaze().Picture().copy();
     w.dialogs.answers = {false};
 
     w.Press(Qt::Key_N, Qt::ControlModifier);
@@ -70,41 +41,41 @@ void TestFrmMazeViews::newAnsweredNoKeepsTheGame() {
     QCOMPARE(w.dialogs.shown.last().title, QStringLiteral("Create new maze?"));
     QVERIFY(w.state() == before);
     QCOMPARE(w.state().MarkerCount(before.MouseX, before.MouseY), 1);
-    QCOMPARE(w.game().picMaze.Picture(), view);
-    QCOMPARE(w->lblFilePath->text(), QStringLiteral("/tmp/some.maz"));
-    QCOMPARE(w->lblSaved->text(), QStringLiteral("Y"));
+    QCOMPARE(w.game().picMaze().Picture(), view);
+    QCOMPARE(w.ui.lblFilePath->text(), QStringLiteral("/tmp/some.maz"));
+    QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("Y"));
 }
 
 void TestFrmMazeViews::newAnsweredYesBuildsAFreshMaze() {
     TestWindow w;
     w.Press(Qt::Key_F1);
-    w.game().SetFilePath(QStringLiteral("/tmp/some.maz"));
-    w.game().SetSaved(QStringLiteral("Y"));
+    w.game().setFilePath(QStringLiteral("/tmp/some.maz"));
+    w.game().setSaved(QStringLiteral("Y"));
     const MazeState before = w.state();
     w.dialogs.answers = {true};
 
-    w->mnuFileNew->trigger();
+    w.ui.mnuFileNew->trigger();
     const MazeState& s = w.state();
     QVERIFY(!(s.grid == before.grid));
-    QCOMPARE(w->lblFilePath->text(), QString());
-    QCOMPARE(w->lblSaved->text(), QStringLiteral("N"));
+    QCOMPARE(w.ui.lblFilePath->text(), QString());
+    QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("N"));
     QCOMPARE(s.MouseX, s.StartX);
     QCOMPARE(s.MouseY, s.StartY);
     QVERIFY(s.grid(s.StartX, s.StartY) != 0 && s.grid(s.EndX, s.EndY) != 0);
     QVERIFY(s.StartX != s.EndX || s.StartY != s.EndY);
     for (int x = 1; x <= 25; ++x)
         for (int y = 1; y <= 25; ++y) QCOMPARE(s.MarkerCount(x, y), 0);
-    QCOMPARE(w.game().picMaze.Picture(), FreshCellView(w.game()));
+    QCOMPARE(w.game().picMaze().Picture(), FreshCellView(w.game()));
 }
 
 void TestFrmMazeViews::newKeepsTheMarkerColour() {
     TestWindow w;
-    w->optMagenta->click();
+    w.ui.optMagenta->click();
     w.dialogs.answers = {true};
     w.Press(Qt::Key_N, Qt::ControlModifier);
-    QVERIFY(w->optMagenta->isChecked());
+    QVERIFY(w.ui.optMagenta->isChecked());
 
-    QTest::mouseClick(w->cmdDropMarker, Qt::LeftButton);
+    QTest::mouseClick(w.ui.cmdDropMarker, Qt::LeftButton);
     MazeState& s = w.state();
     const CellMarkers markers = s.Markers(s.MouseX, s.MouseY);
     QCOMPARE(markers.Count(), 1);
@@ -113,20 +84,20 @@ void TestFrmMazeViews::newKeepsTheMarkerColour() {
 
 void TestFrmMazeViews::viewMapShowsTheMapAndTheColourFilter() {
     TestWindow w;
-    QTest::mouseClick(w->cmdViewMap, Qt::LeftButton);
+    QTest::mouseClick(w.ui.cmdViewMap, Qt::LeftButton);
 
     QVERIFY(w.state().MapView);
-    QVERIFY(!w->picMaze->isVisible());
-    QVERIFY(w->picMap->isVisible());
-    QCOMPARE(w->cmdViewMap->text(), QStringLiteral("&View Maze"));
-    QCOMPARE(w->cmdDropMarker->text(), QStringLiteral("&Display Markers"));
-    QVERIFY(w->fraMarkerColorChks->isVisible());
-    QCOMPARE(w->fraMarkerColorChks->geometry(), w->fraMarkerColorOpts->rect());
+    QVERIFY(!w.ui.picMaze->isVisible());
+    QVERIFY(w.ui.picMap->isVisible());
+    QCOMPARE(w.ui.cmdViewMap->text(), QStringLiteral("&View Maze"));
+    QCOMPARE(w.ui.cmdDropMarker->text(), QStringLiteral("&Display Markers"));
+    QVERIFY(w.ui.fraMarkerColorChks->isVisible());
+    QCOMPARE(w.ui.fraMarkerColorChks->geometry(), w.ui.fraMarkerColorOpts->rect());
     // The check boxes lie over the option buttons.
-    for (QRadioButton* option : {w->optWhite, w->optBlack, w->optCyan, w->optMagenta}) {
-        QWidget* top = w->fraMarkerColorOpts->childAt(option->geometry().center());
+    for (QRadioButton* option : {w.ui.optWhite, w.ui.optBlack, w.ui.optCyan, w.ui.optMagenta}) {
+        QWidget* top = w.ui.fraMarkerColorOpts->childAt(option->geometry().center());
         QVERIFY(top);
-        QVERIFY2(top == w->fraMarkerColorChks || top->parentWidget() == w->fraMarkerColorChks,
+        QVERIFY2(top == w.ui.fraMarkerColorChks || top->parentWidget() == w.ui.fraMarkerColorChks,
                  qPrintable(top->objectName()));
     }
     // The map of the maze: the start's and the end's centre squares, the mouse.
@@ -134,50 +105,50 @@ void TestFrmMazeViews::viewMapShowsTheMapAndTheColourFilter() {
     QCOMPARE(MapSquare(w.game(), s.StartX, s.StartY, 1, 1), kStartColor);
     QCOMPARE(MapSquare(w.game(), s.EndX, s.EndY, 1, 1), kEndColor);
     QCOMPARE(MapSquare(w.game(), 1, 1, 0, 0), kWallColor);
-    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w->cmdViewMap));
+    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w.ui.cmdViewMap));
 }
 
 void TestFrmMazeViews::viewMazeRestoresTheCellViewAsItWas() {
     TestWindow w;
     w.Press(Qt::Key_F2);
-    const QImage view = w.game().picMaze.Picture().copy();
-    QTest::mouseClick(w->cmdViewMap, Qt::LeftButton);
-    QTest::mouseClick(w->chkBlack, Qt::LeftButton, {}, QPoint(6, 8));
-    QCOMPARE(w->chkBlack->Value(), 1);
+    const QImage view = w.game().picMaze().Picture().copy();
+    QTest::mouseClick(w.ui.cmdViewMap, Qt::LeftButton);
+    QTest::mouseClick(w.ui.chkBlack, Qt::LeftButton, {}, QPoint(6, 8));
+    QCOMPARE(w.ui.chkBlack->Value(), 1);
 
-    QTest::mouseClick(w->cmdViewMap, Qt::LeftButton);
+    QTest::mouseClick(w.ui.cmdViewMap, Qt::LeftButton);
     QVERIFY(!w.state().MapView);
-    QVERIFY(w->picMaze->isVisible());
-    QVERIFY(!w->picMap->isVisible());
-    QCOMPARE(w->cmdViewMap->text(), QStringLiteral("&View Map"));
-    QCOMPARE(w->cmdDropMarker->text(), QStringLiteral("&Drop Marker"));
-    QVERIFY(!w->fraMarkerColorChks->isVisible());
-    QVERIFY(w->optBlack->isVisible() && w->optBlack->isChecked());
-    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w->picMaze));
-    QVERIFY(w->picMaze->hasFocus());
-    QCOMPARE(w.game().picMaze.Picture(), view);
+    QVERIFY(w.ui.picMaze->isVisible());
+    QVERIFY(!w.ui.picMap->isVisible());
+    QCOMPARE(w.ui.cmdViewMap->text(), QStringLiteral("&View Map"));
+    QCOMPARE(w.ui.cmdDropMarker->text(), QStringLiteral("&Drop Marker"));
+    QVERIFY(!w.ui.fraMarkerColorChks->isVisible());
+    QVERIFY(w.ui.optBlack->isVisible() && w.ui.optBlack->isChecked());
+    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w.ui.picMaze));
+    QVERIFY(w.ui.picMaze->hasFocus());
+    QCOMPARE(w.game().picMaze().Picture(), view);
 
     // The ticks are still there on the next visit to the map.
-    QTest::mouseClick(w->cmdViewMap, Qt::LeftButton);
-    QCOMPARE(w->chkBlack->Value(), 1);
-    QCOMPARE(w->chkWhite->Value(), 0);
+    QTest::mouseClick(w.ui.cmdViewMap, Qt::LeftButton);
+    QCOMPARE(w.ui.chkBlack->Value(), 1);
+    QCOMPARE(w.ui.chkWhite->Value(), 0);
 }
 
 void TestFrmMazeViews::newWhileTheMapShowsRedrawsBothViews() {
     TestWindow w;
-    QTest::mouseClick(w->cmdViewMap, Qt::LeftButton);
-    const QImage oldMap = w.game().picMap.Picture().copy();
-    const QImage oldView = w.game().picMaze.Picture().copy();
+    QTest::mouseClick(w.ui.cmdViewMap, Qt::LeftButton);
+    const QImage oldMap = w.game().picMap().Picture().copy();
+    const QImage oldView = w.game().picMaze().Picture().copy();
     w.dialogs.answers = {true};
 
-    w->mnuFileNew->trigger();
-    QVERIFY(w->picMap->isVisible());
-    const QImage newMap = w.game().picMap.Picture().copy();
+    w.ui.mnuFileNew->trigger();
+    QVERIFY(w.ui.picMap->isVisible());
+    const QImage newMap = w.game().picMap().Picture().copy();
     QVERIFY(newMap != oldMap);
     w.game().DrawMap();
-    QCOMPARE(newMap, w.game().picMap.Picture());
+    QCOMPARE(newMap, w.game().picMap().Picture());
 
-    const QImage newView = w.game().picMaze.Picture();
+    const QImage newView = w.game().picMaze().Picture();
     QCOMPARE(newView, FreshCellView(w.game()));
     QVERIFY(newView != oldView);
     const MazeState& s = w.state();
@@ -204,12 +175,12 @@ void TestFrmMazeViews::displayMarkersShowsOnlyTickedColours() {
     w.PressTimes(Qt::Key_Up, 2);
     w.Press(Qt::Key_F1);
     w.PressTimes(Qt::Key_Down, 2);
-    QTest::mouseClick(w->cmdViewMap, Qt::LeftButton);
+    QTest::mouseClick(w.ui.cmdViewMap, Qt::LeftButton);
     const Color floor = MapSquare(w.game(), 13, 13, 1, 0);
     QVERIFY(floor != kWhite);
 
-    w->chkWhite->SetValue(whiteValue);
-    QTest::mouseClick(w->cmdDropMarker, Qt::LeftButton);
+    w.ui.chkWhite->SetValue(whiteValue);
+    QTest::mouseClick(w.ui.cmdDropMarker, Qt::LeftButton);
     QCOMPARE(MapSquare(w.game(), 13, 13, 1, 0), shown ? kWhite : floor);
     QCOMPARE(MapSquare(w.game(), 13, 13, 1, 1), kMouseColor);
 }
@@ -217,17 +188,17 @@ void TestFrmMazeViews::displayMarkersShowsOnlyTickedColours() {
 void TestFrmMazeViews::displayMarkersLeavesFocusAndSavedIndicatorAlone() {
     TestWindow w;
     w.Press(Qt::Key_F1);
-    QTest::mouseClick(w->cmdViewMap, Qt::LeftButton);
-    w.game().SetSaved(QStringLiteral("Y"));
-    w->chkWhite->SetValue(1);
+    QTest::mouseClick(w.ui.cmdViewMap, Qt::LeftButton);
+    w.game().setSaved(QStringLiteral("Y"));
+    w.ui.chkWhite->SetValue(1);
     const MazeState before = w.state();
 
-    QTest::mouseClick(w->cmdDropMarker, Qt::LeftButton);
-    QCOMPARE(w->lblSaved->text(), QStringLiteral("Y"));
-    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w->cmdDropMarker));
+    QTest::mouseClick(w.ui.cmdDropMarker, Qt::LeftButton);
+    QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("Y"));
+    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w.ui.cmdDropMarker));
     QCOMPARE(w.state().MarkerCount(before.MouseX, before.MouseY), 1);
     QVERIFY(w.state().MapView);
 }
 
-PATHWICK_TEST_MAIN(TestFrmMazeViews)
+PATHWICK_TEST_CLASS(TestFrmMazeViews)
 #include "test_frmmaze_views.moc"

@@ -316,5 +316,5 @@ private slots:
     }
 };
 
-PATHWICK_TEST_MAIN(FrmRulesTest)
+PATHWICK_TEST_CLASS(FrmRulesTest)
 #include "test_frmrules.moc"

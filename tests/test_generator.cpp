@@ -509,5 +509,5 @@ private slots:
     }
 };
 
-PATHWICK_TEST_MAIN(TestGenerator)
+PATHWICK_TEST_CLASS(TestGenerator)
 #include "test_generator.moc"

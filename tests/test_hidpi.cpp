@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "support/cellviewmodel.h"
 #include "support/testmain.h"
 #include "views/cellview.h"
@@ -16,30 +16,19 @@ using namespace pathwick::testing;
 
 namespace {
 
-constexpr int kUnit = 180;  // UnitW and UnitH of a 277 x 277 pixel view
-constexpr int kCentre = 2070;
-
-// Start and end in cells that the tests do not look at.
-void MoveLabelsAway(MazeState& state) {
-    state.StartX = 3;
-    state.StartY = 5;
-    state.EndX = 5;
-    state.EndY = 3;
-}
-
 // A cell with every element of the view: its bars, both labels, a marker of
 // each colour in the four arms and the mouse in the middle.
 void DrawBusyCell(TestGame& t, int code, int x, int y) {
-    MazeState& state = t.game.state;
+    MazeState& state = t.game.state();
     state.grid(x, y) = static_cast<CellCode>(code);
     state.StartX = state.EndX = static_cast<std::int16_t>(x);
     state.StartY = state.EndY = static_cast<std::int16_t>(y);
     if (state.MarkerCount(x, y) == 0) {
         const int u = kUnit;
-        AddMarker(state, t.game.keys, x, y, kCentre, 5 * u, kWhite);
-        AddMarker(state, t.game.keys, x, y, 5 * u, kCentre, kBlack);
-        AddMarker(state, t.game.keys, x, y, kCentre, 18 * u, kCyan);
-        AddMarker(state, t.game.keys, x, y, 18 * u, kCentre, kMagenta);
+        AddMarker(state, t.game.keys(), x, y, kCentre, 5 * u, kWhite);
+        AddMarker(state, t.game.keys(), x, y, 5 * u, kCentre, kBlack);
+        AddMarker(state, t.game.keys(), x, y, kCentre, 18 * u, kCyan);
+        AddMarker(state, t.game.keys(), x, y, 18 * u, kCentre, kMagenta);
     }
     t.PutMouse(x, y, kCentre, kCentre);
 }
@@ -112,18 +101,12 @@ QString WalkStep(quint32& state) {
     return kDirections[(state >> 16) % 4];
 }
 
-struct Place {
-    int mouseX, mouseY, posX, posY;
-    bool operator==(const Place&) const = default;
-};
-
 QList<Place> Walk(TestGame& t, int steps) {
     QList<Place> places;
     quint32 state = 12345;
     for (int i = 0; i < steps; ++i) {
         t.game.MoveMouse(WalkStep(state));
-        const MazeState& s = t.game.state;
-        places.append({s.MouseX, s.MouseY, s.PosX, s.PosY});
+        places.append(Where(t.game.state()));
     }
     return places;
 }
@@ -219,14 +202,14 @@ void TestHiDpi::pictureReadByTheGameIsTheSameAtEveryRatio() {
     QFETCH(int, y);
     TestGame plain;
     TestGame sharp;
-    sharp.game.picMaze.SetDevicePixelRatio(ratio);
+    sharp.game.picMaze().SetDevicePixelRatio(ratio);
     DrawBusyCell(plain, code, x, y);
     DrawBusyCell(sharp, code, x, y);
 
     const QString problem =
-        WallPointsIntact(sharp.game.picMaze, WallBoxes(ExpectedBars(code, x, y)));
+        WallPointsIntact(sharp.game.picMaze(), WallBoxes(ExpectedBars(code, x, y)));
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
-    QCOMPARE(sharp.game.picMaze.Picture(), plain.game.picMaze.Picture());
+    QCOMPARE(sharp.game.picMaze().Picture(), plain.game.picMaze().Picture());
 }
 
 void TestHiDpi::displayShowsEveryWallOverItsAreaAndNothingElseInWallColour_data() {
@@ -239,10 +222,10 @@ void TestHiDpi::displayShowsEveryWallOverItsAreaAndNothingElseInWallColour() {
     QFETCH(int, x);
     QFETCH(int, y);
     TestGame t;
-    t.game.picMaze.SetDevicePixelRatio(ratio);
+    t.game.picMaze().SetDevicePixelRatio(ratio);
     DrawBusyCell(t, code, x, y);
 
-    const QImage& display = t.game.picMaze.DisplayPicture();
+    const QImage& display = t.game.picMaze().DisplayPicture();
     const QList<QRect> walls = PixelRects(WallBoxes(ExpectedBars(code, x, y)), kUnit, kUnit);
     const QString problem = DisplayWallsAre(display, ratio, walls);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
@@ -313,17 +296,17 @@ void TestHiDpi::labelsAppearInTheirColoursInsideCentreSquareOnDisplay() {
     QFETCH(double, ratio);
     QFETCH(bool, start);
     TestGame t;
-    MazeState& state = t.game.state;
+    MazeState& state = t.game.state();
     MoveLabelsAway(state);
     state.grid(13, 13) = 15;
     (start ? state.StartX : state.EndX) = 13;
     (start ? state.StartY : state.EndY) = 13;
-    t.game.picMaze.SetDevicePixelRatio(ratio);
-    DrawCell(t.game.picMaze, state, 13, 13);
+    t.game.picMaze().SetDevicePixelRatio(ratio);
+    DrawCell(t.game.picMaze(), state, 13, 13);
 
     // Text may have soft edges here, so the label is whatever is not background.
-    const QImage& display = t.game.picMaze.DisplayPicture();
-    const Color back = t.game.picMaze.BackColor();
+    const QImage& display = t.game.picMaze().DisplayPicture();
+    const Color back = t.game.picMaze().BackColor();
     QRect ink;
     for (int dy = 0; dy < display.height(); ++dy)
         for (int dx = 0; dx < display.width(); ++dx) {
@@ -352,15 +335,15 @@ void TestHiDpi::erasedMouseLeavesNoTraceOnDisplay() {
     QFETCH(double, ratio);
     TestGame t;
     t.OpenGrid();
-    t.game.picMaze.SetDevicePixelRatio(ratio);
+    t.game.picMaze().SetDevicePixelRatio(ratio);
     t.PutMouse(13, 13, kCentre, kCentre);
     for (const char* step : {"L", "L", "U", "R", "R", "R", "D", "D"})
         t.game.MoveMouse(QString::fromLatin1(step));
-    QCOMPARE(t.game.state.PosX, std::int16_t(kCentre + kUnit));
-    QCOMPARE(t.game.state.PosY, std::int16_t(kCentre + kUnit));
+    QCOMPARE(t.game.state().PosX, std::int16_t(kCentre + kUnit));
+    QCOMPARE(t.game.state().PosY, std::int16_t(kCentre + kUnit));
 
     // Only the mouse where it stands now is left: a ring about its centre.
-    const QList<QPoint> mouse = PixelsOf(t.game.picMaze.DisplayPicture(), kMouseColor);
+    const QList<QPoint> mouse = PixelsOf(t.game.picMaze().DisplayPicture(), kMouseColor);
     QVERIFY(!mouse.isEmpty());
     const double centre = std::floor((kCentre + kUnit) / 15.0) + 0.5;  // in pixels
     const double radius = (kUnit / 2) / 15.0;
@@ -386,11 +369,11 @@ void TestHiDpi::walkGoesTheSameWayAtEveryRatio() {
     constexpr int kSteps = 3000;
     TestGame plain(seed);
     TestGame sharp(seed);
-    sharp.game.picMaze.SetDevicePixelRatio(ratio);
-    sharp.PutMouse(sharp.game.state.MouseX, sharp.game.state.MouseY, sharp.game.state.PosX,
-                   sharp.game.state.PosY);
-    plain.PutMouse(plain.game.state.MouseX, plain.game.state.MouseY, plain.game.state.PosX,
-                   plain.game.state.PosY);
+    sharp.game.picMaze().SetDevicePixelRatio(ratio);
+    sharp.PutMouse(sharp.game.state().MouseX, sharp.game.state().MouseY, sharp.game.state().PosX,
+                   sharp.game.state().PosY);
+    plain.PutMouse(plain.game.state().MouseX, plain.game.state().MouseY, plain.game.state().PosX,
+                   plain.game.state().PosY);
 
     const QList<Place> expected = Walk(plain, kSteps);
     const QList<Place> walked = Walk(sharp, kSteps);
@@ -406,7 +389,7 @@ void TestHiDpi::walkGoesTheSameWayAtEveryRatio() {
     for (int i = 0; i < kSteps; ++i)
         QVERIFY2(walked[i] == expected[i], qPrintable(QStringLiteral("step %1").arg(i + 1)));
     QCOMPARE(sharp.dialogs.Messages(), plain.dialogs.Messages());
-    QCOMPARE(sharp.game.picMaze.Picture(), plain.game.picMaze.Picture());
+    QCOMPARE(sharp.game.picMaze().Picture(), plain.game.picMaze().Picture());
 }
 
 void TestHiDpi::newRatioDrawsPictureAgainSharply_data() {
@@ -423,21 +406,21 @@ void TestHiDpi::newRatioDrawsPictureAgainSharply() {
     QFETCH(double, before);
     QFETCH(double, after);
     TestGame t;
-    t.game.picMaze.SetDevicePixelRatio(before);
+    t.game.picMaze().SetDevicePixelRatio(before);
     DrawBusyCell(t, 12, 13, 13);
     t.game.MoveMouse(QStringLiteral("U"));
-    (void)t.game.picMaze.DisplayPicture();
-    const QImage picture = t.game.picMaze.Picture();
+    (void)t.game.picMaze().DisplayPicture();
+    const QImage picture = t.game.picMaze().Picture();
 
-    t.game.picMaze.SetDevicePixelRatio(after);
+    t.game.picMaze().SetDevicePixelRatio(after);
 
-    QCOMPARE(t.game.picMaze.Picture(), picture);
+    QCOMPARE(t.game.picMaze().Picture(), picture);
     // As if the surface had always had the new ratio.
     TestGame fresh;
-    fresh.game.picMaze.SetDevicePixelRatio(after);
+    fresh.game.picMaze().SetDevicePixelRatio(after);
     DrawBusyCell(fresh, 12, 13, 13);
     fresh.game.MoveMouse(QStringLiteral("U"));
-    QCOMPARE(t.game.picMaze.DisplayPicture(), fresh.game.picMaze.DisplayPicture());
+    QCOMPARE(t.game.picMaze().DisplayPicture(), fresh.game.picMaze().DisplayPicture());
 }
 
 void TestHiDpi::overlongRecordFallsBackToEnlargedPicture_data() {
@@ -452,17 +435,17 @@ void TestHiDpi::overlongRecordFallsBackToEnlargedPicture() {
     QFETCH(double, after);
     TestGame t;
     t.OpenGrid();
-    t.game.picMaze.SetDevicePixelRatio(before);
+    t.game.picMaze().SetDevicePixelRatio(before);
     DrawBusyCell(t, 12, 13, 13);
     // A mouse going up and down one cell for a long time.
     for (std::size_t i = 0; i < DrawingSurface::kMaxRecordedOperations / 2 + 1; ++i)
         t.game.MoveMouse(QString::fromLatin1(i % 2 ? "U" : "D"));
-    const QImage picture = t.game.picMaze.Picture();
+    const QImage picture = t.game.picMaze().Picture();
 
-    t.game.picMaze.SetDevicePixelRatio(after);
+    t.game.picMaze().SetDevicePixelRatio(after);
 
-    QCOMPARE(t.game.picMaze.Picture(), picture);
-    const QImage& display = t.game.picMaze.DisplayPicture();
+    QCOMPARE(t.game.picMaze().Picture(), picture);
+    const QImage& display = t.game.picMaze().DisplayPicture();
     QCOMPARE(display.devicePixelRatio(), after);
     // Each device pixel shows the pixel under its centre.
     for (int dy = 0; dy < display.height(); ++dy)
@@ -475,10 +458,10 @@ void TestHiDpi::overlongRecordFallsBackToEnlargedPicture() {
 
     // The next cell is sharp again.
     TestGame fresh;
-    fresh.game.picMaze.SetDevicePixelRatio(after);
+    fresh.game.picMaze().SetDevicePixelRatio(after);
     DrawBusyCell(t, 9, 12, 13);
     DrawBusyCell(fresh, 9, 12, 13);
-    QCOMPARE(t.game.picMaze.DisplayPicture(), fresh.game.picMaze.DisplayPicture());
+    QCOMPARE(t.game.picMaze().DisplayPicture(), fresh.game.picMaze().DisplayPicture());
 }
 
 void TestHiDpi::displayUpdatedAtEveryStepEqualsDisplayUpdatedOnce_data() {
@@ -493,10 +476,10 @@ void TestHiDpi::displayUpdatedAtEveryStepEqualsDisplayUpdatedOnce() {
     TestGame late;  // given the ratio only at the end
     for (TestGame* t : {&everyStep, &once, &late}) {
         t->OpenGrid();
-        t->game.state.StartX = t->game.state.EndX = 12;
-        t->game.state.StartY = t->game.state.EndY = 13;
-        AddMarker(t->game.state, t->game.keys, 12, 13, kCentre, 5 * kUnit, kCyan);
-        if (t != &late) t->game.picMaze.SetDevicePixelRatio(ratio);
+        t->game.state().StartX = t->game.state().EndX = 12;
+        t->game.state().StartY = t->game.state().EndY = 13;
+        AddMarker(t->game.state(), t->game.keys(), 12, 13, kCentre, 5 * kUnit, kCyan);
+        if (t != &late) t->game.picMaze().SetDevicePixelRatio(ratio);
         t->PutMouse(13, 13, kCentre, kCentre);
     }
     // Along the arm into the next cell (labels, a marker) and back.
@@ -505,12 +488,12 @@ void TestHiDpi::displayUpdatedAtEveryStepEqualsDisplayUpdatedOnce() {
         everyStep.game.MoveMouse(step);
         once.game.MoveMouse(step);
         late.game.MoveMouse(step);
-        (void)everyStep.game.picMaze.DisplayPicture();
+        (void)everyStep.game.picMaze().DisplayPicture();
     }
-    QCOMPARE(everyStep.game.state.MouseX, std::int16_t(13));
-    late.game.picMaze.SetDevicePixelRatio(ratio);
-    QCOMPARE(everyStep.game.picMaze.DisplayPicture(), once.game.picMaze.DisplayPicture());
-    QCOMPARE(late.game.picMaze.DisplayPicture(), once.game.picMaze.DisplayPicture());
+    QCOMPARE(everyStep.game.state().MouseX, std::int16_t(13));
+    late.game.picMaze().SetDevicePixelRatio(ratio);
+    QCOMPARE(everyStep.game.picMaze().DisplayPicture(), once.game.picMaze().DisplayPicture());
+    QCOMPARE(late.game.picMaze().DisplayPicture(), once.game.picMaze().DisplayPicture());
 }
 
 // A widget repaints when told; a map of thousands of boxes must tell it once,
@@ -532,5 +515,5 @@ void TestHiDpi::changeIsAnnouncedOnceUntilThePictureIsShown() {
     QCOMPARE(announced, 2);
 }
 
-PATHWICK_TEST_MAIN(TestHiDpi)
+PATHWICK_TEST_CLASS(TestHiDpi)
 #include "test_hidpi.moc"

@@ -7,7 +7,8 @@
 #include <QtTest>
 
 #include "support/cellviewmodel.h"
-#include "test_frmmaze_support.h"
+#include "support/testmain.h"
+#include "support/testwindow.h"
 #include "ui/picturebox.h"
 #include "views/cellview.h"
 
@@ -34,11 +35,11 @@ QImage GrabInner(QWidget& widget, QSize devicePixels) {
 
 // A cell with bars, both labels, a marker and the mouse, drawn at the surface's ratio.
 void DrawBusyCell(TestGame& t) {
-    MazeState& state = t.game.state;
+    MazeState& state = t.game.state();
     state.grid(13, 13) = 6;
     state.StartX = state.EndX = 13;
     state.StartY = state.EndY = 13;
-    AddMarker(state, t.game.keys, 13, 13, 2070, 900, kMagenta);
+    AddMarker(state, t.game.keys(), 13, 13, 2070, 900, kMagenta);
     t.PutMouse(13, 13, 2070, 2070);
 }
 
@@ -76,16 +77,16 @@ void TestHiDpiWidget::widgetShowsDisplayPictureDevicePixelForDevicePixel() {
     TestGame t;
     PictureBox box;
     box.setFixedSize(277 + 2 * kFrame, 277 + 2 * kFrame);
-    box.SetSurface(&t.game.picMaze);
+    box.SetSurface(&t.game.picMaze());
     DrawBusyCell(t);
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
 
-    const QImage display = Untagged(t.game.picMaze.DisplayPicture());
+    const QImage display = Untagged(t.game.picMaze().DisplayPicture());
     // Circles and text are finer than the picture enlarged, so a box that
     // showed the enlarged picture would fail the comparison below.
-    const QImage enlarged = t.game.picMaze.Picture().scaled(display.size(), Qt::IgnoreAspectRatio,
-                                                            Qt::FastTransformation);
+    const QImage enlarged = t.game.picMaze().Picture().scaled(display.size(), Qt::IgnoreAspectRatio,
+                                                              Qt::FastTransformation);
     QVERIFY(display != Untagged(enlarged));
     QCOMPARE(GrabInner(box, display.size()), display);
     box.ReleaseSurface();
@@ -95,14 +96,14 @@ void TestHiDpiWidget::paintingCatchesUpWithRatioChangedBehindItsBack() {
     TestGame t;
     PictureBox box;
     box.setFixedSize(277 + 2 * kFrame, 277 + 2 * kFrame);
-    box.SetSurface(&t.game.picMaze);
+    box.SetSurface(&t.game.picMaze());
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
-    t.game.picMaze.SetDevicePixelRatio(1);
+    t.game.picMaze().SetDevicePixelRatio(1);
 
     const QImage shown = GrabInner(box, QSize(554, 554));
-    QCOMPARE(t.game.picMaze.DevicePixelRatio(), 2.0);
-    QCOMPARE(shown, Untagged(t.game.picMaze.DisplayPicture()));
+    QCOMPARE(t.game.picMaze().DevicePixelRatio(), 2.0);
+    QCOMPARE(shown, Untagged(t.game.picMaze().DisplayPicture()));
     box.ReleaseSurface();
 }
 
@@ -120,32 +121,26 @@ void TestHiDpiWidget::changeOfScreenReachesHiddenWidget() {
 void TestHiDpiWidget::mainWindowDrawsFirstCellAtScreenResolution() {
     TestWindow w;
     Game& game = w.game();
-    QCOMPARE(game.picMaze.DevicePixelRatio(), 2.0);
-    QCOMPARE(game.picMap.DevicePixelRatio(), 2.0);
+    QCOMPARE(game.picMaze().DevicePixelRatio(), 2.0);
+    QCOMPARE(game.picMap().DevicePixelRatio(), 2.0);
 
     // The same first cell drawn on a surface that had the ratio from the start.
-    DrawingSurface expected(game.picMaze.Picture().width(), game.picMaze.Picture().height());
+    DrawingSurface expected(game.picMaze().Picture().width(), game.picMaze().Picture().height());
     expected.SetDevicePixelRatio(2);
-    expected.SetFont(game.picMaze.Font());
-    expected.SetBackColor(game.picMaze.BackColor());
-    MazeState state = game.state;
+    expected.SetFont(game.picMaze().Font());
+    expected.SetBackColor(game.picMaze().BackColor());
+    MazeState state = game.state();
     DrawCell(expected, state, state.MouseX, state.MouseY);
     DrawMouseFigure(expected, state, kMouseColor);
-    QCOMPARE(Untagged(game.picMaze.DisplayPicture()), Untagged(expected.DisplayPicture()));
+    QCOMPARE(Untagged(game.picMaze().DisplayPicture()), Untagged(expected.DisplayPicture()));
 
     auto* picMaze = w.Control<PictureBox>("picMaze");
     QVERIFY(picMaze);
-    const QImage display = Untagged(game.picMaze.DisplayPicture());
+    const QImage display = Untagged(game.picMaze().DisplayPicture());
     QCOMPARE(GrabInner(*picMaze, display.size()), display);
 }
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_SCALE_FACTOR", "2");
-    QApplication app(argc, argv);
-    TestHiDpiWidget tc;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&tc, argc, argv);
-}
+// The window on a screen of two device pixels a pixel.
+PATHWICK_TEST_CLASS_SETUP(TestHiDpiWidget, [] { qputenv("QT_SCALE_FACTOR", "2"); })
 
 #include "test_hidpi_widget.moc"

@@ -80,5 +80,5 @@ private slots:
     }
 };
 
-PATHWICK_TEST_MAIN(IconsTest)
+PATHWICK_TEST_CLASS(IconsTest)
 #include "test_icons.moc"

@@ -12,38 +12,30 @@
 #include <QImage>
 #include <memory>
 
-#include "core/game.h"
 #include "core/random.h"
-#include "support/fakedialogs.h"
+#include "game/game.h"
+#include "support/testgame.h"
 #include "support/testmain.h"
 #include "views/cellview.h"
 #include "views/map.h"
 
 using namespace pathwick;
-using pathwick::testing::FakeDialogs;
+using namespace pathwick::testing;
 
 namespace {
 
-constexpr int kUnit = 55;          // map square on a 277-pixel map
-constexpr int kViewCentre = 2070;  // 11.5 cell-view units of 180: the centre square
-constexpr int kNorthArmY = 900;    // 5 units: well inside the north arm
-constexpr Color kOtherEnd = 0x804020;
-
-// A game on 277 x 277 pixel surfaces, started with a generated maze.
-struct MapGame {
-    explicit MapGame(QSize mapSize = QSize(277, 277))
-        : game(QSize(277, 277), mapSize, random, dialogs) {
-        game.Start(0.0f);
-    }
-    SeededRandom random;
-    FakeDialogs dialogs;
-    Game game;
+// The map tests' game: a generated maze on window-sized pictures, plain labels.
+struct MapGame : TestGame {
+    MapGame() : TestGame(0.0f, kWindowPicture, kWindowPicture, Labels::kPlain) {}
 };
+
+constexpr int kNorthArmY = 900;  // 5 units: well inside the north arm
+constexpr Color kOtherEnd = 0x804020;
 
 // Every cell open on all four sides, the start at (3, 3), the end at
 // (20, 20), the mouse in the centre of the start cell; the cell view shows it.
 void UseOpenGrid(Game& game) {
-    MazeState& s = game.state;
+    MazeState& s = game.state();
     for (int y = 1; y <= kMazeSize; ++y)
         for (int x = 1; x <= kMazeSize; ++x) s.grid(x, y) = 15;
     s.StartX = 3;
@@ -52,23 +44,23 @@ void UseOpenGrid(Game& game) {
     s.EndY = 20;
     s.MouseX = 3;
     s.MouseY = 3;
-    s.PosX = kViewCentre;
-    s.PosY = kViewCentre;
-    DrawCell(game.picMaze, s, s.MouseX, s.MouseY);
+    s.PosX = kCentre;
+    s.PosY = kCentre;
+    DrawCell(game.picMaze(), s, s.MouseX, s.MouseY);
     game.DrawMouse();
 }
 
-int Anchor(int cell, int square, int unit = kUnit) {
+int Anchor(int cell, int square, int unit = kMapSquare) {
     return ((cell - 1) * 3 + square) * unit;
 }
 
 // The colour inside square (i, j) of cell (x, y).
-Color SquareColour(const Game& game, int x, int y, int i, int j, int unit = kUnit) {
-    return game.picMap.Point(Anchor(x, i, unit) + unit / 2, Anchor(y, j, unit) + unit / 2);
+Color SquareColour(const Game& game, int x, int y, int i, int j, int unit = kMapSquare) {
+    return game.picMap().Point(Anchor(x, i, unit) + unit / 2, Anchor(y, j, unit) + unit / 2);
 }
 
 Color Back(const Game& game) {
-    return game.picMap.BackColor();
+    return game.picMap().BackColor();
 }
 
 // The zone of a cell-view position as the map places it: square 0 below 10
@@ -79,7 +71,7 @@ int ZoneSquare(int p, int unit) {
 
 // What square (i, j) of cell (x, y) must show right after DrawMap.
 Color ExpectedAfterDrawMap(const Game& game, int x, int y, int i, int j) {
-    const MazeState& s = game.state;
+    const MazeState& s = game.state();
     const Color back = Back(game);
     Color colour = back;
     if (i != 1 && j != 1) colour = kWallColor;
@@ -125,7 +117,7 @@ int CountPixels(const QImage& picture, Color colour) {
 }
 
 void AddAt(Game& game, int x, int y, int px, int py, Color colour) {
-    QVERIFY(AddMarker(game.state, game.keys, x, y, static_cast<std::int16_t>(px),
+    QVERIFY(AddMarker(game.state(), game.keys(), x, y, static_cast<std::int16_t>(px),
                       static_cast<std::int16_t>(py), colour));
 }
 
@@ -210,12 +202,12 @@ void TestMap::initTestCase() {
     // be none of the colours the map paints.
     MapGame g;
     const Color back = Back(g.game);
-    QCOMPARE(g.game.picMaze.BackColor(), back);
+    QCOMPARE(g.game.picMaze().BackColor(), back);
     for (Color c : {kWallColor, kMouseColor, kStartColor, kEndColor, kWhite, kBlack, kCyan,
                     kMagenta, kOtherEnd})
         QVERIFY(back != c);
-    QCOMPARE(g.game.state.UnitW, std::int16_t{180});
-    QCOMPARE(g.game.state.UnitH, std::int16_t{180});
+    QCOMPARE(g.game.state().UnitW, std::int16_t{180});
+    QCOMPARE(g.game.state().UnitH, std::int16_t{180});
 }
 
 // ---------------------------------------------------------------------------
@@ -264,16 +256,16 @@ void TestMap::squaresScaleWithTheMapSize_data() {
 void TestMap::squaresScaleWithTheMapSize() {
     QFETCH(int, pixels);
     QFETCH(int, unit);
-    MapGame g(QSize(pixels, pixels));
+    TestGame g(0.0f, kWindowPicture, QSize(pixels, pixels), Labels::kPlain);
     UseOpenGrid(g.game);
-    g.game.state.StartX = g.game.state.StartY = 13;
-    g.game.state.MouseX = g.game.state.MouseY = 13;
+    g.game.state().StartX = g.game.state().StartY = 13;
+    g.game.state().MouseX = g.game.state().MouseY = 13;
     g.game.DrawMap();
 
     const int first = Anchor(13, 1, unit) / 15;
     const int last = (Anchor(13, 1, unit) + unit) / 15;
     const int mid = (first + last) / 2;
-    const QImage& picture = g.game.picMap.Picture();
+    const QImage& picture = g.game.picMap().Picture();
     const auto at = [&](int px, int py) { return DrawingSurface::FromRgb(picture.pixel(px, py)); };
     QCOMPARE(at(first, first), kStartColor);
     QCOMPARE(at(last, last), kStartColor);
@@ -290,10 +282,10 @@ void TestMap::squaresScaleWithTheMapSize() {
 void TestMap::cellOneOneOccupiesTheFirst165Units() {
     MapGame g;
     UseOpenGrid(g.game);
-    g.game.state.StartX = g.game.state.StartY = 1;
-    g.game.state.MouseX = g.game.state.MouseY = 1;
+    g.game.state().StartX = g.game.state().StartY = 1;
+    g.game.state().MouseX = g.game.state().MouseY = 1;
     g.game.DrawMap();
-    const DrawingSurface& map = g.game.picMap;
+    const DrawingSurface& map = g.game.picMap();
 
     QCOMPARE(map.Point(0, 0), kWallColor);       // top-left corner square from 0
     QCOMPARE(map.Point(55, 55), kStartColor);    // the centre from 55 ...
@@ -314,7 +306,7 @@ void TestMap::farCornerOfLastCellEndsAt4125AndTheStripBeyondStaysEmpty() {
     MapGame g;
     UseOpenGrid(g.game);
     g.game.DrawMap();
-    const DrawingSurface& map = g.game.picMap;
+    const DrawingSurface& map = g.game.picMap();
     QCOMPARE(Anchor(25, 2), 4070);
     QCOMPARE(map.Point(4070, 4070), kWallColor);
     QCOMPARE(map.Point(4125, 4125), kWallColor);
@@ -346,7 +338,7 @@ void TestMap::innerCellWithCodeFifteenShowsOnlyItsCorners() {
 void TestMap::cellWithCodeZeroShowsAllEightOuterSquares() {
     MapGame g;
     UseOpenGrid(g.game);
-    g.game.state.grid(10, 10) = 0;
+    g.game.state().grid(10, 10) = 0;
     g.game.DrawMap();
     for (int j = 0; j < 3; ++j)
         for (int i = 0; i < 3; ++i) {
@@ -388,16 +380,16 @@ void TestMap::borderCellOpenToTheOutsideIsClosedOnThatSide() {
 void TestMap::oneSidedOpeningShowsOpenSquareNextToWallSquare() {
     MapGame g;
     UseOpenGrid(g.game);
-    g.game.state.grid(13, 10) = 15 - kWest;  // (12, 10) opens east, (13, 10) not west
-    g.game.state.grid(7, 5) = 15 - kSouth;   // (7, 6) opens north, (7, 5) not south
+    g.game.state().grid(13, 10) = 15 - kWest;  // (12, 10) opens east, (13, 10) not west
+    g.game.state().grid(7, 5) = 15 - kSouth;   // (7, 6) opens north, (7, 5) not south
     g.game.DrawMap();
     QCOMPARE(SquareColour(g.game, 12, 10, 2, 1), Back(g.game));
     QCOMPARE(SquareColour(g.game, 13, 10, 0, 1), kWallColor);
     QCOMPARE(SquareColour(g.game, 7, 5, 1, 2), kWallColor);
     QCOMPARE(SquareColour(g.game, 7, 6, 1, 0), Back(g.game));
     // Where the two squares meet, the wall shows.
-    QCOMPARE(g.game.picMap.Point(Anchor(13, 0), Anchor(10, 1) + 27), kWallColor);
-    QCOMPARE(g.game.picMap.Point(Anchor(7, 1) + 27, Anchor(6, 0)), kWallColor);
+    QCOMPARE(g.game.picMap().Point(Anchor(13, 0), Anchor(10, 1) + 27), kWallColor);
+    QCOMPARE(g.game.picMap().Point(Anchor(7, 1) + 27, Anchor(6, 0)), kWallColor);
 }
 
 void TestMap::everySquareOfAGeneratedMazeFollowsItsCellsCode() {
@@ -418,21 +410,21 @@ void TestMap::mouseSquareLiesInTheZoneOfTheMousePosition_data() {
     QTest::addColumn<int>("posY");
     QTest::addColumn<int>("i");
     QTest::addColumn<int>("j");
-    QTest::newRow("north arm") << kViewCentre << kNorthArmY << 1 << 0;
-    QTest::newRow("west arm") << 900 << kViewCentre << 0 << 1;
-    QTest::newRow("east arm") << 3240 << kViewCentre << 2 << 1;
-    QTest::newRow("south arm") << kViewCentre << 3240 << 1 << 2;
-    QTest::newRow("centre") << kViewCentre << kViewCentre << 1 << 1;
+    QTest::newRow("north arm") << kCentre << kNorthArmY << 1 << 0;
+    QTest::newRow("west arm") << 900 << kCentre << 0 << 1;
+    QTest::newRow("east arm") << 3240 << kCentre << 2 << 1;
+    QTest::newRow("south arm") << kCentre << 3240 << 1 << 2;
+    QTest::newRow("centre") << kCentre << kCentre << 1 << 1;
     QTest::newRow("north-west corner, as from a file") << 100 << 100 << 0 << 0;
     QTest::newRow("north-east corner") << 4000 << 100 << 2 << 0;
     QTest::newRow("south-west corner") << 100 << 4000 << 0 << 2;
     QTest::newRow("south-east corner") << 4000 << 4000 << 2 << 2;
-    QTest::newRow("1799 is still north") << kViewCentre << 1799 << 1 << 0;
-    QTest::newRow("1800 is the centre") << kViewCentre << 1800 << 1 << 1;
-    QTest::newRow("2340 is the centre") << 2340 << kViewCentre << 1 << 1;
-    QTest::newRow("2341 is east") << 2341 << kViewCentre << 2 << 1;
-    QTest::newRow("negative is west") << -500 << kViewCentre << 0 << 1;
-    QTest::newRow("beyond the view is south") << kViewCentre << 30000 << 1 << 2;
+    QTest::newRow("1799 is still north") << kCentre << 1799 << 1 << 0;
+    QTest::newRow("1800 is the centre") << kCentre << 1800 << 1 << 1;
+    QTest::newRow("2340 is the centre") << 2340 << kCentre << 1 << 1;
+    QTest::newRow("2341 is east") << 2341 << kCentre << 2 << 1;
+    QTest::newRow("negative is west") << -500 << kCentre << 0 << 1;
+    QTest::newRow("beyond the view is south") << kCentre << 30000 << 1 << 2;
 }
 
 void TestMap::mouseSquareLiesInTheZoneOfTheMousePosition() {
@@ -442,7 +434,7 @@ void TestMap::mouseSquareLiesInTheZoneOfTheMousePosition() {
     QFETCH(int, j);
     MapGame g;
     UseOpenGrid(g.game);
-    MazeState& s = g.game.state;
+    MazeState& s = g.game.state();
     s.MouseX = 8;
     s.MouseY = 8;
     s.PosX = static_cast<std::int16_t>(posX);
@@ -463,21 +455,21 @@ void TestMap::mouseSquareLiesInTheZoneOfTheMousePosition() {
 void TestMap::mouseSquareCoversTheWallsOfItsCell() {
     MapGame g;
     UseOpenGrid(g.game);
-    MazeState& s = g.game.state;
+    MazeState& s = g.game.state();
     s.grid(8, 8) = 15 - kNorth;
     s.grid(8, 7) = 15 - kSouth;
     s.MouseX = 8;
     s.MouseY = 8;
-    s.PosX = kViewCentre;
+    s.PosX = kCentre;
     s.PosY = kNorthArmY;  // the outer part of a closed north arm
     g.game.DrawMap();
-    const DrawingSurface& map = g.game.picMap;
+    const DrawingSurface& map = g.game.picMap();
     QCOMPARE(SquareColour(g.game, 8, 8, 1, 0), kMouseColor);
     const int left = Anchor(8, 1);
     const int top = Anchor(8, 0);
-    QCOMPARE(map.Point(left, top + 27), kMouseColor);          // edge shared with the NW corner
-    QCOMPARE(map.Point(left + kUnit, top + 27), kMouseColor);  // and with the NE corner
-    QCOMPARE(map.Point(left - 15, top + 27), kWallColor);      // the NW corner itself
+    QCOMPARE(map.Point(left, top + 27), kMouseColor);  // edge shared with the NW corner
+    QCOMPARE(map.Point(left + kMapSquare, top + 27), kMouseColor);  // and with the NE corner
+    QCOMPARE(map.Point(left - 15, top + 27), kWallColor);           // the NW corner itself
 }
 
 // Cells are drawn row by row, west to east: the next cell's squares cover the
@@ -485,103 +477,103 @@ void TestMap::mouseSquareCoversTheWallsOfItsCell() {
 void TestMap::laterCellCoversTheEdgeOfTheMouseSquare() {
     MapGame g;
     UseOpenGrid(g.game);
-    MazeState& s = g.game.state;
+    MazeState& s = g.game.state();
     s.MouseX = 8;
     s.MouseY = 8;
     s.PosX = 3240;  // east arm
-    s.PosY = kViewCentre;
+    s.PosY = kCentre;
     const int edgeX = Anchor(9, 0);
     const int midY = Anchor(8, 1) + 27;
 
     g.game.DrawMap();  // (9, 8) open west: nothing drawn over the edge
-    QCOMPARE(g.game.picMap.Point(edgeX, midY), kMouseColor);
+    QCOMPARE(g.game.picMap().Point(edgeX, midY), kMouseColor);
 
     s.grid(9, 8) = 15 - kWest;  // now its west square is a wall, drawn later
     g.game.DrawMap();
-    QCOMPARE(g.game.picMap.Point(edgeX, midY), kWallColor);
+    QCOMPARE(g.game.picMap().Point(edgeX, midY), kWallColor);
     QCOMPARE(SquareColour(g.game, 8, 8, 2, 1), kMouseColor);
 }
 
 void TestMap::mouseInStartCentreIsHiddenUnderYellow() {
     MapGame g;  // a fresh maze: the mouse in the centre of the start cell
-    const MazeState& s = g.game.state;
+    const MazeState& s = g.game.state();
     QCOMPARE(s.MouseX, s.StartX);
     QCOMPARE(s.MouseY, s.StartY);
     g.game.DrawMap();
     QCOMPARE(SquareColour(g.game, s.StartX, s.StartY, 1, 1), kStartColor);
-    QCOMPARE(CountPixels(g.game.picMap.Picture(), kMouseColor), 0);
+    QCOMPARE(CountPixels(g.game.picMap().Picture(), kMouseColor), 0);
 }
 
 void TestMap::mouseInEndCentreIsHiddenUnderTheEndSquare() {
     MapGame g;
-    MazeState& s = g.game.state;
+    MazeState& s = g.game.state();
     s.MouseX = s.EndX;
     s.MouseY = s.EndY;
     g.game.DrawMap();
     QCOMPARE(SquareColour(g.game, s.EndX, s.EndY, 1, 1), kEndColor);
-    QCOMPARE(CountPixels(g.game.picMap.Picture(), kMouseColor), 0);
+    QCOMPARE(CountPixels(g.game.picMap().Picture(), kMouseColor), 0);
 }
 
 void TestMap::mouseInNorthArmOfStartShowsRedAboveYellow() {
     MapGame g;
     UseOpenGrid(g.game);
-    g.game.state.PosY = kNorthArmY;
+    g.game.state().PosY = kNorthArmY;
     g.game.DrawMap();
     QCOMPARE(SquareColour(g.game, 3, 3, 1, 0), kMouseColor);
     QCOMPARE(SquareColour(g.game, 3, 3, 1, 1), kStartColor);
     // The start square is drawn after the mouse: their shared edge is yellow.
-    QCOMPARE(g.game.picMap.Point(Anchor(3, 1) + 27, Anchor(3, 1)), kStartColor);
-    QCOMPARE(g.game.picMap.Point(Anchor(3, 1) + 27, Anchor(3, 1) - 15), kMouseColor);
+    QCOMPARE(g.game.picMap().Point(Anchor(3, 1) + 27, Anchor(3, 1)), kStartColor);
+    QCOMPARE(g.game.picMap().Point(Anchor(3, 1) + 27, Anchor(3, 1) - 15), kMouseColor);
 }
 
 void TestMap::endSquareTakesTheEndFillColourOfTheMomentOfDrawing() {
     MapGame g;
-    const MazeState& s = g.game.state;
+    const MazeState& s = g.game.state();
     g.game.DrawMap();
     QCOMPARE(SquareColour(g.game, s.EndX, s.EndY, 1, 1), kEndColor);
 
-    g.game.EndFillColor = [] { return kOtherEnd; };
+    g.game.setEndFillColorSource([] { return kOtherEnd; });
     QCOMPARE(SquareColour(g.game, s.EndX, s.EndY, 1, 1), kEndColor);  // not yet redrawn
     g.game.DrawMap();
     QCOMPARE(SquareColour(g.game, s.EndX, s.EndY, 1, 1), kOtherEnd);
-    QCOMPARE(CountPixels(g.game.picMap.Picture(), kEndColor), 0);
+    QCOMPARE(CountPixels(g.game.picMap().Picture(), kEndColor), 0);
 }
 
 void TestMap::endSquareCoversStartSquareInTheSameCell() {
     MapGame g;
     UseOpenGrid(g.game);
-    g.game.state.EndX = 3;  // only a maze file can make such a cell
-    g.game.state.EndY = 3;
+    g.game.state().EndX = 3;  // only a maze file can make such a cell
+    g.game.state().EndY = 3;
     g.game.DrawMap();
     QCOMPARE(SquareColour(g.game, 3, 3, 1, 1), kEndColor);
-    QCOMPARE(CountPixels(g.game.picMap.Picture(), kStartColor), 0);
+    QCOMPARE(CountPixels(g.game.picMap().Picture(), kStartColor), 0);
 }
 
 void TestMap::drawingTwiceGivesTheSamePicture() {
     MapGame g;
     g.game.DrawMap();
-    const QImage first = g.game.picMap.Picture();
+    const QImage first = g.game.picMap().Picture();
     g.game.DrawMap();
-    QCOMPARE(g.game.picMap.Picture(), first);
+    QCOMPARE(g.game.picMap().Picture(), first);
     QVERIFY(CountPixels(first, kWallColor) > 0);
 }
 
 void TestMap::drawMapChangesNoState() {
     MapGame g;
-    g.game.state.MapView = true;
-    AddAt(g.game, 4, 4, kViewCentre, kViewCentre, kWhite);
-    const MazeState before = g.game.state;
+    g.game.state().MapView = true;
+    AddAt(g.game, 4, 4, kCentre, kCentre, kWhite);
+    const MazeState before = g.game.state();
     g.game.DrawMap();
-    QVERIFY(g.game.state == before);
+    QVERIFY(g.game.state() == before);
 }
 
 void TestMap::drawMapClearsEverythingDrawnBefore() {
     MapGame g;
     g.game.DrawMap();
-    const QImage clean = g.game.picMap.Picture();
-    g.game.picMap.Line(0, 0, 4154, 4154, kMagenta);
+    const QImage clean = g.game.picMap().Picture();
+    g.game.picMap().Line(0, 0, 4154, 4154, kMagenta);
     g.game.DrawMap();
-    QCOMPARE(g.game.picMap.Picture(), clean);
+    QCOMPARE(g.game.picMap().Picture(), clean);
 }
 
 // ---------------------------------------------------------------------------
@@ -590,34 +582,34 @@ void TestMap::drawMapClearsEverythingDrawnBefore() {
 void TestMap::newMazeWhileMapShowsDrawsTheNewMazeOnTheMap() {
     MapGame g;
     Game& game = g.game;
-    game.state.MapView = true;
+    game.state().MapView = true;
     game.DrawMap();
-    const QImage oldMap = game.picMap.Picture();
-    game.picMaze.Line(0, 0, 4154, 4154, kMagenta);
+    const QImage oldMap = game.picMap().Picture();
+    game.picMaze().Line(0, 0, 4154, 4154, kMagenta);
 
     game.NewMaze();
 
-    QVERIFY(game.picMap.Picture() != oldMap);
+    QVERIFY(game.picMap().Picture() != oldMap);
     QVERIFY2(FirstDifferenceFromGrid(game).isEmpty(), qPrintable(FirstDifferenceFromGrid(game)));
     // The hidden cell view shows the new start cell: the "Start" label and
     // the walls of that cell's code, nothing of what was there before.
-    const MazeState& s = game.state;
-    const QImage& view = game.picMaze.Picture();
+    const MazeState& s = game.state();
+    const QImage& view = game.picMaze().Picture();
     QCOMPARE(CountPixels(view, kMagenta), 0);
     QVERIFY(CountPixels(view, kStartColor) > 0);
-    QCOMPARE(game.picMaze.Point(900, 900), kWallColor);
+    QCOMPARE(game.picMaze().Point(900, 900), kWallColor);
     const bool northBar = !OpenNorth(s.grid, s.StartX, s.StartY) || s.StartY == 1;
     const bool westBar = !OpenWest(s.grid, s.StartX, s.StartY) || s.StartX == 1;
-    QCOMPARE(game.picMaze.Point(kViewCentre, 1700) == kWallColor, northBar);
-    QCOMPARE(game.picMaze.Point(1700, kViewCentre) == kWallColor, westBar);
+    QCOMPARE(game.picMaze().Point(kCentre, 1700) == kWallColor, northBar);
+    QCOMPARE(game.picMaze().Point(1700, kCentre) == kWallColor, westBar);
 }
 
 void TestMap::newMazeWhileCellViewShowsLeavesTheMapAlone() {
     MapGame g;
     g.game.DrawMap();
-    const QImage oldMap = g.game.picMap.Picture();
+    const QImage oldMap = g.game.picMap().Picture();
     g.game.NewMaze();
-    QCOMPARE(g.game.picMap.Picture(), oldMap);
+    QCOMPARE(g.game.picMap().Picture(), oldMap);
 }
 
 // ---------------------------------------------------------------------------
@@ -633,24 +625,24 @@ void TestMap::displayWithNoBoxTickedChangesNothingOnAFreshMap() {
     int added = 0;
     for (int y = 1; y <= kMazeSize; ++y)
         for (int x = 1; x <= kMazeSize; ++x) {
-            if (!OpeningsAreMutual(game.state.grid, x, y)) continue;
-            AddAt(game, x, y, kViewCentre, kNorthArmY, colours[added % 4]);
-            AddAt(game, x, y, kViewCentre, kViewCentre, colours[(added + 1) % 4]);
+            if (!OpeningsAreMutual(game.state().grid, x, y)) continue;
+            AddAt(game, x, y, kCentre, kNorthArmY, colours[added % 4]);
+            AddAt(game, x, y, kCentre, kCentre, colours[(added + 1) % 4]);
             ++added;
         }
     QVERIFY(added > 100);
     game.DrawMap();
-    const QImage fresh = game.picMap.Picture();
+    const QImage fresh = game.picMap().Picture();
     game.DisplayMarkers(kNone);
-    QCOMPARE(game.picMap.Picture(), fresh);
+    QCOMPARE(game.picMap().Picture(), fresh);
 }
 
 void TestMap::filterChangesBetweenClicksShowAndHideMarkers() {
     MapGame g;
     Game& game = g.game;
     UseOpenGrid(game);
-    AddAt(game, 8, 8, kViewCentre, kNorthArmY, kWhite);
-    AddAt(game, 8, 8, kViewCentre, kViewCentre, kBlack);
+    AddAt(game, 8, 8, kCentre, kNorthArmY, kWhite);
+    AddAt(game, 8, 8, kCentre, kCentre, kBlack);
     game.DrawMap();
 
     game.DisplayMarkers({1, 0, 0, 0});
@@ -664,11 +656,11 @@ void TestMap::filterChangesBetweenClicksShowAndHideMarkers() {
     game.DisplayMarkers({0, 1, 0, 0});
     QCOMPARE(SquareColour(game, 8, 8, 1, 0), Back(game));
     QCOMPARE(SquareColour(game, 8, 8, 1, 1), kBlack);
-    QCOMPARE(CountPixels(game.picMap.Picture(), kWhite), 0);
+    QCOMPARE(CountPixels(game.picMap().Picture(), kWhite), 0);
 
     game.DisplayMarkers(kNone);
     QCOMPARE(SquareColour(game, 8, 8, 1, 1), Back(game));
-    QCOMPARE(CountPixels(game.picMap.Picture(), kBlack), 0);
+    QCOMPARE(CountPixels(game.picMap().Picture(), kBlack), 0);
 }
 
 void TestMap::eachBoxAdmitsExactlyItsColour_data() {
@@ -689,7 +681,7 @@ void TestMap::eachBoxAdmitsExactlyItsColour() {
     UseOpenGrid(game);
     const Color colours[] = {kWhite, kBlack, kCyan, kMagenta};
     const int arms[4][2] = {
-        {kViewCentre, kNorthArmY}, {900, kViewCentre}, {3240, kViewCentre}, {kViewCentre, 3240}};
+        {kCentre, kNorthArmY}, {900, kCentre}, {3240, kCentre}, {kCentre, 3240}};
     const int squares[4][2] = {{1, 0}, {0, 1}, {2, 1}, {1, 2}};
     for (int k = 0; k < 4; ++k) AddAt(game, 8, 8, arms[k][0], arms[k][1], colours[k]);
     game.DrawMap();
@@ -713,10 +705,10 @@ void TestMap::boxAdmitsOnlyWhenItsValueIsOne() {
     MapGame g;
     Game& game = g.game;
     UseOpenGrid(game);
-    AddAt(game, 8, 8, kViewCentre, kNorthArmY, kWhite);
-    AddAt(game, 9, 8, kViewCentre, kNorthArmY, kBlack);
-    AddAt(game, 10, 8, kViewCentre, kNorthArmY, kCyan);
-    AddAt(game, 11, 8, kViewCentre, kNorthArmY, kMagenta);
+    AddAt(game, 8, 8, kCentre, kNorthArmY, kWhite);
+    AddAt(game, 9, 8, kCentre, kNorthArmY, kBlack);
+    AddAt(game, 10, 8, kCentre, kNorthArmY, kCyan);
+    AddAt(game, 11, 8, kCentre, kNorthArmY, kMagenta);
     game.DrawMap();
     game.DisplayMarkers({value, value, value, value});
     for (int x = 8; x <= 11; ++x) QCOMPARE(SquareColour(game, x, 8, 1, 0), Back(game));
@@ -734,19 +726,19 @@ void TestMap::markerOfAnotherColourNeverShows() {
     MapGame g;
     Game& game = g.game;
     UseOpenGrid(game);
-    AddAt(game, 8, 8, kViewCentre, kNorthArmY, colour);
+    AddAt(game, 8, 8, kCentre, kNorthArmY, colour);
     game.DrawMap();
     game.DisplayMarkers(kAll);
     QCOMPARE(SquareColour(game, 8, 8, 1, 0), Back(game));
-    QCOMPARE(CountPixels(game.picMap.Picture(), kWhite), 0);
+    QCOMPARE(CountPixels(game.picMap().Picture(), kWhite), 0);
 }
 
 void TestMap::laterMarkerAtTheSameSpotShows() {
     MapGame g;
     Game& game = g.game;
     UseOpenGrid(game);
-    AddAt(game, 8, 8, 900, kViewCentre, kCyan);
-    AddAt(game, 8, 8, 900, kViewCentre, kMagenta);
+    AddAt(game, 8, 8, 900, kCentre, kCyan);
+    AddAt(game, 8, 8, 900, kCentre, kMagenta);
     game.DrawMap();
     game.DisplayMarkers({0, 0, 1, 1});
     QCOMPARE(SquareColour(game, 8, 8, 0, 1), kMagenta);
@@ -759,8 +751,8 @@ void TestMap::markerSquareLiesInTheZoneOfItsPosition_data() {
     QTest::addColumn<int>("py");
     QTest::addColumn<int>("i");
     QTest::addColumn<int>("j");
-    QTest::newRow("centre") << kViewCentre << kViewCentre << 1 << 1;
-    QTest::newRow("south arm") << kViewCentre << 3240 << 1 << 2;
+    QTest::newRow("centre") << kCentre << kCentre << 1 << 1;
+    QTest::newRow("south arm") << kCentre << 3240 << 1 << 2;
     QTest::newRow("1799 west, 1800 centre") << 1799 << 1800 << 0 << 1;
     QTest::newRow("2341 east, 2340 centre") << 2341 << 2340 << 2 << 1;
     QTest::newRow("negative and beyond the view") << -100 << 30000 << 0 << 2;
@@ -790,23 +782,23 @@ void TestMap::markerInStartCentreIsHiddenUnderYellow() {
     MapGame g;
     Game& game = g.game;
     UseOpenGrid(game);
-    game.state.PosY = kNorthArmY;  // the mouse out of the way
-    AddAt(game, 3, 3, kViewCentre, kViewCentre, kWhite);
+    game.state().PosY = kNorthArmY;  // the mouse out of the way
+    AddAt(game, 3, 3, kCentre, kCentre, kWhite);
     game.DrawMap();
     game.DisplayMarkers(kAll);
     QCOMPARE(SquareColour(game, 3, 3, 1, 1), kStartColor);
-    QCOMPARE(CountPixels(game.picMap.Picture(), kWhite), 0);
+    QCOMPARE(CountPixels(game.picMap().Picture(), kWhite), 0);
 }
 
 void TestMap::markerWhereTheMouseStandsIsHiddenUnderRed() {
     MapGame g;
     Game& game = g.game;
     UseOpenGrid(game);
-    game.state.MouseX = 8;
-    game.state.MouseY = 8;
-    game.state.PosX = 900;
-    AddAt(game, 8, 8, 900, kViewCentre, kBlack);
-    AddAt(game, 8, 8, kViewCentre, kNorthArmY, kBlack);
+    game.state().MouseX = 8;
+    game.state().MouseY = 8;
+    game.state().PosX = 900;
+    AddAt(game, 8, 8, 900, kCentre, kBlack);
+    AddAt(game, 8, 8, kCentre, kNorthArmY, kBlack);
     game.DrawMap();
     game.DisplayMarkers(kAll);
     QCOMPARE(SquareColour(game, 8, 8, 0, 1), kMouseColor);
@@ -820,30 +812,30 @@ void TestMap::markerDroppedByTheMouseShowsWhereItWasDropped() {
     Game& game = g.game;
     UseOpenGrid(game);
     for (int step = 0; step < 3; ++step) game.MoveMouse(QStringLiteral("U"));
-    QCOMPARE(int(game.state.PosY), kViewCentre - 3 * 180);
-    game.state.MarkerColor = kMagenta;
+    QCOMPARE(int(game.state().PosY), kCentre - 3 * 180);
+    game.state().MarkerColor = kMagenta;
     game.DropMarker();
     for (int step = 0; step < 3; ++step) game.MoveMouse(QStringLiteral("D"));
-    QCOMPARE(int(game.state.PosY), kViewCentre);
+    QCOMPARE(int(game.state().PosY), kCentre);
 
-    game.state.MapView = true;
+    game.state().MapView = true;
     game.DrawMap();
     game.DisplayMarkers({0, 0, 0, 1});
     QCOMPARE(SquareColour(game, 3, 3, 1, 0), kMagenta);
     QCOMPARE(SquareColour(game, 3, 3, 1, 1), kStartColor);
-    QCOMPARE(CountPixels(game.picMap.Picture(), kMouseColor), 0);
+    QCOMPARE(CountPixels(game.picMap().Picture(), kMouseColor), 0);
 }
 
 void TestMap::cellsWithoutMarkersAreNotRepainted() {
     MapGame g;
     Game& game = g.game;
     UseOpenGrid(game);
-    AddAt(game, 8, 8, kViewCentre, kNorthArmY, kWhite);
+    AddAt(game, 8, 8, kCentre, kNorthArmY, kWhite);
     game.DrawMap();
     // Stray squares in a cell with markers and in one without.
     const auto paint = [&](int x, int y, int i, int j) {
-        game.picMap.Line(Anchor(x, i), Anchor(y, j), Anchor(x, i) + kUnit, Anchor(y, j) + kUnit,
-                         kCyan);
+        game.picMap().Line(Anchor(x, i), Anchor(y, j), Anchor(x, i) + kMapSquare,
+                           Anchor(y, j) + kMapSquare, kCyan);
     };
     paint(8, 8, 0, 1);
     paint(8, 8, 0, 0);
@@ -859,9 +851,9 @@ void TestMap::mouseStartAndEndAreRedrawnInEveryCell() {
     MapGame g;
     Game& game = g.game;
     UseOpenGrid(game);
-    game.state.PosY = kNorthArmY;
+    game.state().PosY = kNorthArmY;
     game.DrawMap();
-    game.picMap.Line(0, 0, 4154, 4154, kCyan);  // no cell has markers
+    game.picMap().Line(0, 0, 4154, 4154, kCyan);  // no cell has markers
     game.DisplayMarkers(kAll);
     QCOMPARE(SquareColour(game, 3, 3, 1, 0), kMouseColor);
     QCOMPARE(SquareColour(game, 3, 3, 1, 1), kStartColor);
@@ -872,9 +864,9 @@ void TestMap::mouseStartAndEndAreRedrawnInEveryCell() {
 void TestMap::displayReadsTheEndFillColour() {
     MapGame g;
     Game& game = g.game;
-    const MazeState& s = game.state;
+    const MazeState& s = game.state();
     game.DrawMap();
-    game.EndFillColor = [] { return kOtherEnd; };
+    game.setEndFillColorSource([] { return kOtherEnd; });
     game.DisplayMarkers(kNone);
     QCOMPARE(SquareColour(game, s.EndX, s.EndY, 1, 1), kOtherEnd);
 }
@@ -884,16 +876,16 @@ void TestMap::displayCreatesTheMarkerListsOfEveryCell() {
     Game& game = g.game;
     int missing = 0;
     for (int y = 1; y <= kMazeSize; ++y)
-        for (int x = 1; x <= kMazeSize; ++x) missing += game.state.MarkerXs.Exists(x, y) ? 0 : 1;
+        for (int x = 1; x <= kMazeSize; ++x) missing += game.state().MarkerXs.Exists(x, y) ? 0 : 1;
     QVERIFY(missing > 0);
     game.DrawMap();
     game.DisplayMarkers(kNone);
     for (int y = 1; y <= kMazeSize; ++y)
         for (int x = 1; x <= kMazeSize; ++x) {
-            QVERIFY(game.state.MarkerXs.Exists(x, y));
-            QVERIFY(game.state.MarkerYs.Exists(x, y));
-            QVERIFY(game.state.MarkerColors.Exists(x, y));
-            QCOMPARE(game.state.MarkerCount(x, y), 0);
+            QVERIFY(game.state().MarkerXs.Exists(x, y));
+            QVERIFY(game.state().MarkerYs.Exists(x, y));
+            QVERIFY(game.state().MarkerColors.Exists(x, y));
+            QCOMPARE(game.state().MarkerCount(x, y), 0);
         }
 }
 
@@ -902,15 +894,15 @@ void TestMap::markersAreGoneAfterTheMapIsDrawnAgain() {
     Game& game = g.game;
     UseOpenGrid(game);
     game.DrawMap();
-    const QImage plain = game.picMap.Picture();
-    AddAt(game, 8, 8, kViewCentre, kNorthArmY, kWhite);
-    AddAt(game, 9, 9, kViewCentre, kViewCentre, kCyan);
+    const QImage plain = game.picMap().Picture();
+    AddAt(game, 8, 8, kCentre, kNorthArmY, kWhite);
+    AddAt(game, 9, 9, kCentre, kCentre, kCyan);
     game.DisplayMarkers(kAll);
     QCOMPARE(SquareColour(game, 9, 9, 1, 1), kCyan);
     game.DrawMap();
-    QCOMPARE(game.picMap.Picture(), plain);
-    QCOMPARE(game.state.MarkerCount(8, 8), 1);  // the markers themselves stay
+    QCOMPARE(game.picMap().Picture(), plain);
+    QCOMPARE(game.state().MarkerCount(8, 8), 1);  // the markers themselves stay
 }
 
-PATHWICK_TEST_MAIN(TestMap)
+PATHWICK_TEST_CLASS(TestMap)
 #include "test_map.moc"

@@ -4,10 +4,10 @@
 #include <QTemporaryDir>
 #include <random>
 
-#include "files/gamefiles.h"
 #include "files/mazefile.h"
+#include "game/filecommands.h"
+#include "support/filegame.h"
 #include "support/testmain.h"
-#include "test_mazefile_support.h"
 #include "views/cellview.h"
 
 using namespace pathwick;
@@ -135,8 +135,8 @@ class TestMazeFileOpen : public QObject {
     static void CheckOpens(FileGame& g, const QString& path) {
         QVERIFY(g.game.OpenMazeFile(path));
         QCOMPARE(g.dialogs.Messages(), QStringList());
-        QCOMPARE(g.game.FilePath(), path);
-        QCOMPARE(g.game.Saved(), QStringLiteral("Y"));
+        QCOMPARE(g.game.filePath(), path);
+        QCOMPARE(g.game.saved(), QStringLiteral("Y"));
     }
 
 private slots:
@@ -153,67 +153,67 @@ private slots:
             {QStringLiteral("All files (*.*) "), QStringLiteral("*.*")}};
         QCOMPARE(setup.filters, filters);
         QCOMPARE(setup.filterIndex, 2);
-        QCOMPARE(FileValues::Of(g.game.state), BaseGame().Values());
+        QCOMPARE(FileValues::Of(g.game.state()), BaseGame().Values());
     }
 
     void cancelInOpenDialogChangesNothing() {
         FileGame g;
         g.game.DropMarker();
-        g.game.SetFilePath(QStringLiteral("/somewhere/game.maz"));
-        const MazeState state = g.game.state;
-        const QImage maze = g.game.picMaze.Picture();
-        const QImage map = g.game.picMap.Picture();
-        const MarkerKey lastKey = g.game.keys.Last();
+        g.game.setFilePath(QStringLiteral("/somewhere/game.maz"));
+        const MazeState state = g.game.state();
+        const QImage maze = g.game.picMaze().Picture();
+        const QImage map = g.game.picMap().Picture();
+        const MarkerKey lastKey = g.game.keys().Last();
         SeededRandom random = g.random;
 
         OpenGame(g.game);  // no name queued: the player cancels
 
-        QVERIFY(g.game.state == state);
-        QVERIFY(g.game.picMaze.Picture() == maze);
-        QVERIFY(g.game.picMap.Picture() == map);
-        QCOMPARE(g.game.keys.Last(), lastKey);
+        QVERIFY(g.game.state() == state);
+        QVERIFY(g.game.picMaze().Picture() == maze);
+        QVERIFY(g.game.picMap().Picture() == map);
+        QCOMPARE(g.game.keys().Last(), lastKey);
         QCOMPARE(g.random.NextUniform(), random.NextUniform());  // no new maze drawn
-        QCOMPARE(g.game.FilePath(), QStringLiteral("/somewhere/game.maz"));
-        QCOMPARE(g.game.Saved(), QStringLiteral("N"));
+        QCOMPARE(g.game.filePath(), QStringLiteral("/somewhere/game.maz"));
+        QCOMPARE(g.game.saved(), QStringLiteral("N"));
         QCOMPARE(g.dialogs.Messages(), QStringList());
     }
 
     void openedGameGoesOnWhereItWasSaved() {
         FileGame g;
-        g.game.state.EndReached = true;
-        const MarkerKey lastKey = g.game.keys.Last();
+        g.game.state().EndReached = true;
+        const MarkerKey lastKey = g.game.keys().Last();
         const QString path = WriteTemp(BaseFile());
         CheckOpens(g, path);
 
-        const MazeState& s = g.game.state;
+        const MazeState& s = g.game.state();
         QCOMPARE(FileValues::Of(s), BaseGame().Values());
         QVERIFY(!s.EndReached);
-        QCOMPARE(g.game.keys.Last(), lastKey + 3);  // the run-wide keys go on
+        QCOMPARE(g.game.keys().Last(), lastKey + 3);  // the run-wide keys go on
 
         // The cell view shows the mouse's cell with the mouse.
         MazeState copy = s;
         DrawingSurface expected(277, 277);
         DrawCell(expected, copy, s.MouseX, s.MouseY);
         DrawMouseFigure(expected, s, kMouseColor);
-        QVERIFY(g.game.picMaze.Picture() == expected.Picture());
+        QVERIFY(g.game.picMaze().Picture() == expected.Picture());
     }
 
     void openingWhileMapShowsRedrawsTheMap() {
         const QString path = WriteTemp(BaseFile());
         FileGame g(2.0f);
-        g.game.state.MapView = true;
+        g.game.state().MapView = true;
         g.game.DrawMap();
-        const QImage before = g.game.picMap.Picture();
+        const QImage before = g.game.picMap().Picture();
 
         CheckOpens(g, path);
 
         FileGame twin(5.0f);  // opens the file with the cell view showing
         CheckOpens(twin, path);
-        twin.game.state.MapView = true;
+        twin.game.state().MapView = true;
         twin.game.DrawMap();
-        QVERIFY(g.game.picMap.Picture() != before);
-        QVERIFY(g.game.picMap.Picture() == twin.game.picMap.Picture());
-        QVERIFY(g.game.picMaze.Picture() == twin.game.picMaze.Picture());
+        QVERIFY(g.game.picMap().Picture() != before);
+        QVERIFY(g.game.picMap().Picture() == twin.game.picMap().Picture());
+        QVERIFY(g.game.picMaze().Picture() == twin.game.picMaze().Picture());
     }
 
     void layoutOfTheFileDoesNotMatter_data() {
@@ -244,7 +244,7 @@ private slots:
         QFETCH(QByteArray, file);
         FileGame g;
         CheckOpens(g, WriteTemp(file));
-        QCOMPARE(FileValues::Of(g.game.state), BaseGame().Values());
+        QCOMPARE(FileValues::Of(g.game.state()), BaseGame().Values());
     }
 
     void emptyFieldsReadAsZero_data() {
@@ -293,7 +293,7 @@ private slots:
         CheckOpens(g, WriteTemp(Join(r)));
         FileValues expected = BaseGame().Values();
         expected.markers[(2 - 1) * kMazeSize + (3 - 1)].clear();
-        QCOMPARE(FileValues::Of(g.game.state), expected);
+        QCOMPARE(FileValues::Of(g.game.state()), expected);
     }
 
     void valuesAtTheEdgesOfTheirWidthsFit_data() {
@@ -335,21 +335,21 @@ private slots:
         // The mouse stands in cell (2, 3); with the start there too, the
         // label and the map square are yellow.
         FileGame control;
-        control.game.state.MapView = true;
+        control.game.state().MapView = true;
         CheckOpens(control,
                    WriteTemp(Join(With(With(BaseGame().ToRecords(), 0, 0, "2"), 0, 1, "3"))));
-        QVERIFY(hasStartColour(control.game.picMaze.Picture()));
-        QVERIFY(hasStartColour(control.game.picMap.Picture()));
+        QVERIFY(hasStartColour(control.game.picMaze().Picture()));
+        QVERIFY(hasStartColour(control.game.picMap().Picture()));
 
         FileGame g;
-        g.game.state.MapView = true;
+        g.game.state().MapView = true;
         Records r = BaseGame().ToRecords();
         r[0] = {"30", "30"};
         CheckOpens(g, WriteTemp(Join(r)));
-        QCOMPARE(g.game.state.StartX, std::int16_t{30});
-        QCOMPARE(g.game.state.StartY, std::int16_t{30});
-        QVERIFY(!hasStartColour(g.game.picMaze.Picture()));
-        QVERIFY(!hasStartColour(g.game.picMap.Picture()));
+        QCOMPARE(g.game.state().StartX, std::int16_t{30});
+        QCOMPARE(g.game.state().StartY, std::int16_t{30});
+        QVERIFY(!hasStartColour(g.game.picMaze().Picture()));
+        QVERIFY(!hasStartColour(g.game.picMap().Picture()));
     }
 
     void unreadableFileGivesAFreshMaze_data() {
@@ -456,25 +456,25 @@ private:
     static void CheckFailedOpen(const QString& path) {
         const float seed = 4.5f;
         FileGame g(seed);
-        g.game.SetFilePath(QStringLiteral("/old/game.maz"));
-        g.game.SetSaved(QStringLiteral("Y"));
+        g.game.setFilePath(QStringLiteral("/old/game.maz"));
+        g.game.setSaved(QStringLiteral("Y"));
         g.dialogs.fileNames = {path};
         OpenGame(g.game);
 
         QCOMPARE(g.dialogs.Messages(), QStringList{kOpenErrorMessage});
-        QCOMPARE(g.game.FilePath(), QString());
-        QCOMPARE(g.game.Saved(), QStringLiteral("N"));
+        QCOMPARE(g.game.filePath(), QString());
+        QCOMPARE(g.game.saved(), QStringLiteral("N"));
 
         // The twin makes the same two new mazes: before reading, after failing.
         FileGame twin(seed);
         twin.game.NewMaze();
         twin.game.NewMaze();
-        QCOMPARE(FileValues::Of(g.game.state).MarkerTotal(), 0);
-        QVERIFY(FileValues::Of(g.game.state) == FileValues::Of(twin.game.state));
-        QVERIFY(g.game.picMaze.Picture() == twin.game.picMaze.Picture());
-        QVERIFY(!g.game.state.EndReached);
+        QCOMPARE(FileValues::Of(g.game.state()).MarkerTotal(), 0);
+        QVERIFY(FileValues::Of(g.game.state()) == FileValues::Of(twin.game.state()));
+        QVERIFY(g.game.picMaze().Picture() == twin.game.picMaze().Picture());
+        QVERIFY(!g.game.state().EndReached);
     }
 };
 
-PATHWICK_TEST_MAIN(TestMazeFileOpen)
+PATHWICK_TEST_CLASS(TestMazeFileOpen)
 #include "test_mazefile_open.moc"

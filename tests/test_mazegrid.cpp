@@ -248,5 +248,5 @@ private slots:
     }
 };
 
-PATHWICK_TEST_MAIN(TestMazeGrid)
+PATHWICK_TEST_CLASS(TestMazeGrid)
 #include "test_mazegrid.moc"

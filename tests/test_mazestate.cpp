@@ -207,5 +207,5 @@ private slots:
     }
 };
 
-PATHWICK_TEST_MAIN(TestMazeState)
+PATHWICK_TEST_CLASS(TestMazeState)
 #include "test_mazestate.moc"

@@ -235,5 +235,5 @@ private slots:
     }
 };
 
-PATHWICK_TEST_MAIN(TestNewMaze)
+PATHWICK_TEST_CLASS(TestNewMaze)
 #include "test_newmaze.moc"

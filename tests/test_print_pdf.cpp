@@ -13,23 +13,16 @@
 #include "core/newmaze.h"
 #include "files/printout.h"
 #include "support/fakedialogs.h"
+#include "support/testgame.h"
 #include "support/testmain.h"
+#include "ui/printer.h"
 
 using namespace pathwick;
-using pathwick::testing::FakeDialogs;
+using namespace pathwick::testing;
 
 namespace {
 
 const QString kPrintError = QStringLiteral("Print Error: There was an error attempting to print.");
-
-MazeState GeneratedState(float seed) {
-    SeededRandom random(seed);
-    MazeState state;
-    state.UnitW = 60;
-    state.UnitH = 60;
-    GenerateNewMaze(state, random);
-    return state;
-}
 
 // A generated maze with the mouse away from the start and some markers.
 MazeState PlayedState() {
@@ -288,5 +281,5 @@ private slots:
     }
 };
 
-PATHWICK_TEST_MAIN(TestPrintPdf)
+PATHWICK_TEST_CLASS(TestPrintPdf)
 #include "test_print_pdf.moc"

@@ -2,9 +2,11 @@
 
 #include "core/newmaze.h"
 #include "files/printout.h"
+#include "support/testgame.h"
 #include "support/testmain.h"
 
 using namespace pathwick;
+using namespace pathwick::testing;
 
 namespace {
 
@@ -30,15 +32,6 @@ MazeState EmptyState() {
     state.StartY = 20;
     state.EndX = 22;
     state.EndY = 22;
-    return state;
-}
-
-MazeState GeneratedState(float seed) {
-    SeededRandom random(seed);
-    MazeState state;
-    state.UnitW = 60;
-    state.UnitH = 60;
-    GenerateNewMaze(state, random);
     return state;
 }
 
@@ -223,5 +216,5 @@ private slots:
     }
 };
 
-PATHWICK_TEST_MAIN(TestPrintout)
+PATHWICK_TEST_CLASS(TestPrintout)
 #include "test_printout.moc"

@@ -175,5 +175,5 @@ private slots:
     }
 };
 
-PATHWICK_TEST_MAIN(ProgramStyleTest)
+PATHWICK_TEST_CLASS(ProgramStyleTest)
 #include "test_programstyle.moc"

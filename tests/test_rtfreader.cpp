@@ -101,6 +101,7 @@ private slots:
     void destinationsWithoutBodyTextDoNotLeak();
 
     void nestedGroupsRestoreFormattingWhenTheyClose();
+    void explicitZeroEndsEachCharacterProperty();
     void plainAndPardResetOnlyTheirOwnProperties();
     void sizeAndColourComeFromTheirParameterAndTable();
     void paragraphsLinesAndTabsKeepTheirPlaces();
@@ -348,6 +349,22 @@ void TestRtfReader::nestedGroupsRestoreFormattingWhenTheyClose() {
     }
 }
 
+void TestRtfReader::explicitZeroEndsEachCharacterProperty() {
+    QTextDocument document;
+    QVERIFY(ReadRtf("{\\rtf1 \\b\\i\\ul a\\b0 b\\i0 c\\ul0 d}", document));
+    QCOMPARE(document.toPlainText(), "abcd");
+    const struct {
+        bool bold, italic, underline;
+    } expected[] = {
+        {true, true, true}, {false, true, true}, {false, false, true}, {false, false, false}};
+    for (int position = 0; position < 4; ++position) {
+        const QTextCharFormat format = FormatAt(document, position);
+        QCOMPARE(format.fontWeight() == QFont::Bold, expected[position].bold);
+        QCOMPARE(format.fontItalic(), expected[position].italic);
+        QCOMPARE(format.fontUnderline(), expected[position].underline);
+    }
+}
+
 void TestRtfReader::plainAndPardResetOnlyTheirOwnProperties() {
     QTextDocument document;
     QVERIFY(ReadRtf("{\\rtf1\\qc\\b\\i a{\\plain b}c\\par\\pard d}", document));
@@ -517,5 +534,5 @@ void TestRtfReader::tooLargeFileIsRefused() {
     QCOMPARE(error, QString("The file \"%1\" is too large to be a rich-text document.").arg(path));
 }
 
-PATHWICK_TEST_MAIN(TestRtfReader)
+PATHWICK_TEST_CLASS(TestRtfReader)
 #include "test_rtfreader.moc"

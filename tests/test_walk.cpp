@@ -6,7 +6,7 @@
 #include <queue>
 #include <random>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "support/cellviewmodel.h"
 #include "support/testmain.h"
 #include "views/cellview.h"
@@ -28,20 +28,6 @@ constexpr int kStepsPerWalk = 5000;
 const QString kDirections[] = {QStringLiteral("L"), QStringLiteral("U"), QStringLiteral("R"),
                                QStringLiteral("D")};
 
-// Where the mouse is: its cell and its position in the cell view.
-struct Place {
-    std::int16_t mouseX, mouseY, posX, posY;
-
-    quint64 Key() const {
-        return (quint64(quint16(mouseX)) << 48) | (quint64(quint16(mouseY)) << 32) |
-               (quint64(quint16(posX)) << 16) | quint64(quint16(posY));
-    }
-};
-
-Place Where(const MazeState& s) {
-    return {s.MouseX, s.MouseY, s.PosX, s.PosY};
-}
-
 // What the cell view shows: a cell, drawn fresh for a mouse whose position
 // lies on a given lattice of whole steps.
 struct View {
@@ -59,14 +45,14 @@ View ViewFor(const MazeState& s, const Place& p) {
 // circles never touch a point that a step can land on, just as in play, where a
 // cell is drawn once when the mouse enters it.
 Place Step(Game& game, View& shown, const Place& place, const QString& direction) {
-    MazeState& s = game.state;
+    MazeState& s = game.state();
     s.MouseX = place.mouseX;
     s.MouseY = place.mouseY;
     s.PosX = place.posX;
     s.PosY = place.posY;
     const View wanted = ViewFor(s, place);
     if (wanted != shown) {
-        DrawCell(game.picMaze, s, s.MouseX, s.MouseY);
+        DrawCell(game.picMaze(), s, s.MouseX, s.MouseY);
         shown = wanted;
     }
     game.DrawMouse();
@@ -131,7 +117,7 @@ void TestWalk::endCentreIsReachableByArrowKeysInEveryMaze() {
         const float seed = static_cast<float>(maze) * 37.25f;
         TestGame t(seed);
         Game& game = t.game;
-        const MazeState& s = game.state;
+        const MazeState& s = game.state();
         const int w = s.UnitW, h = s.UnitH;
         const Place start = Where(s);
         const auto cells = CellDistances(s.grid, s.EndX, s.EndY);
@@ -195,12 +181,12 @@ void TestWalk::endCentreIsReachableByArrowKeysInEveryMaze() {
 
         // The way found, played on a fresh game of the same maze, key after key.
         TestGame player(seed);
-        QVERIFY(player.game.state.grid == s.grid);
+        QVERIFY(player.game.state().grid == s.grid);
         for (int direction : path) {
             player.game.MoveMouse(kDirections[direction]);
-            QVERIFY(OnGrid(Where(player.game.state)));
+            QVERIFY(OnGrid(Where(player.game.state())));
         }
-        QVERIFY2(InCentreOfEnd(player.game.state, Where(player.game.state)),
+        QVERIFY2(InCentreOfEnd(player.game.state(), Where(player.game.state())),
                  qPrintable(
                      QStringLiteral("maze %1: the way found does not lead to the end").arg(maze)));
         QCOMPARE(
@@ -213,13 +199,13 @@ void TestWalk::randomWalksNeverStandOnWallOrLeaveGrid() {
     for (int maze = 0; maze < kWalkedMazes; ++maze) {
         TestGame t(static_cast<float>(maze) * 101.5f + 3.0f);
         Game& game = t.game;
-        MazeState& s = game.state;
+        MazeState& s = game.state();
         std::mt19937 pick(static_cast<unsigned>(maze));
 
         // The walls of the mouse's cell on a surface of their own, which no
         // mouse ever touches.
-        DrawingSurface walls(game.picMaze.Picture().width(), game.picMaze.Picture().height());
-        walls.SetFont(game.picMaze.Font());
+        DrawingSurface walls(game.picMaze().Picture().width(), game.picMaze().Picture().height());
+        walls.SetFont(game.picMaze().Font());
         Place shown{0, 0, 0, 0};
         int crossings = 0;
 
@@ -247,5 +233,5 @@ void TestWalk::randomWalksNeverStandOnWallOrLeaveGrid() {
     }
 }
 
-PATHWICK_TEST_MAIN(TestWalk)
+PATHWICK_TEST_CLASS(TestWalk)
 #include "test_walk.moc"

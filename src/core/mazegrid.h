@@ -88,4 +88,44 @@ inline bool OpenEast(const MazeGrid& grid, int x, int y) {
     return CodeOpenEast(grid(x, y));
 }
 
+// The four sides of a cell.
+enum class Side { kNorth, kWest, kSouth, kEast };
+
+// The opening of side of cell (x, y) by its code alone.
+inline bool IsOpen(const MazeGrid& grid, int x, int y, Side side) {
+    switch (side) {
+        case Side::kNorth:
+            return OpenNorth(grid, x, y);
+        case Side::kWest:
+            return OpenWest(grid, x, y);
+        case Side::kSouth:
+            return OpenSouth(grid, x, y);
+        case Side::kEast:
+            return OpenEast(grid, x, y);
+    }
+    return false;
+}
+
+// True when side of cell (x, y) lies on the outer border of the grid, which
+// is always closed, whatever the cell's code says.
+constexpr bool OnBorder(int x, int y, Side side) {
+    switch (side) {
+        case Side::kNorth:
+            return y == 1;
+        case Side::kWest:
+            return x == 1;
+        case Side::kSouth:
+            return y == kMazeSize;
+        case Side::kEast:
+            return x == kMazeSize;
+    }
+    return false;
+}
+
+// True when side of cell (x, y) is a wall as the map and the printout show
+// it: closed by the cell's code, or on the outer border.
+inline bool IsWalled(const MazeGrid& grid, int x, int y, Side side) {
+    return !IsOpen(grid, x, y, side) || OnBorder(x, y, side);
+}
+
 }  // namespace pathwick

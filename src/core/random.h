@@ -1,9 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>
 #include <bit>
 #include <cassert>
-#include <concepts>
 #include <cstdint>
 
 namespace pathwick {
@@ -64,11 +64,8 @@ private:
 };
 
 // A whole number 1..n, each equally likely, from exactly one value of source:
-// floor(r * n) + 1. n must be at least 1. A template so that a caller that
-// holds the game's own generator draws without a virtual call.
-template <typename Random>
-requires std::derived_from<Random, RandomSource>
-int RandomInt(Random& source, int n) {
+// floor(r * n) + 1. n must be at least 1.
+inline int RandomInt(RandomSource& source, int n) {
     assert(n >= 1);
     const float r = source.NextUniform();
     assert(r >= 0.0f && r < 1.0f);

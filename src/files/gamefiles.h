@@ -1,22 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/game.h"
+#include <QString>
+
+#include "core/mazestate.h"
 
 namespace pathwick {
 
-// The File menu's file commands, whole: the window's handlers only call these.
+// Writes state to path through a temporary file in the same folder that
+// replaces the old file only once it is complete; on any failure the
+// temporary is removed and the old file stays as it was. False on failure.
+bool WriteGameFile(const MazeState& state, const QString& path);
 
-// "&Save": writes to the game's current file, or does "Save &As..." for a
-// game that has none.
-void SaveGame(Game& game);
-
-// "Save &As...": the save dialog proposes the current file; a chosen name is
-// written as typed, replacing any file of that name without asking. Cancel
-// writes nothing.
-void SaveGameAs(Game& game);
-
-// "&Open...": the open dialog; a chosen file replaces the game (Cancel
-// changes nothing).
-void OpenGame(Game& game);
+// Reads the maze file at path into state, taking marker keys from keys.
+// False when the file cannot be read or is not a maze file.
+bool ReadGameFile(const QString& path, MazeState& state, MarkerKeyCounter& keys);
 
 }  // namespace pathwick

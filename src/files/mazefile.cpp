@@ -140,19 +140,13 @@ public:
         return MazeFileError::kNone;
     }
 
-    MazeFileError Next16(std::int16_t& value) {
+    // The next field as a value of T, which must hold it.
+    template <typename T>
+    MazeFileError Next(T& value) {
         std::int64_t wide = 0;
-        const MazeFileError error = Next(std::numeric_limits<std::int16_t>::min(),
-                                         std::numeric_limits<std::int16_t>::max(), wide);
-        if (error == MazeFileError::kNone) value = static_cast<std::int16_t>(wide);
-        return error;
-    }
-
-    MazeFileError Next32(std::int32_t& value) {
-        std::int64_t wide = 0;
-        const MazeFileError error = Next(std::numeric_limits<std::int32_t>::min(),
-                                         std::numeric_limits<std::int32_t>::max(), wide);
-        if (error == MazeFileError::kNone) value = static_cast<std::int32_t>(wide);
+        const MazeFileError error =
+            Next(std::numeric_limits<T>::min(), std::numeric_limits<T>::max(), wide);
+        if (error == MazeFileError::kNone) value = static_cast<T>(wide);
         return error;
     }
 
@@ -225,22 +219,22 @@ private:
 MazeFileError ReadValues(FieldReader& in, MazeState& s, MarkerKeyCounter& keys) {
     for (std::int16_t* place :
          {&s.StartX, &s.StartY, &s.EndX, &s.EndY, &s.MouseX, &s.MouseY, &s.PosX, &s.PosY})
-        PATHWICK_READ(in.Next16(*place));
+        PATHWICK_READ(in.Next(*place));
 
     for (int x = 1; x <= kMazeSize; ++x) {
         for (int y = 1; y <= kMazeSize; ++y) {
-            PATHWICK_READ(in.Next16(s.grid(x, y)));
+            PATHWICK_READ(in.Next(s.grid(x, y)));
             std::int16_t count = 0;
-            PATHWICK_READ(in.Next16(count));
+            PATHWICK_READ(in.Next(count));
             // The lists grow with the markers actually read: a large count
             // in a short file costs nothing.
             for (int k = 1; k <= count; ++k) {
                 std::int16_t px = 0;
                 std::int16_t py = 0;
                 Color colour = 0;
-                PATHWICK_READ(in.Next16(px));
-                PATHWICK_READ(in.Next16(py));
-                PATHWICK_READ(in.Next32(colour));
+                PATHWICK_READ(in.Next(px));
+                PATHWICK_READ(in.Next(py));
+                PATHWICK_READ(in.Next(colour));
                 if (!AddMarker(s, keys, x, y, px, py, colour)) return MazeFileError::kMarkerRefused;
             }
         }

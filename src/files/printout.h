@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QChar>
@@ -5,10 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "core/dialogs.h"
 #include "core/mazestate.h"
-
-class QPrinter;
 
 namespace pathwick {
 
@@ -30,21 +28,5 @@ QStringList PrintoutLines(const MazeState& state);
 // The fixed-pitch font the printout is set in: DejaVu Sans Mono, or the
 // system's fixed font where that is missing. Its size is chosen per page.
 QFont PrintoutFont();
-
-// Prints lines on one page of printer, in font scaled so that the whole block
-// fits the page's printable area, centred on it. Where font is not fixed
-// pitch (or lacks the wall character) every character is placed in a column
-// of its own. False when the printer could not be opened or reported an error.
-bool PrintLines(QPrinter& printer, const QStringList& lines, const QFont& font);
-
-enum class PrintResult { kPrinted, kCancelled, kFailed };
-
-// The "Print..." command: the print dialog for printer, then the printout of
-// the maze. Cancel in the dialog ends it silently; any other failure is
-// reported with a "Print Error" message. Reads the game and changes nothing.
-PrintResult PrintMaze(const MazeState& state, Dialogs& dialogs, QPrinter& printer);
-
-// The same with a fresh high-resolution printer for the system's default.
-PrintResult PrintMaze(const MazeState& state, Dialogs& dialogs);
 
 }  // namespace pathwick

@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "core/twips.h"
 #include "ui/programinfo.h"
-#include "ui/twips.h"
 #include "version.h"
 
 namespace pathwick {

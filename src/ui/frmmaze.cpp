@@ -13,12 +13,12 @@
 
 #include "core/dialogs.h"
 #include "core/newmaze.h"
+#include "core/twips.h"
 #include "ui/frmmaze_controls.h"
 #include "ui/frmrules.h"
 #include "ui/picturebox.h"
 #include "ui/programicon.h"
 #include "ui/programstyle.h"
-#include "ui/twips.h"
 
 namespace pathwick {
 
@@ -200,13 +200,12 @@ void frmMaze::CreateControls() {
 void frmMaze::CreateGame(RandomSource& random) {
     game_ = std::make_unique<Game>(picMaze->contentsRect().size(), picMap->contentsRect().size(),
                                    random, dialogs_);
-    const int unitW = RoundHalfEven(game_->picMaze.ScaleWidth()) / 23;
-    const int unitH = RoundHalfEven(game_->picMaze.ScaleHeight()) / 23;
-    game_->picMaze.SetFont(CellViewFont(unitW, unitH));
-    game_->EndFillColor = [this] { return shpEnd->FillColor(); };
-    game_->IndicatorsChanged = [this] { ShowIndicators(); };
-    picMaze->SetSurface(&game_->picMaze);
-    picMap->SetSurface(&game_->picMap);
+    const ViewUnits units = ComputeViewUnits(game_->picMaze());
+    game_->picMaze().SetFont(CellViewFont(units.w, units.h));
+    game_->setEndFillColorSource([this] { return shpEnd->FillColor(); });
+    connect(game_.get(), &Game::indicatorsChanged, this, &frmMaze::ShowIndicators);
+    picMaze->SetSurface(&game_->picMaze());
+    picMap->SetSurface(&game_->picMap());
 }
 
 void frmMaze::CreateMenus() {
@@ -286,8 +285,8 @@ void frmMaze::Form_Load() {
 }
 
 void frmMaze::ShowIndicators() {
-    lblFilePath->setText(game_->FilePath());
-    lblSaved->setText(game_->Saved());
+    lblFilePath->setText(game_->filePath());
+    lblSaved->setText(game_->saved());
 }
 
 // ---- The keyboard ---------------------------------------------------------
@@ -347,7 +346,7 @@ void frmMaze::Form_KeyDown(int key, Qt::KeyboardModifiers) {
 }
 
 void frmMaze::DropMarkerOfColour(QRadioButton* option) {
-    if (game_->state.MapView) return;
+    if (game_->state().MapView) return;
     option->setChecked(true);  // its handler sets the marker colour
     cmdDropMarker_Click();
 }
@@ -381,7 +380,7 @@ void frmMaze::CentreOnScreen() {
 // ---- Markers and views ----------------------------------------------------
 
 void frmMaze::cmdDropMarker_Click() {
-    if (!game_->state.MapView) {
+    if (!game_->state().MapView) {
         game_->DropMarker();
         picMaze->setFocus();
     } else {
@@ -391,8 +390,8 @@ void frmMaze::cmdDropMarker_Click() {
 }
 
 void frmMaze::cmdViewMap_Click() {
-    if (!game_->state.MapView) {
-        game_->state.MapView = true;
+    if (!game_->state().MapView) {
+        game_->state().MapView = true;
         picMaze->setVisible(false);
         picMap->setVisible(true);
         cmdViewMap->setText(QStringLiteral("&View Maze"));
@@ -400,7 +399,7 @@ void frmMaze::cmdViewMap_Click() {
         fraMarkerColorChks->setVisible(true);
         game_->DrawMap();
     } else {
-        game_->state.MapView = false;
+        game_->state().MapView = false;
         picMaze->setVisible(true);
         picMap->setVisible(false);
         cmdViewMap->setText(QStringLiteral("&View Map"));
@@ -411,16 +410,16 @@ void frmMaze::cmdViewMap_Click() {
 }
 
 void frmMaze::optWhite_Click() {
-    game_->state.MarkerColor = kWhite;
+    game_->state().MarkerColor = kWhite;
 }
 void frmMaze::optBlack_Click() {
-    game_->state.MarkerColor = kBlack;
+    game_->state().MarkerColor = kBlack;
 }
 void frmMaze::optCyan_Click() {
-    game_->state.MarkerColor = kCyan;
+    game_->state().MarkerColor = kCyan;
 }
 void frmMaze::optMagenta_Click() {
-    game_->state.MarkerColor = kMagenta;
+    game_->state().MarkerColor = kMagenta;
 }
 
 // ---- Menus ------------------------------------------------------------------

@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QMainWindow>
 #include <functional>
 #include <memory>
 
-#include "core/game.h"
 #include "core/random.h"
+#include "game/game.h"
 
 class QAction;
 class QGroupBox;
@@ -31,7 +32,8 @@ class Shape;
 //
 // A handler is added by declaring it among the private slots below, connecting
 // it in ConnectHandlers() and defining it in a source file of its own. The
-// controls and menu commands are public, by the names the handlers use.
+// controls and menu commands are private, by the names the handlers use; each
+// carries its name as its object name too.
 class frmMaze : public QMainWindow {
     Q_OBJECT
 public:
@@ -44,47 +46,13 @@ public:
     Game& game() { return *game_; }
     const Game& game() const { return *game_; }
 
-    // The controls, by their names. Children of the window; created once.
-    QGroupBox* fraKey = nullptr;
-    QLabel* lblEnd = nullptr;
-    QLabel* lblStart = nullptr;
-    QLabel* lblMouse = nullptr;
-    Shape* shpEnd = nullptr;
-    Shape* shpMouse = nullptr;
-    Shape* ShpStart = nullptr;
-    PictureBox* picMap = nullptr;
-    QGroupBox* fraMarkerColorOpts = nullptr;
-    QGroupBox* fraMarkerColorChks = nullptr;
-    CheckBox* chkMagenta = nullptr;
-    CheckBox* chkCyan = nullptr;
-    CheckBox* chkBlack = nullptr;
-    CheckBox* chkWhite = nullptr;
-    QRadioButton* optMagenta = nullptr;
-    QRadioButton* optCyan = nullptr;
-    QRadioButton* optBlack = nullptr;
-    QRadioButton* optWhite = nullptr;
-    CommandButton* cmdDropMarker = nullptr;
-    CommandButton* cmdViewMap = nullptr;
-    PictureBox* picMaze = nullptr;
-    QLabel* lblSaved = nullptr;
-    QLabel* lblSaved2 = nullptr;
-    QLabel* lblFilePath = nullptr;
-
-    // The menus and their commands.
-    QMenu* mnuFile = nullptr;
-    QAction* mnuFileNew = nullptr;
-    QAction* mnuFileOpen = nullptr;
-    QAction* mnuFileSave = nullptr;
-    QAction* mnuFileSaveAs = nullptr;
-    QAction* mnuFileSep1 = nullptr;
-    QAction* mnuFilePrint = nullptr;
-    QAction* mnuFileExit = nullptr;
-    QMenu* mnuHelp = nullptr;
-    QAction* mnuHelpRules = nullptr;
-    QAction* mnuHelpAbout = nullptr;
-
     // The inner size of the window below the menu bar, in pixels.
     static QSize ClientSize();
+
+    // The desktop session is ending. With leave to interact, asks the exit
+    // question: a No answers false, which cancels the logout; a Yes releases
+    // the interaction and closes the window. Without leave, does nothing.
+    bool EndOfSession(bool mayInteract, const std::function<void()>& releaseInteraction);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -142,6 +110,46 @@ private:
 
     void ShowIndicators();
     void CentreOnScreen();
+
+    // The controls, by their names, which are also their object names (tests
+    // find them by these). Children of the window; created once.
+    QGroupBox* fraKey = nullptr;
+    QLabel* lblEnd = nullptr;
+    QLabel* lblStart = nullptr;
+    QLabel* lblMouse = nullptr;
+    Shape* shpEnd = nullptr;
+    Shape* shpMouse = nullptr;
+    Shape* ShpStart = nullptr;
+    PictureBox* picMap = nullptr;
+    QGroupBox* fraMarkerColorOpts = nullptr;
+    QGroupBox* fraMarkerColorChks = nullptr;
+    CheckBox* chkMagenta = nullptr;
+    CheckBox* chkCyan = nullptr;
+    CheckBox* chkBlack = nullptr;
+    CheckBox* chkWhite = nullptr;
+    QRadioButton* optMagenta = nullptr;
+    QRadioButton* optCyan = nullptr;
+    QRadioButton* optBlack = nullptr;
+    QRadioButton* optWhite = nullptr;
+    CommandButton* cmdDropMarker = nullptr;
+    CommandButton* cmdViewMap = nullptr;
+    PictureBox* picMaze = nullptr;
+    QLabel* lblSaved = nullptr;
+    QLabel* lblSaved2 = nullptr;
+    QLabel* lblFilePath = nullptr;
+
+    // The menus and their commands.
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFileNew = nullptr;
+    QAction* mnuFileOpen = nullptr;
+    QAction* mnuFileSave = nullptr;
+    QAction* mnuFileSaveAs = nullptr;
+    QAction* mnuFileSep1 = nullptr;
+    QAction* mnuFilePrint = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpRules = nullptr;
+    QAction* mnuHelpAbout = nullptr;
 
     Dialogs& dialogs_;
     std::function<float()> timeOfDay_;

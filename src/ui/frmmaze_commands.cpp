@@ -7,11 +7,11 @@
 #include <utility>
 
 #include "core/dialogs.h"
-#include "files/gamefiles.h"
-#include "files/printout.h"
+#include "game/filecommands.h"
 #include "ui/frmabout.h"
 #include "ui/frmmaze.h"
 #include "ui/frmrules.h"
+#include "ui/printer.h"
 
 namespace pathwick {
 
@@ -28,7 +28,7 @@ void frmMaze::mnuFileSaveAs_Click() {
 }
 
 void frmMaze::mnuFilePrint_Click() {
-    PrintMaze(game_->state, dialogs_);
+    PrintMaze(game_->state(), dialogs_);
 }
 
 void frmMaze::mnuFileExit_Click() {
@@ -88,22 +88,25 @@ void frmMaze::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+bool frmMaze::EndOfSession(bool mayInteract, const std::function<void()>& releaseInteraction) {
+    // Without leave to interact nothing happens here: that is a checkpoint,
+    // or a session that ends the program itself.
+    if (!mayInteract) return true;
+    if (!Form_QueryUnload()) return false;
+    // The interaction ends before the window goes: closing it ends the
+    // program, and the session's later quit request finds nothing to ask.
+    releaseInteraction();
+    exitConfirmed_ = true;
+    if (!close()) exitConfirmed_ = false;
+    return true;
+}
+
 void frmMaze::ConnectSessionEnd() {
-    // The desktop session ending asks the same question. A No cancels the
-    // logout: the cancel is reported when the interaction ends, so the
-    // interaction is not released first. A Yes closes the window at once,
-    // which ends the program, so the session's later quit request finds
-    // nothing left to ask about. Without leave to interact nothing happens
-    // here: that is a checkpoint, or a session that ends the program itself.
+    // A No cancels the logout: the cancel is reported when the interaction
+    // ends, so the interaction is not released first.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
-        if (!manager.allowsInteraction()) return;
-        if (!Form_QueryUnload()) {
+        if (!EndOfSession(manager.allowsInteraction(), [&manager] { manager.release(); }))
             manager.cancel();
-            return;
-        }
-        manager.release();
-        exitConfirmed_ = true;
-        if (!close()) exitConfirmed_ = false;
     });
 }
 

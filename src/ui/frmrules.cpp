@@ -11,8 +11,8 @@
 #include <QTextLayout>
 
 #include "core/dialogs.h"
+#include "core/twips.h"
 #include "ui/rtfreader.h"
-#include "ui/twips.h"
 
 namespace pathwick {
 

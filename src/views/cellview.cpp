@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/cellview.h"
+
+#include "core/newmaze.h"
 
 namespace pathwick {
 
@@ -9,6 +12,11 @@ std::int16_t Units(int count, int unit) {
 }
 
 }  // namespace
+
+ViewUnits ComputeViewUnits(const DrawingSurface& picMaze) {
+    return {static_cast<std::int16_t>(RoundHalfEven(picMaze.ScaleWidth()) / kViewUnits),
+            static_cast<std::int16_t>(RoundHalfEven(picMaze.ScaleHeight()) / kViewUnits)};
+}
 
 void DrawWallBox(DrawingSurface& picMaze, const WallRect& rect, int dx, int dy) {
     picMaze.Line(rect.x1 + dx, rect.y1 + dy, rect.x2 + dx, rect.y2 + dy, kWallColor);
@@ -106,10 +114,10 @@ void DrawCell(DrawingSurface& picMaze, MazeState& state, int x, int y) {
     }
 
     // The border of the grid is always closed, whatever the codes say.
-    if (x == 1) DrawWestWall(picMaze, state, verticalBar);
-    if (x == kMazeSize) DrawEastWall(picMaze, state, verticalBar);
-    if (y == 1) DrawNorthWall(picMaze, state, horizontalBar);
-    if (y == kMazeSize) DrawSouthWall(picMaze, state, horizontalBar);
+    if (OnBorder(x, y, Side::kWest)) DrawWestWall(picMaze, state, verticalBar);
+    if (OnBorder(x, y, Side::kEast)) DrawEastWall(picMaze, state, verticalBar);
+    if (OnBorder(x, y, Side::kNorth)) DrawNorthWall(picMaze, state, horizontalBar);
+    if (OnBorder(x, y, Side::kSouth)) DrawSouthWall(picMaze, state, horizontalBar);
 
     const CellMarkers markers = state.Markers(x, y);
     const int n = markers.Count();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>
@@ -20,6 +21,15 @@ struct WallRect {
 // arms from it to the edges. A closed side is a bar of 1 x 3 units in its arm,
 // right next to the centre square.
 inline constexpr int kViewUnits = 23;
+
+// One view unit across and down (UnitW, UnitH), in scale units.
+struct ViewUnits {
+    std::int16_t w = 0;
+    std::int16_t h = 0;
+};
+
+// The view units of a cell view: its inner size rounded, then divided by 23.
+ViewUnits ComputeViewUnits(const DrawingSurface& picMaze);
 
 // Paints the filled box rect + (dx, dy) in WallColor, both corners included.
 void DrawWallBox(DrawingSurface& picMaze, const WallRect& rect, int dx, int dy);

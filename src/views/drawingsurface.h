@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/color.h"
+#include "core/twips.h"
 
 namespace pathwick {
 
@@ -26,8 +27,6 @@ namespace pathwick {
 // one pixel per 15 scale units, so the game plays the same on every screen.
 class DrawingSurface {
 public:
-    static constexpr int kTwipsPerPixel = 15;
-
     enum FillStyles { kFillSolid = 0, kFillTransparent = 1 };
 
     // A surface whose inner area is width x height pixels.

@@ -1,10 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/map.h"
+
+#include <QPoint>
 
 #include "core/newmaze.h"
 
 namespace pathwick {
 
 namespace {
+
+// The sides in the order the map paints their arms.
+constexpr Side kSides[] = {Side::kNorth, Side::kWest, Side::kEast, Side::kSouth};
+
+// The square of a cell's 3 x 3 that is the arm towards side.
+QPoint ArmSquare(Side side) {
+    switch (side) {
+        case Side::kNorth:
+            return {1, 0};
+        case Side::kWest:
+            return {0, 1};
+        case Side::kSouth:
+            return {1, 2};
+        case Side::kEast:
+            return {2, 1};
+    }
+    return {1, 1};
+}
 
 // Draws square (i, j) of cell (x, y).
 void DrawSquare(DrawingSurface& picMap, const MapUnits& units, int x, int y, int i, int j,
@@ -21,10 +42,12 @@ void DrawCellWalls(DrawingSurface& picMap, const MapUnits& units, const MazeGrid
     DrawSquare(picMap, units, x, y, 2, 0, kWallColor);
     DrawSquare(picMap, units, x, y, 0, 2, kWallColor);
     DrawSquare(picMap, units, x, y, 2, 2, kWallColor);
-    if (!OpenNorth(grid, x, y) || y == 1) DrawSquare(picMap, units, x, y, 1, 0, kWallColor);
-    if (!OpenWest(grid, x, y) || x == 1) DrawSquare(picMap, units, x, y, 0, 1, kWallColor);
-    if (!OpenEast(grid, x, y) || x == kMazeSize) DrawSquare(picMap, units, x, y, 2, 1, kWallColor);
-    if (!OpenSouth(grid, x, y) || y == kMazeSize) DrawSquare(picMap, units, x, y, 1, 2, kWallColor);
+    for (const Side side : kSides) {
+        if (IsWalled(grid, x, y, side)) {
+            const QPoint arm = ArmSquare(side);
+            DrawSquare(picMap, units, x, y, arm.x(), arm.y(), kWallColor);
+        }
+    }
 }
 
 // The mouse, start and end squares of cell (x, y), in that order.
@@ -56,10 +79,9 @@ void DrawMapBox(DrawingSurface& picMap, const WallRect& rect, int x, int y, Colo
     picMap.Line(x + rect.x1, y + rect.y1, x + rect.x2, y + rect.y2, colour);
 }
 
-void Game::DrawMap() {
+void DrawWholeMap(DrawingSurface& picMap, const MazeState& state, Color endFill) {
     picMap.Cls();
     const MapUnits units = ComputeMapUnits(picMap);
-    const Color endFill = EndFillColor();
     for (int y = 1; y <= kMazeSize; ++y) {
         for (int x = 1; x <= kMazeSize; ++x) {
             DrawCellWalls(picMap, units, state.grid, x, y);
@@ -68,24 +90,23 @@ void Game::DrawMap() {
     }
 }
 
-void Game::DisplayMarkers(const MarkerFilter& filter) {
+void DrawMarkersOnMap(DrawingSurface& picMap, MazeState& state, const MarkerFilter& filter,
+                      Color back, Color endFill) {
     const MapUnits units = ComputeMapUnits(picMap);
-    const Color endFill = EndFillColor();
     const MazeGrid& grid = state.grid;
     for (int y = 1; y <= kMazeSize; ++y) {
         for (int x = 1; x <= kMazeSize; ++x) {
             const CellMarkers markers = state.Markers(x, y);
             const int n = markers.Count();
             if (n > 0) {
-                // Repaint the cell plain: open sides and centre in the cell
-                // view's background, then the walls as the map draws them.
-                const Color back = picMaze.BackColor();
-                if (OpenNorth(grid, x, y) || y == 1) DrawSquare(picMap, units, x, y, 1, 0, back);
-                if (OpenWest(grid, x, y) || x == 1) DrawSquare(picMap, units, x, y, 0, 1, back);
-                if (OpenEast(grid, x, y) || x == kMazeSize)
-                    DrawSquare(picMap, units, x, y, 2, 1, back);
-                if (OpenSouth(grid, x, y) || y == kMazeSize)
-                    DrawSquare(picMap, units, x, y, 1, 2, back);
+                // Repaint the cell plain: open sides, the border's arms and the
+                // centre in the background, then the walls as the map draws them.
+                for (const Side side : kSides) {
+                    if (IsOpen(grid, x, y, side) || OnBorder(x, y, side)) {
+                        const QPoint arm = ArmSquare(side);
+                        DrawSquare(picMap, units, x, y, arm.x(), arm.y(), back);
+                    }
+                }
                 DrawSquare(picMap, units, x, y, 1, 1, back);
                 DrawCellWalls(picMap, units, grid, x, y);
 

@@ -1,7 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/game.h"
+#include <array>
+#include <cstdint>
+
+#include "core/mazestate.h"
 #include "views/cellview.h"
+#include "views/drawingsurface.h"
 
 namespace pathwick {
 
@@ -17,5 +22,19 @@ MapUnits ComputeMapUnits(const DrawingSurface& picMap);
 
 // Draws the box rect + (x, y) on picMap, filled and bordered in colour.
 void DrawMapBox(DrawingSurface& picMap, const WallRect& rect, int x, int y, Color colour);
+
+// The values of the four colour check boxes shown over the map, in the order
+// white, black, cyan, magenta: 0 unticked, 1 ticked, 2 greyed.
+using MarkerFilter = std::array<int, 4>;
+
+// The map of the whole maze on a cleared picMap: every cell's walls, the mouse
+// in its zone, the start, and the end filled in endFill.
+void DrawWholeMap(DrawingSurface& picMap, const MazeState& state, Color endFill);
+
+// The markers on the map: every cell with markers repainted plain (open squares
+// in back), then the markers whose colour the filter admits, then the mouse,
+// start and end of every cell again. Creates every cell's marker lists.
+void DrawMarkersOnMap(DrawingSurface& picMap, MazeState& state, const MarkerFilter& filter,
+                      Color back, Color endFill);
 
 }  // namespace pathwick

@@ -9,9 +9,8 @@
 #include <QString>
 #include <cmath>
 
-#include "core/game.h"
 #include "core/random.h"
-#include "support/fakedialogs.h"
+#include "support/testgame.h"
 #include "views/cellview.h"
 #include "views/drawingsurface.h"
 
@@ -115,49 +114,5 @@ inline QList<QPoint> PixelsOf(const QImage& image, Color colour) {
             if (PixelColor(image, x, y) == colour) pixels.append(QPoint(x, y));
     return pixels;
 }
-
-// A label font of 8.25 points, bold: with it "Start" reaches the edge of the
-// east bar, so the tests see that the walls win over the labels.
-inline QFont WideLabelFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    font.setBold(true);
-    return font;
-}
-
-// A started game with a cell view of 277 x 277 pixels (4155 scale units, so
-// UnitW = UnitH = 180) and wide labels, on a seeded generator.
-struct TestGame {
-    explicit TestGame(float seed = 0.0f, QSize viewSize = QSize(277, 277))
-        : random(seed), game(viewSize, QSize(277, 277), random, dialogs) {
-        game.picMaze.SetFont(WideLabelFont());
-        game.Start(seed);
-    }
-
-    // Every cell open on all four sides, the start and the end out of the way
-    // in the bottom corners, no markers.
-    void OpenGrid() {
-        for (int x = 1; x <= kMazeSize; ++x)
-            for (int y = 1; y <= kMazeSize; ++y) game.state.grid(x, y) = 15;
-        game.state.StartX = 1;
-        game.state.StartY = 25;
-        game.state.EndX = 25;
-        game.state.EndY = 25;
-    }
-
-    // The mouse at (px, py) in cell (x, y), the view drawn as a step leaves it.
-    void PutMouse(int x, int y, int px, int py) {
-        game.state.MouseX = static_cast<std::int16_t>(x);
-        game.state.MouseY = static_cast<std::int16_t>(y);
-        game.state.PosX = static_cast<std::int16_t>(px);
-        game.state.PosY = static_cast<std::int16_t>(py);
-        DrawCell(game.picMaze, game.state, x, y);
-        game.DrawMouse();
-    }
-
-    SeededRandom random;
-    FakeDialogs dialogs;
-    Game game;
-};
 
 }  // namespace pathwick::testing

@@ -1,47 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QObject>
 #include <QSize>
 #include <QString>
-#include <array>
 #include <functional>
 
 #include "core/dialogs.h"
 #include "core/mazestate.h"
 #include "core/random.h"
 #include "views/drawingsurface.h"
+#include "views/map.h"
 
 namespace pathwick {
-
-// The values of the four colour check boxes shown over the map, in the order
-// white, black, cyan, magenta: 0 unticked, 1 ticked, 2 greyed.
-using MarkerFilter = std::array<int, 4>;
 
 // One game: the state, the two drawing surfaces and the procedures of the main
 // window that need no widgets. The window owns one Game, forwards its events to
 // it and shows the surfaces and the two indicator texts.
-class Game {
+class Game : public QObject {
+    Q_OBJECT
 public:
     // mazeSize and mapSize are the inner sizes, in pixels, of the cell view and
     // of the map; random and dialogs must outlive the game.
     Game(QSize mazeSize, QSize mapSize, RandomSource& random, Dialogs& dialogs);
 
-    MazeState state;
-    DrawingSurface picMaze;  // the cell view: one cell of the maze, magnified
-    DrawingSurface picMap;   // the map of the whole maze
-    MarkerKeyCounter keys;   // run-wide marker keys
+    const MazeState& state() const { return state_; }
+    // The state itself, for the window's own drawing and for tests that set up
+    // a position; whoever changes it redraws what it changed.
+    MazeState& state() { return state_; }
+    DrawingSurface& picMaze() { return picMaze_; }  // the cell view: one cell, magnified
+    const DrawingSurface& picMaze() const { return picMaze_; }
+    DrawingSurface& picMap() { return picMap_; }  // the map of the whole maze
+    const DrawingSurface& picMap() const { return picMap_; }
+    MarkerKeyCounter& keys() { return keys_; }  // run-wide marker keys
+    Dialogs& dialogs() { return dialogs_; }
 
     // The caption of lblFilePath: the file the game was last saved to or
     // opened from, empty for a game without a file.
-    const QString& FilePath() const { return filePath_; }
+    const QString& filePath() const { return filePath_; }
     // The caption of lblSaved: "Y" right after a save or open, "N" after any change.
-    const QString& Saved() const { return saved_; }
-    void SetFilePath(const QString& path);
-    void SetSaved(const QString& saved);
-    // Called whenever FilePath or Saved change.
-    std::function<void()> IndicatorsChanged;
+    const QString& saved() const { return saved_; }
+    void setFilePath(const QString& path);
+    void setSaved(const QString& saved);
 
-    // The fill colour of the end's key swatch, read whenever the map is drawn.
-    std::function<Color()> EndFillColor = [] { return kEndColor; };
+    // Where the map reads the fill colour of the end's key swatch, each time
+    // it is drawn. The end colour until set.
+    void setEndFillColorSource(std::function<Color()> source);
+    Color EndFillColor() const { return endFillColor_(); }
 
     // Start-up: the units from the cell view's inner size, white markers, the
     // cell view showing, the generator seeded with seed, then a new maze.
@@ -73,11 +78,18 @@ public:
     // the player is told and gets a fresh maze. True when the file was read.
     bool OpenMazeFile(const QString& path);
 
-    Dialogs& dialogs() { return dialogs_; }
+signals:
+    // FilePath or Saved changed.
+    void indicatorsChanged();
 
 private:
+    MazeState state_;
+    DrawingSurface picMaze_;
+    DrawingSurface picMap_;
+    MarkerKeyCounter keys_;
     RandomSource& random_;
     Dialogs& dialogs_;
+    std::function<Color()> endFillColor_;
     QString filePath_;
     QString saved_;
 };

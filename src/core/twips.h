@@ -4,8 +4,9 @@
 
 namespace pathwick {
 
-// Window layout is written in twips, as the layout of the main window was
-// drawn: 1440 to the inch, 15 to a pixel on a 96 dots-per-inch screen.
+// Lengths in this program are twips, as the layout of the main window was
+// drawn and as the drawing surfaces and the rules document measure: 1440 to
+// the inch, 15 to a pixel on a 96 dots-per-inch screen.
 inline constexpr int kTwipsPerPixel = 15;
 
 constexpr int Pixels(int twips) {

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <limits>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "views/cellview.h"
 
 namespace pathwick {
@@ -15,12 +16,12 @@ bool Fits16(int value) {
 }  // namespace
 
 void Game::MoveMouse(const QString& direction) {
-    MazeState& s = state;
+    MazeState& s = state_;
     const int w = s.UnitW;
     const int h = s.UnitH;
 
     // Erase the mouse in the background colour of this moment.
-    DrawMouseFigure(picMaze, s, picMaze.BackColor());
+    DrawMouseFigure(picMaze_, s, picMaze_.BackColor());
 
     int nx = s.PosX;
     int ny = s.PosY;
@@ -40,16 +41,16 @@ void Game::MoveMouse(const QString& direction) {
     int cellY = s.MouseY;
     if (nx < 5)
         --cellX;
-    else if (nx > 23 * w)
+    else if (nx > kViewUnits * w)
         ++cellX;
     else if (ny < 5)
         --cellY;
-    else if (ny > 23 * h)
+    else if (ny > kViewUnits * h)
         ++cellY;
     const bool allowed = Fits16(nx) && Fits16(ny) && !IsOutside(cellX, cellY);
 
     // The wall test reads the picture: a point painted in WallColor is a wall.
-    if (allowed && picMaze.Point(nx, ny) != kWallColor) {
+    if (allowed && picMaze_.Point(nx, ny) != kWallColor) {
         s.PosX = static_cast<std::int16_t>(nx);
         s.PosY = static_cast<std::int16_t>(ny);
     }
@@ -58,13 +59,13 @@ void Game::MoveMouse(const QString& direction) {
     if (allowed && (cellX != s.MouseX || cellY != s.MouseY)) {
         s.MouseX = static_cast<std::int16_t>(cellX);
         s.MouseY = static_cast<std::int16_t>(cellY);
-        DrawCell(picMaze, s, s.MouseX, s.MouseY);
+        DrawCell(picMaze_, s, s.MouseX, s.MouseY);
         if (nx < 5)
-            s.PosX = static_cast<std::int16_t>(23 * w);
-        else if (nx > 23 * w)
+            s.PosX = static_cast<std::int16_t>(kViewUnits * w);
+        else if (nx > kViewUnits * w)
             s.PosX = 10;
         else if (ny < 5)
-            s.PosY = static_cast<std::int16_t>(23 * h);
+            s.PosY = static_cast<std::int16_t>(kViewUnits * h);
         else
             s.PosY = 10;
     }
@@ -75,12 +76,11 @@ void Game::MoveMouse(const QString& direction) {
         const Zone zone = GetZone(s, s.PosX, s.PosY);
         if (zone.zx == 2 && zone.zy == 2) {
             s.EndReached = true;
-            dialogs_.Message(QStringLiteral("You've reached the end of the maze!"),
-                             QStringLiteral("Congratulations!"));
+            dialogs_.Message(tr("You've reached the end of the maze!"), tr("Congratulations!"));
         }
     }
 
-    SetSaved(QStringLiteral("N"));
+    setSaved(QStringLiteral("N"));
 }
 
 }  // namespace pathwick

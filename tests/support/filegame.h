@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "support/chunkeddevice.h"
@@ -14,22 +15,15 @@
 #include <tuple>
 #include <vector>
 
-#include "core/game.h"
-#include "core/random.h"
-#include "support/fakedialogs.h"
+#include "support/testgame.h"
 
 namespace pathwick::testing {
 
-// A game on surfaces of the window's size, with its own seeded generator and
-// dialogs answered by the test. Started (units, first maze) like the window's.
-struct FileGame {
+// The maze file tests' game: a generated maze on window-sized pictures, plain
+// labels, seed 1 unless told.
+struct FileGame : TestGame {
     explicit FileGame(float seed = 1.0f)
-        : random(seed), game(QSize(277, 277), QSize(277, 277), random, dialogs) {
-        game.Start(seed);
-    }
-    SeededRandom random;
-    FakeDialogs dialogs;
-    Game game;
+        : TestGame(seed, kWindowPicture, kWindowPicture, Labels::kPlain) {}
 };
 
 inline QByteArray ReadFileBytes(const QString& path) {

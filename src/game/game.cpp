@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/game.h"
+
+#include "core/newmaze.h"
+#include "views/cellview.h"
+
+namespace pathwick {
+
+Game::Game(QSize mazeSize, QSize mapSize, RandomSource& random, Dialogs& dialogs)
+    : picMaze_(mazeSize.width(), mazeSize.height()),
+      picMap_(mapSize.width(), mapSize.height()),
+      random_(random),
+      dialogs_(dialogs),
+      endFillColor_([] { return kEndColor; }) {
+    // Both surfaces share one background: the map repaints open squares in
+    // the cell view's background colour.
+    picMap_.SetBackColor(picMaze_.BackColor());
+    picMap_.Cls();
+}
+
+void Game::setFilePath(const QString& path) {
+    if (filePath_ == path) return;
+    filePath_ = path;
+    emit indicatorsChanged();
+}
+
+void Game::setSaved(const QString& saved) {
+    if (saved_ == saved) return;
+    saved_ = saved;
+    emit indicatorsChanged();
+}
+
+void Game::setEndFillColorSource(std::function<Color()> source) {
+    endFillColor_ = std::move(source);
+}
+
+void Game::Start(float seed) {
+    const ViewUnits units = ComputeViewUnits(picMaze_);
+    state_.UnitW = units.w;
+    state_.UnitH = units.h;
+    state_.MarkerColor = kWhite;
+    state_.MapView = false;
+    random_.Seed(seed);
+    NewMaze();
+}
+
+void Game::NewMaze() {
+    state_.EndReached = false;
+    setFilePath(QString());
+    setSaved(QStringLiteral("N"));
+    picMaze_.Cls();
+    GenerateNewMaze(state_, random_);
+    DrawCell(picMaze_, state_, state_.StartX, state_.StartY);
+    DrawMouse();
+    if (state_.MapView) DrawMap();
+}
+
+void Game::DrawMouse() {
+    DrawMouseFigure(picMaze_, state_, kMouseColor);
+}
+
+void Game::DropMarker() {
+    AddMarker(state_, keys_, state_.MouseX, state_.MouseY, state_.PosX, state_.PosY,
+              state_.MarkerColor);
+    DrawMarker(picMaze_, state_, state_.PosX, state_.PosY, state_.MarkerColor);
+    setSaved(QStringLiteral("N"));
+}
+
+void Game::DrawMap() {
+    DrawWholeMap(picMap_, state_, EndFillColor());
+}
+
+void Game::DisplayMarkers(const MarkerFilter& filter) {
+    DrawMarkersOnMap(picMap_, state_, filter, picMaze_.BackColor(), EndFillColor());
+}
+
+}  // namespace pathwick

@@ -164,6 +164,7 @@ void frmMaze::CreateControls() {
               TwipsRect(120, 240, 975, 255), QStringLiteral("Press F1 to drop a white marker"));
     // The check boxes' frame was created first; it must cover the option buttons.
     fraMarkerColorChks->raise();
+    new OptionGroup({optWhite, optBlack, optCyan, optMagenta}, fraMarkerColorOpts);
     auto* compact = new CompactButtonStyle(DrawingStyleName(*QApplication::style()));
     compact->setParent(this);
     for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{

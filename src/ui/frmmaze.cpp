@@ -8,8 +8,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 
 #include "core/dialogs.h"
 #include "core/newmaze.h"
@@ -164,6 +166,8 @@ void frmMaze::CreateControls() {
               TwipsRect(120, 240, 975, 255), QStringLiteral("Press F1 to drop a white marker"));
     // The check boxes' frame was created first; it must cover the option buttons.
     fraMarkerColorChks->raise();
+    // The arrow keys move the choice in this order.
+    new OptionGroup({optWhite, optBlack, optCyan, optMagenta}, fraMarkerColorOpts);
     auto* compact = new CompactButtonStyle(DrawingStyleName(*QApplication::style()));
     compact->setParent(this);
     for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
@@ -300,6 +304,8 @@ QWidget* frmMaze::FirstKeyReceiver() const {
 }
 
 bool frmMaze::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && watched == windowHandle())
+        NoteDesktopSize(static_cast<QResizeEvent*>(event)->size());
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         auto* receiver = static_cast<QWidget*>(watched);
         // Only the first delivery of a key: the copies passed on to the

@@ -99,8 +99,11 @@ private:
     void DropMarkerOfColour(QRadioButton* option);
 
     // The window keeps its one size in the normal state, whatever size the
-    // desktop gives it.
+    // desktop gives it, unless the desktop insists on its own (see
+    // NoteDesktopSize).
     void Form_Resize();
+    // Follows the sizes the desktop reports for the window.
+    void NoteDesktopSize(QSize size);
 
     // Closing: asks before every way of closing the window; after a Yes the
     // rules window goes too.
@@ -156,8 +159,10 @@ private:
     std::unique_ptr<Game> game_;
     std::unique_ptr<RulesWindow> rules_;
     bool centred_ = false;
-    // The last size the desktop gave the window that was undone.
-    QSize undoneSize_;
+    // The size the desktop last gave the window other than its own, and how
+    // many times in a row it has given it again in answer to an undo.
+    QSize desktopSize_;
+    int desktopInsisted_ = 0;
     // The player has already said Yes to exiting (at the end of the session).
     bool exitConfirmed_ = false;
 };

@@ -50,18 +50,47 @@ void frmMaze::resizeEvent(QResizeEvent* event) {
     Form_Resize();
 }
 
+namespace {
+
+// How many times in a row the desktop may answer an undo with its own size
+// before the window keeps that size.
+constexpr int kUndosRefused = 3;
+
+bool NormalState(Qt::WindowStates state) {
+    return !(state & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
+}  // namespace
+
 void frmMaze::Form_Resize() {
     // The size limits keep the program's own resizes out; a window manager
-    // that ignores them (or a drag it allows) is undone here. Minimised,
-    // maximised and full-screen windows keep what the desktop gives them.
-    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+    // that ignores them (or a drag it allows) is undone here, every time.
+    // Minimised, maximised and full-screen windows keep what the desktop
+    // gives them, and so does a window whose desktop refuses the undo
+    // over and over.
+    if (!NormalState(windowState())) return;
     const QSize fixed = minimumSize();
     if (fixed != maximumSize() || size() == fixed) return;  // not fixed yet, or as it should be
-    // A desktop that insists on the same size again would be fought for
-    // ever: the second time it is left as it is.
-    if (size() == undoneSize_) return;
-    undoneSize_ = size();
+    if (size() == desktopSize_ && desktopInsisted_ >= kUndosRefused) return;
     resize(fixed);
+}
+
+void frmMaze::NoteDesktopSize(QSize size) {
+    // The window takes its fixed size at once when it asks for it; the
+    // desktop's answer comes later. A desktop that lays its windows out
+    // itself (a tiling one) answers with the size it had given, never with
+    // the fixed one: after some such answers in a row, fighting on would
+    // only go on for ever. Any other size, or the same one after the
+    // desktop has once agreed to the fixed size, starts afresh.
+    if (!NormalState(windowState()) || size == minimumSize()) {
+        desktopSize_ = QSize();
+        desktopInsisted_ = 0;
+    } else if (size == desktopSize_) {
+        ++desktopInsisted_;
+    } else {
+        desktopSize_ = size;
+        desktopInsisted_ = 0;
+    }
 }
 
 // ---- Closing ------------------------------------------------------------------

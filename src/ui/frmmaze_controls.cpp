@@ -1,14 +1,81 @@
 #include "ui/frmmaze_controls.h"
 
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QPainter>
+#include <QShortcutEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <utility>
 
 #include "views/drawingsurface.h"
 
 namespace pathwick {
 
 Frame::Frame(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
+
+bool Frame::Covers(const QWidget* container) const {
+    return container && parentWidget() == container && geometry() == container->rect();
+}
+
+void Frame::setVisible(bool visible) {
+    QWidget* container = parentWidget();
+    if (!visible) {
+        // The covered controls come back as the frame goes.
+        for (const QPointer<QWidget>& control : std::exchange(covered_, {}))
+            if (control) control->setVisible(true);
+        QGroupBox::setVisible(false);
+        return;
+    }
+    QGroupBox::setVisible(true);
+    if (!Covers(container)) return;
+    // Shown first: a covered control that has the focus hands it on to one
+    // of this frame's.
+    for (QObject* child : container->children()) {
+        auto* control = qobject_cast<QWidget*>(child);
+        if (!control || control == this || control->isHidden() || control->isWindow()) continue;
+        covered_.append(control);
+        control->setVisible(false);
+    }
+}
+
+Frame* Frame::Showing() {
+    for (QObject* child : children()) {
+        auto* frame = qobject_cast<Frame*>(child);
+        if (frame && !frame->isHidden() && frame->Covers(this)) return frame->Showing();
+    }
+    return this;
+}
+
+void Frame::FocusItsControl() {
+    const auto takesFocus = [this](QWidget* control) {
+        return control && control != this && isAncestorOf(control) && control->isVisible() &&
+               control->isEnabled() && (control->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
+    };
+    QWidget* target = takesFocus(focusWidget()) ? focusWidget() : nullptr;
+    QWidget* first = nullptr;
+    for (QWidget* control = nextInFocusChain(); !target && control != this;
+         control = control->nextInFocusChain()) {
+        if (!takesFocus(control)) continue;
+        if (auto* option = qobject_cast<QRadioButton*>(control); option && option->isChecked())
+            target = option;
+        else if (!first)
+            first = control;
+    }
+    if (!target) target = first;
+    if (target) target->setFocus(Qt::ShortcutFocusReason);
+}
+
+bool Frame::event(QEvent* event) {
+    if (event->type() == QEvent::Shortcut &&
+        static_cast<QShortcutEvent*>(event)->key() == QKeySequence::mnemonic(title())) {
+        // Frames at the same place may share the access key: whichever of
+        // them gets it, it goes to the one that shows.
+        Showing()->FocusItsControl();
+        return true;
+    }
+    return QGroupBox::event(event);
+}
 
 void Frame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -28,6 +95,53 @@ void Frame::paintEvent(QPaintEvent*) {
     painter.fillRect(area, palette().window());
     style()->drawItemText(&painter, area, Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
                           isEnabled(), caption, QPalette::WindowText);
+}
+
+OptionGroup::OptionGroup(QList<QRadioButton*> options, QObject* parent)
+    : QObject(parent), options_(std::move(options)) {
+    for (QRadioButton* option : options_) option->installEventFilter(this);
+}
+
+bool OptionGroup::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        // Tab and Shift+Tab enter the group at its chosen option.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason) return false;
+        for (QRadioButton* option : options_)
+            if (option != watched && option->isChecked() && option->isVisible() &&
+                option->isEnabled()) {
+                option->setFocus(reason);
+                break;
+            }
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress) return false;
+    int step = 0;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            step = 1;
+            break;
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            step = -1;
+            break;
+        default:
+            return false;
+    }
+    const auto n = options_.size();
+    const auto from = options_.indexOf(qobject_cast<QRadioButton*>(watched));
+    if (from < 0) return false;
+    // The next option the player can choose, skipping any that is hidden or
+    // disabled.
+    for (qsizetype i = 1; i < n; ++i) {
+        QRadioButton* option = options_[((from + step * i) % n + n) % n];
+        if (!option->isVisible() || !option->isEnabled()) continue;
+        option->setFocus(Qt::OtherFocusReason);
+        option->setChecked(true);
+        break;
+    }
+    return true;
 }
 
 int CompactButtonStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,

@@ -2,8 +2,11 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QList>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QWidget>
 
 #include "core/color.h"
@@ -12,13 +15,49 @@ namespace pathwick {
 
 // A frame: an etched rectangle with the caption on its top line, so that the
 // controls placed below the caption stay clear of the line.
+//
+// A frame that lies exactly over the frame it is placed in stands in for it
+// while it shows: the other controls of that frame are hidden beneath it, so
+// that neither Tab nor an arrow key reaches them, and the access key of
+// either caption leads into the frame that shows.
 class Frame : public QGroupBox {
     Q_OBJECT
 public:
     explicit Frame(const QString& caption, QWidget* parent = nullptr);
 
+    void setVisible(bool visible) override;
+
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    // The frame the player sees here: this one, or one that covers it.
+    Frame* Showing();
+    // The access key: the control of this frame that had the focus last,
+    // else its chosen option, else its first control that takes the focus.
+    void FocusItsControl();
+    bool Covers(const QWidget* container) const;
+
+    // The controls of the container hidden while this frame covers them.
+    QList<QPointer<QWidget>> covered_;
+};
+
+// Option buttons that make one choice: an arrow key on the focused one moves
+// the choice and the focus to the next (Down, Right) or previous (Up, Left)
+// option in the group's order, wrapping round, whatever their places on the
+// screen. Tab and Shift+Tab enter the group at the chosen option. The key
+// still reaches every filter before the buttons.
+class OptionGroup : public QObject {
+    Q_OBJECT
+public:
+    OptionGroup(QList<QRadioButton*> options, QObject* parent);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QList<QRadioButton*> options_;
 };
 
 // The style of check boxes and option buttons: the caption close to its box,

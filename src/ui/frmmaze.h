@@ -18,6 +18,7 @@ namespace pathwick {
 class CheckBox;
 class CommandButton;
 class Dialogs;
+class GameAccessibility;
 class PictureBox;
 class RulesWindow;
 class Shape;
@@ -147,6 +148,8 @@ private:
     std::function<float()> timeOfDay_;
     std::unique_ptr<Game> game_;
     std::unique_ptr<RulesWindow> rules_;
+    // What assistive technology is told of the game.
+    std::unique_ptr<GameAccessibility> accessibility_;
     bool centred_ = false;
     // The last size the desktop gave the window that was undone.
     QSize undoneSize_;

@@ -30,8 +30,8 @@ QString Count(int n, const char* one, const char* many) {
 // "a", "a and b", "a, b and c".
 QString JoinAnd(const QStringList& items) {
     if (items.size() <= 1) return items.value(0);
-    return Tr("%1 and %2").arg(items.mid(0, items.size() - 1).join(QStringLiteral(", ")),
-                               items.last());
+    return Tr("%1 and %2")
+        .arg(items.mid(0, items.size() - 1).join(QStringLiteral(", ")), items.last());
 }
 
 QString Capitalised(QString text) {
@@ -96,10 +96,9 @@ QString Offsets(int ox, int oy) {
 
 // The name of a zone of the cell view: "centre", "north arm", "north-west corner".
 QString ZoneName(const Zone& zone) {
-    static const char* const names[3][3] = {
-        {"north-west corner", "west arm", "south-west corner"},
-        {"north arm", "centre", "south arm"},
-        {"north-east corner", "east arm", "south-east corner"}};
+    static const char* const names[3][3] = {{"north-west corner", "west arm", "south-west corner"},
+                                            {"north arm", "centre", "south arm"},
+                                            {"north-east corner", "east arm", "south-east corner"}};
     return Tr(names[zone.zx - 1][zone.zy - 1]);
 }
 
@@ -119,16 +118,19 @@ QString MousePlace(const MazeState& state) {
     const bool across = zone.zy == 2;  // the west or east arm
     const int along = across ? ox : oy;
     const int aside = across ? oy : ox;
-    const char* side = across ? (zone.zx == 1 ? "west" : "east") : (zone.zy == 1 ? "north" : "south");
+    const char* side =
+        across ? (zone.zx == 1 ? "west" : "east") : (zone.zy == 1 ? "north" : "south");
     bool atEdge = false;
     if (across)
         atEdge = zone.zx == 1 ? state.PosX - w < 5 : state.PosX + w > 23 * w;
     else
         atEdge = zone.zy == 1 ? state.PosY - h < 5 : state.PosY + h > 23 * h;
-    QString place = atEdge ? Tr("mouse at the %1 edge").arg(Tr(side))
-                           : Tr("mouse in the %1 arm, %2")
-                                 .arg(Tr(side), Count(std::abs(along), "1 step out", "%1 steps out"));
-    if (aside != 0) place += QStringLiteral(", ") + (across ? Offsets(0, aside) : Offsets(aside, 0));
+    QString place = atEdge
+                        ? Tr("mouse at the %1 edge").arg(Tr(side))
+                        : Tr("mouse in the %1 arm, %2")
+                              .arg(Tr(side), Count(std::abs(along), "1 step out", "%1 steps out"));
+    if (aside != 0)
+        place += QStringLiteral(", ") + (across ? Offsets(0, aside) : Offsets(aside, 0));
     return place;
 }
 
@@ -145,8 +147,8 @@ QString ColourCounts(const std::array<int, 5>& counts) {
     QStringList parts;
     for (int i = 0; i < 5; ++i) {
         if (counts[i] == 0) continue;
-        parts << QStringLiteral("%1 %2").arg(counts[i]).arg(
-                     i < 4 ? ColourName(kMarkerColours[i]) : Tr("of other colours"));
+        parts << QStringLiteral("%1 %2").arg(counts[i]).arg(i < 4 ? ColourName(kMarkerColours[i])
+                                                                  : Tr("of other colours"));
     }
     return parts.join(QStringLiteral(", "));
 }
@@ -175,9 +177,12 @@ QString ColourName(Color colour) {
 }
 
 Whereabouts Locate(const MazeState& state) {
-    return {state.MouseX, state.MouseY,
-            state.PosX,   state.PosY,
-            state.MarkerCount(state.MouseX, state.MouseY), state.EndReached};
+    return {state.MouseX,
+            state.MouseY,
+            state.PosX,
+            state.PosY,
+            state.MarkerCount(state.MouseX, state.MouseY),
+            state.EndReached};
 }
 
 CellChange StepChange(const Whereabouts& before, const Whereabouts& after) {
@@ -233,10 +238,10 @@ QString DescribeCellView(const MazeState& state, const CellChange& change) {
 QString DescribeMap(const MazeState& state, const std::optional<ShownColours>& shown) {
     if (IsOutside(state.MouseX, state.MouseY)) return Tr("No maze.");
     const Zone zone = GetZone(state, state.PosX, state.PosY);
-    QString text = Tr("Mouse in %1, %2; start at %3; end at %4.")
-                       .arg(CellName(state.MouseX, state.MouseY),
-                            Tr("in the %1").arg(ZoneName(zone)),
-                            CellName(state.StartX, state.StartY), CellName(state.EndX, state.EndY));
+    QString text =
+        Tr("Mouse in %1, %2; start at %3; end at %4.")
+            .arg(CellName(state.MouseX, state.MouseY), Tr("in the %1").arg(ZoneName(zone)),
+                 CellName(state.StartX, state.StartY), CellName(state.EndX, state.EndY));
     if (!shown) return text;
 
     std::array<bool, 5> admitted{};

@@ -35,6 +35,8 @@ private slots:
     void mapTellsTheMarkersLastDisplayed();
     void onTheMapTheKeyboardReachesOnlyWhatShows();
     void cancelledOpenIsNotTold();
+    void keyboardFocusShowsOnTheControls_data();
+    void keyboardFocusShowsOnTheControls();
 };
 
 void TestAccessibility::picturesAndIndicatorsAreNamedTooltipsStay() {
@@ -149,6 +151,32 @@ void TestAccessibility::cancelledOpenIsNotTold() {
     w->findChild<QAction*>(QStringLiteral("mnuFileOpen"))->trigger();  // no file: Cancel
     QCOMPARE(w.dialogs.Count(QStringLiteral("open")), 1);
     QCOMPARE(Description(w.Control("picMaze")), before);
+}
+
+void TestAccessibility::keyboardFocusShowsOnTheControls_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("control");  // the next one in the tab order
+    QTest::newRow("optWhite") << "picMaze"
+                              << "optWhite";
+    QTest::newRow("cmdDropMarker") << "optMagenta"
+                                   << "cmdDropMarker";
+    QTest::newRow("cmdViewMap") << "cmdDropMarker"
+                                << "cmdViewMap";
+}
+
+// A sighted player who walks the controls with Tab sees where the focus is.
+void TestAccessibility::keyboardFocusShowsOnTheControls() {
+    QFETCH(QString, from);
+    QFETCH(QString, control);
+    TestWindow w;
+    QWidget* widget = w->findChild<QWidget*>(control);
+    w->findChild<QWidget*>(from)->setFocus();
+    Settle();
+    const QImage unfocused = widget->grab().toImage();
+    w.Press(Qt::Key_Tab);
+    Settle();
+    QCOMPARE(w->focusWidget(), widget);
+    QVERIFY(widget->grab().toImage() != unfocused);
 }
 
 PATHWICK_TEST_MAIN(TestAccessibility)

@@ -20,6 +20,7 @@ Exit status 0 when every check passed, 1 when one failed, 2 when the test could 
 
 import os
 import re
+import select
 import shutil
 import subprocess
 import sys
@@ -106,15 +107,18 @@ class Session:
                                        "1024x768x24", "-nolisten", "tcp", "-noreset"],
                               pass_fds=[write_end])
         os.close(write_end)
+        # Xvfb writes the display's number once it is ready.
         display = b""
         deadline = time.monotonic() + WAIT
         while not display.endswith(b"\n") and time.monotonic() < deadline:
             if process.poll() is not None:
                 break
-            chunk = os.read(read_end, 16)  # Xvfb writes the number once it is ready
-            if not chunk:
-                break
-            display += chunk
+            ready, _, _ = select.select([read_end], [], [], 0.1)
+            if ready:
+                chunk = os.read(read_end, 16)
+                if not chunk:
+                    break
+                display += chunk
         os.close(read_end)
         if not display.strip():
             raise CannotRun("Xvfb did not start: " + self.output_of("Xvfb"))

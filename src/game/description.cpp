@@ -178,12 +178,7 @@ QString ColourName(Color colour) {
 }
 
 Whereabouts Locate(const MazeState& state) {
-    return {state.MouseX,
-            state.MouseY,
-            state.PosX,
-            state.PosY,
-            state.MarkerCount(state.MouseX, state.MouseY),
-            state.EndReached};
+    return {state.MouseX, state.MouseY, state.PosX, state.PosY, state.EndReached};
 }
 
 CellChange StepChange(const Whereabouts& before, const Whereabouts& after) {

@@ -23,7 +23,6 @@ struct Whereabouts {
     int cellY = 0;
     int posX = 0;
     int posY = 0;
-    int markersHere = 0;
     bool endReached = false;
 
     friend bool operator==(const Whereabouts&, const Whereabouts&) = default;
@@ -37,8 +36,6 @@ struct CellChange {
     std::optional<Color> dropped;  // the colour of a marker just dropped
     bool endReached = false;       // the end was reached with this step
     bool newMaze = false;          // a new maze was made or opened
-
-    bool Any() const { return blocked > 0 || newCell || dropped || endReached || newMaze; }
 };
 
 // The change made by one arrow key: blocked (once) when the mouse neither

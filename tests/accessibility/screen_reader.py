@@ -194,8 +194,7 @@ class Reader:
         while time.monotonic() < deadline:
             self.pump()
             if self.process.poll() is not None:
-                raise Failure(f"the program ended while waiting for {what}:\n" +
-                              self.session.output_of("pathwick"))
+                raise Failure(f"the program ended while waiting for {what}")
             try:
                 result = found()
             except Exception:  # the tree can change under the reader
@@ -259,7 +258,8 @@ class Reader:
                     if text != differing_from:
                         return text
             return None
-        return self.wait_for(arrived, "a description-change event of " + source.get_name())
+        what = "the map" if source == self.map else "the cell view"
+        return self.wait_for(arrived, "a description-change event of " + what)
 
 
 class Keyboard:
@@ -416,13 +416,27 @@ def check_map(reader, keyboard, start, here):
 def run(program):
     with Session(program) as session:
         process = session.start_program()
-        reader = Reader(session, process)
-        check_names(reader)
-        keyboard = Keyboard(reader)
-        start, here = play(reader, keyboard)
-        check_map(reader, keyboard, start, here)
+
+        def fate():
+            if process.poll() is None:
+                return ""
+            return (f"\nthe program ended with status {process.returncode}:\n" +
+                    session.output_of("pathwick"))
+
+        try:
+            reader = Reader(session, process)
+            check_names(reader)
+            keyboard = Keyboard(reader)
+            start, here = play(reader, keyboard)
+            check_map(reader, keyboard, start, here)
+        except Failure as failure:
+            raise Failure(str(failure) + fate()) from failure
+        except Exception as error:
+            if not type(error).__module__.startswith("gi"):
+                raise
+            raise Failure(f"AT-SPI: {error}" + fate()) from error  # the program went away
         if process.poll() is not None:
-            raise Failure("the program ended during the test:\n" + session.output_of("pathwick"))
+            raise Failure("the program ended during the test" + fate())
 
 
 def main():

@@ -16,6 +16,7 @@
 #include "core/dialogs.h"
 #include "core/newmaze.h"
 #include "core/twips.h"
+#include "ui/accessibility.h"
 #include "ui/frmmaze_controls.h"
 #include "ui/frmrules.h"
 #include "ui/picturebox.h"
@@ -96,6 +97,10 @@ frmMaze::frmMaze(RandomSource& random, Dialogs& dialogs, std::function<float()> 
     ConnectHandlers();
     SetFixedWindowSize();
     Form_Load();
+    accessibility_ = std::make_unique<GameAccessibility>(
+        game_->state(), GameAccessibility::Controls{
+                            picMaze, picMap, lblFilePath, lblSaved, {shpMouse, ShpStart, shpEnd}});
+    ShowIndicators();
     picMaze->setFocus();  // the first control in the tab order
     qApp->installEventFilter(this);
 }
@@ -291,6 +296,7 @@ void frmMaze::Form_Load() {
 void frmMaze::ShowIndicators() {
     lblFilePath->setText(game_->filePath());
     lblSaved->setText(game_->saved());
+    if (accessibility_) accessibility_->IndicatorsShown(game_->filePath(), game_->saved());
 }
 
 // ---- The keyboard ---------------------------------------------------------
@@ -312,7 +318,9 @@ bool frmMaze::eventFilter(QObject* watched, QEvent* event) {
         // parents of a control that ignored it are the same key again.
         if (receiver->window() == this && receiver == FirstKeyReceiver()) {
             const auto* key = static_cast<QKeyEvent*>(event);
+            accessibility_->BeforeKey();
             Form_KeyDown(key->key(), key->modifiers());
+            accessibility_->AfterKey(key->key());
         }
     }
     return QMainWindow::eventFilter(watched, event);
@@ -389,9 +397,12 @@ void frmMaze::cmdDropMarker_Click() {
     if (!game_->state().MapView) {
         game_->DropMarker();
         picMaze->setFocus();
+        accessibility_->AfterDrop();
     } else {
-        game_->DisplayMarkers(
-            {chkWhite->Value(), chkBlack->Value(), chkCyan->Value(), chkMagenta->Value()});
+        const MarkerFilter filter{chkWhite->Value(), chkBlack->Value(), chkCyan->Value(),
+                                  chkMagenta->Value()};
+        game_->DisplayMarkers(filter);
+        accessibility_->AfterDisplayMarkers(filter);
     }
 }
 
@@ -413,6 +424,7 @@ void frmMaze::cmdViewMap_Click() {
         fraMarkerColorChks->setVisible(false);
         picMaze->setFocus();
     }
+    accessibility_->AfterViewSwitch();
 }
 
 void frmMaze::optWhite_Click() {
@@ -432,8 +444,10 @@ void frmMaze::optMagenta_Click() {
 
 void frmMaze::mnuFileNew_Click() {
     if (dialogs_.AskYesNo(QStringLiteral("Are you sure you want to create a new maze?"),
-                          QStringLiteral("Create new maze?")))
+                          QStringLiteral("Create new maze?"))) {
         game_->NewMaze();
+        accessibility_->AfterNewGame();
+    }
 }
 
 }  // namespace pathwick

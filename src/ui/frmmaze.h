@@ -19,6 +19,7 @@ namespace pathwick {
 class CheckBox;
 class CommandButton;
 class Dialogs;
+class GameAccessibility;
 class PictureBox;
 class RulesWindow;
 class Shape;
@@ -158,6 +159,8 @@ private:
     std::function<float()> timeOfDay_;
     std::unique_ptr<Game> game_;
     std::unique_ptr<RulesWindow> rules_;
+    // What assistive technology is told of the game.
+    std::unique_ptr<GameAccessibility> accessibility_;
     bool centred_ = false;
     // The size the desktop last gave the window other than its own, and how
     // many times in a row it has given it again in answer to an undo.

@@ -8,6 +8,7 @@
 
 #include "core/dialogs.h"
 #include "game/filecommands.h"
+#include "ui/accessibility.h"
 #include "ui/frmabout.h"
 #include "ui/frmmaze.h"
 #include "ui/frmrules.h"
@@ -16,7 +17,10 @@
 namespace pathwick {
 
 void frmMaze::mnuFileOpen_Click() {
+    // Cancel changes nothing and is not told.
+    const MazeState before = game_->state();
     OpenGame(*game_);
+    if (!(game_->state() == before)) accessibility_->AfterNewGame();
 }
 
 void frmMaze::mnuFileSave_Click() {

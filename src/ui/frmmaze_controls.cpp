@@ -201,6 +201,18 @@ void CommandButton::paintEvent(QPaintEvent*) {
     flags |= style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this) ? Qt::TextShowMnemonic
                                                                              : Qt::TextHideMnemonic;
     painter.drawItemText(area, flags, option.palette, isEnabled(), caption, QPalette::ButtonText);
+
+    // Where the keyboard focus is, for a player who walks the controls with
+    // Tab: a dotted frame inside the button. The style's own sign is not
+    // enough: on the default button it can look the same with or without the
+    // focus.
+    if ((option.state & QStyle::State_HasFocus) &&
+        (option.state & QStyle::State_KeyboardFocusChange)) {
+        const QRect focus = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
+        painter.setPen(QPen(option.palette.color(QPalette::ButtonText), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(focus.adjusted(1, 1, -2, -2));
+    }
 }
 
 }  // namespace pathwick

@@ -102,7 +102,8 @@ protected:
 };
 
 // A command button whose caption wraps onto a second line when it is wider
-// than the button, as "&Display Markers" is.
+// than the button, as "&Display Markers" is, and which shows a dotted frame
+// while it has the focus from the keyboard.
 class CommandButton : public QPushButton {
     Q_OBJECT
 public:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QFrame>
 
 namespace pathwick {
@@ -28,6 +29,10 @@ public:
     // Forgets the surface (and releases its changed callback).
     void ReleaseSurface();
 
+    // The role assistive technology gives the picture (see accessibility.h).
+    QAccessible::Role AccessibleRole() const { return accessibleRole_; }
+    void SetAccessibleRole(QAccessible::Role role) { accessibleRole_ = role; }
+
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -36,6 +41,7 @@ private:
     void MatchDevicePixelRatio();
 
     DrawingSurface* surface_ = nullptr;
+    QAccessible::Role accessibleRole_ = QAccessible::Graphic;
 };
 
 }  // namespace pathwick

@@ -1,0 +1,305 @@
+#include "game/description.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "core/mazegrid.h"
+#include "views/cellview.h"
+
+namespace pathwick {
+
+namespace {
+
+// The translation context of every sentence below; texts kept in variables
+// are marked with N().
+class Description {
+    Q_DECLARE_TR_FUNCTIONS(Description)
+};
+#define N(text) QT_TRANSLATE_NOOP("Description", text)
+
+// "1 step", "3 steps"; translators get the two forms as two texts.
+QString Count(int n, const char* one, const char* many) {
+    return n == 1 ? Description::tr(one) : Description::tr(many).arg(n);
+}
+
+// "a", "a and b", "a, b and c".
+QString JoinAnd(const QStringList& items) {
+    if (items.size() <= 1) return items.value(0);
+    return Description::tr("%1 and %2")
+        .arg(items.mid(0, items.size() - 1).join(QStringLiteral(", ")), items.last());
+}
+
+QString Capitalised(QString text) {
+    if (!text.isEmpty()) text[0] = text[0].toUpper();
+    return text;
+}
+
+QString CellName(int x, int y) {
+    return Description::tr("column %1, row %2").arg(x).arg(y);
+}
+
+// The cell view draws a bar on a side that a code of the generator keeps
+// closed, and on every side at the border of the grid; codes the generator
+// never makes get border bars only. What the picture shows is what the mouse
+// meets, so the words follow the picture.
+bool GeneratedCode(int code) {
+    return code == 3 || code == 5 || code == 6 || code == 7 || (code >= 9 && code <= 15);
+}
+
+bool Barred(const MazeState& state, int x, int y, CellCode side) {
+    if ((side == kNorth && y == 1) || (side == kSouth && y == kMazeSize) ||
+        (side == kWest && x == 1) || (side == kEast && x == kMazeSize))
+        return true;
+    const int code = state.grid(x, y);
+    return GeneratedCode(code) && (code & side) == 0;
+}
+
+QString OpenSides(const MazeState& state) {
+    const struct {
+        CellCode side;
+        const char* name;
+    } sides[] = {
+        {kNorth, N("north")}, {kEast, N("east")}, {kSouth, N("south")}, {kWest, N("west")}};
+    QStringList open;
+    for (const auto& side : sides)
+        if (!Barred(state, state.MouseX, state.MouseY, side.side))
+            open << Description::tr(side.name);
+    if (open.isEmpty()) return Description::tr("closed on all sides");
+    if (open.size() == 4) return Description::tr("open on all sides");
+    return Description::tr("open %1").arg(JoinAnd(open));
+}
+
+// Whole steps from the middle of the cell view (11.5 units) along one axis,
+// negative towards the north or west. Positions one step apart always give
+// different numbers.
+int StepsFromMiddle(int position, int unit) {
+    if (unit <= 0) return 0;
+    const int offset = position - 11 * unit;
+    return offset >= 0 ? offset / unit : -((-offset + unit - 1) / unit);
+}
+
+QString Steps(int n, const char* direction) {
+    return n == 1 ? Description::tr("1 step %1").arg(Description::tr(direction))
+                  : Description::tr("%1 steps %2").arg(n).arg(Description::tr(direction));
+}
+
+// "1 step north and 1 step east" for the offsets from the middle; empty at the middle.
+QString Offsets(int ox, int oy) {
+    QStringList parts;
+    if (oy != 0) parts << Steps(std::abs(oy), oy < 0 ? N("north") : N("south"));
+    if (ox != 0) parts << Steps(std::abs(ox), ox < 0 ? N("west") : N("east"));
+    return JoinAnd(parts);
+}
+
+// The name of a zone of the cell view: "centre", "north arm", "north-west corner".
+QString ZoneName(const Zone& zone) {
+    static const char* const names[3][3] = {
+        {N("north-west corner"), N("west arm"), N("south-west corner")},
+        {N("north arm"), N("centre"), N("south arm")},
+        {N("north-east corner"), N("east arm"), N("south-east corner")}};
+    return Description::tr(names[zone.zx - 1][zone.zy - 1]);
+}
+
+QString MousePlace(const MazeState& state) {
+    const int w = state.UnitW;
+    const int h = state.UnitH;
+    const Zone zone = GetZone(state, state.PosX, state.PosY);
+    const int ox = StepsFromMiddle(state.PosX, w);
+    const int oy = StepsFromMiddle(state.PosY, h);
+    if (zone.zx == 2 && zone.zy == 2) {
+        if (ox == 0 && oy == 0) return Description::tr("mouse in the centre");
+        return Description::tr("mouse in the centre, %1").arg(Offsets(ox, oy));
+    }
+    if (zone.zx != 2 && zone.zy != 2) return Description::tr("mouse in the %1").arg(ZoneName(zone));
+
+    // In an arm: how far out, and whether the next step out leaves the cell.
+    const bool across = zone.zy == 2;  // the west or east arm
+    const int along = across ? ox : oy;
+    const int aside = across ? oy : ox;
+    const char* side =
+        across ? (zone.zx == 1 ? N("west") : N("east")) : (zone.zy == 1 ? N("north") : N("south"));
+    bool atEdge = false;
+    if (across)
+        atEdge = zone.zx == 1 ? state.PosX - w < 5 : state.PosX + w > 23 * w;
+    else
+        atEdge = zone.zy == 1 ? state.PosY - h < 5 : state.PosY + h > 23 * h;
+    QString place = atEdge ? Description::tr("mouse at the %1 edge").arg(Description::tr(side))
+                           : Description::tr("mouse in the %1 arm, %2")
+                                 .arg(Description::tr(side),
+                                      Count(std::abs(along), N("1 step out"), N("%1 steps out")));
+    if (aside != 0)
+        place += QStringLiteral(", ") + (across ? Offsets(0, aside) : Offsets(aside, 0));
+    return place;
+}
+
+// The four marker colours in the order of the colour boxes, then any other.
+constexpr Color kMarkerColours[] = {kWhite, kBlack, kCyan, kMagenta};
+
+int ColourIndex(Color colour) {
+    const auto* found = std::find(std::begin(kMarkerColours), std::end(kMarkerColours), colour);
+    return static_cast<int>(found - std::begin(kMarkerColours));  // 4 for any other colour
+}
+
+// "2 cyan, 1 white" for counts indexed as ColourIndex.
+QString ColourCounts(const std::array<int, 5>& counts) {
+    QStringList parts;
+    for (int i = 0; i < 5; ++i) {
+        if (counts[i] == 0) continue;
+        parts << QStringLiteral("%1 %2").arg(counts[i]).arg(
+            i < 4 ? ColourName(kMarkerColours[i]) : Description::tr("of other colours"));
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+QString ColourName(Color colour) {
+    switch (colour) {
+        case kWhite:
+            return Description::tr("white");
+        case kBlack:
+            return Description::tr("black");
+        case kCyan:
+            return Description::tr("cyan");
+        case kMagenta:
+            return Description::tr("magenta");
+        case kMouseColor:
+            return Description::tr("red");
+        case kStartColor:
+            return Description::tr("yellow");
+        case kEndColor:
+            return Description::tr("green");
+        default:
+            return Description::tr("other");
+    }
+}
+
+Whereabouts Locate(const MazeState& state) {
+    return {state.MouseX, state.MouseY, state.PosX, state.PosY, state.EndReached};
+}
+
+CellChange StepChange(const Whereabouts& before, const Whereabouts& after) {
+    CellChange change;
+    change.newCell = before.cellX != after.cellX || before.cellY != after.cellY;
+    const bool moved = change.newCell || before.posX != after.posX || before.posY != after.posY;
+    change.blocked = moved ? 0 : 1;
+    change.endReached = after.endReached && !before.endReached;
+    return change;
+}
+
+QString DescribeChange(const CellChange& change) {
+    QStringList parts;
+    if (change.newMaze) parts << Description::tr("New maze.");
+    if (change.blocked == 1) parts << Description::tr("Blocked.");
+    if (change.blocked > 1)
+        parts << Description::tr("Blocked, %1 times in a row.").arg(change.blocked);
+    if (change.newCell) parts << Description::tr("New cell.");
+    if (change.dropped)
+        parts
+            << Description::tr("%1 marker dropped.").arg(Capitalised(ColourName(*change.dropped)));
+    if (change.endReached) parts << Description::tr("End reached!");
+    return parts.join(QLatin1Char(' '));
+}
+
+QString DescribeCell(const MazeState& state) {
+    const int x = state.MouseX;
+    const int y = state.MouseY;
+    if (IsOutside(x, y)) return Description::tr("No maze.");
+    QStringList parts;
+    parts << MousePlace(state);
+    const bool start = x == state.StartX && y == state.StartY;
+    const bool end = x == state.EndX && y == state.EndY;
+    if (start && end)
+        parts << Description::tr("the start and the end");
+    else if (start)
+        parts << Description::tr("the start");
+    else if (end)
+        parts << Description::tr("the end");
+    if (const auto* colours = state.MarkerColors.Find(x, y); colours && colours->Count() > 0) {
+        std::array<int, 5> counts{};
+        for (const Color colour : colours->Items()) ++counts[ColourIndex(colour)];
+        parts << Description::tr("markers: %1").arg(ColourCounts(counts));
+    }
+    return Description::tr("%1: %2; %3.")
+        .arg(Capitalised(CellName(x, y)), OpenSides(state), parts.join(QStringLiteral("; ")));
+}
+
+QString DescribeCellView(const MazeState& state, const CellChange& change) {
+    const QString told = DescribeChange(change);
+    const QString cell = DescribeCell(state);
+    return told.isEmpty() ? cell : told + QLatin1Char(' ') + cell;
+}
+
+QString DescribeMap(const MazeState& state, const std::optional<ShownColours>& shown) {
+    if (IsOutside(state.MouseX, state.MouseY)) return Description::tr("No maze.");
+    const Zone zone = GetZone(state, state.PosX, state.PosY);
+    QString text = Description::tr("Mouse in %1, %2; start at %3; end at %4.")
+                       .arg(CellName(state.MouseX, state.MouseY),
+                            Description::tr("in the %1").arg(ZoneName(zone)),
+                            CellName(state.StartX, state.StartY), CellName(state.EndX, state.EndY));
+    if (!shown) return text;
+
+    std::array<bool, 5> admitted{};
+    for (int i = 0; i < 4; ++i) admitted[i] = (*shown)[i] == 1;
+    if (std::none_of(admitted.begin(), admitted.end(), [](bool a) { return a; }))
+        return text + QLatin1Char(' ') + Description::tr("No marker colour is ticked.");
+
+    struct MarkedCell {
+        int x, y, distance;
+        std::array<int, 5> counts;
+    };
+    std::vector<MarkedCell> cells;
+    std::array<int, 5> totals{};
+    for (int y = 1; y <= kMazeSize; ++y) {
+        for (int x = 1; x <= kMazeSize; ++x) {
+            const auto* colours = state.MarkerColors.Find(x, y);
+            if (!colours) continue;
+            MarkedCell cell{x, y, std::abs(x - state.MouseX) + std::abs(y - state.MouseY), {}};
+            for (const Color colour : colours->Items()) {
+                const int i = ColourIndex(colour);
+                if (admitted[i]) ++cell.counts[i];
+            }
+            if (std::all_of(cell.counts.begin(), cell.counts.end(), [](int n) { return n == 0; }))
+                continue;
+            for (int i = 0; i < 5; ++i) totals[i] += cell.counts[i];
+            cells.push_back(cell);
+        }
+    }
+    if (cells.empty())
+        return text + QLatin1Char(' ') + Description::tr("No markers of the ticked colours.");
+
+    // Nearest by steps across the grid; among equals, row by row from the north.
+    std::stable_sort(cells.begin(), cells.end(), [](const MarkedCell& a, const MarkedCell& b) {
+        return a.distance < b.distance;
+    });
+    QStringList nearest;
+    const int named = std::min<int>(kNearestMarkerCells, static_cast<int>(cells.size()));
+    for (int i = 0; i < named; ++i) {
+        QStringList colours;
+        for (int c = 0; c < 5; ++c)
+            if (cells[i].counts[c] > 0)
+                colours << (c < 4 ? ColourName(kMarkerColours[c]) : Description::tr("other"));
+        nearest << Description::tr("%1, %2").arg(CellName(cells[i].x, cells[i].y),
+                                                 JoinAnd(colours));
+    }
+    const int cellCount = static_cast<int>(cells.size());
+    return text + QLatin1Char(' ') +
+           Description::tr("Markers shown: %1, in %2; nearest: %3.")
+               .arg(ColourCounts(totals), Count(cellCount, N("1 cell"), N("%1 cells")),
+                    nearest.join(QStringLiteral("; ")));
+}
+
+QString FilePathName(const QString& path) {
+    return path.isEmpty() ? Description::tr("File: none") : Description::tr("File: %1").arg(path);
+}
+
+QString SavedName(const QString& saved) {
+    if (saved == QLatin1String("Y")) return Description::tr("Saved: Yes");
+    if (saved == QLatin1String("N")) return Description::tr("Saved: No");
+    return Description::tr("Saved: unknown");
+}
+
+}  // namespace pathwick

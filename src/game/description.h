@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <optional>
+
+#include "core/color.h"
+#include "core/mazestate.h"
+
+namespace pathwick {
+
+// The game in words, for players who listen rather than look: what the cell
+// view and the map show, and what one command changed. Pure functions of the
+// game state; the window hands the words to assistive technology.
+
+// "white", "black", "cyan", "magenta", "red", "yellow", "green", or "other"
+// for any colour a maze file may bring.
+QString ColourName(Color colour);
+
+// Where the mouse stands: what a step is compared by.
+struct Whereabouts {
+    int cellX = 0;
+    int cellY = 0;
+    int posX = 0;
+    int posY = 0;
+    bool endReached = false;
+
+    friend bool operator==(const Whereabouts&, const Whereabouts&) = default;
+};
+Whereabouts Locate(const MazeState& state);
+
+// What one command changed, told before the cell itself.
+struct CellChange {
+    int blocked = 0;               // arrow keys in a row that left the mouse where it was
+    bool newCell = false;          // the mouse crossed into another cell
+    std::optional<Color> dropped;  // the colour of a marker just dropped
+    bool endReached = false;       // the end was reached with this step
+    bool newMaze = false;          // a new maze was made or opened
+};
+
+// The change made by one arrow key: blocked (once) when the mouse neither
+// moved nor changed cell, a new cell, the end reached.
+CellChange StepChange(const Whereabouts& before, const Whereabouts& after);
+
+// "Blocked.", "New cell.", "Cyan marker dropped.", ... joined by spaces;
+// empty when nothing is to be told.
+QString DescribeChange(const CellChange& change);
+
+// The cell view in one sentence: the cell by column and row (from the
+// north-west corner), its open sides, where the mouse is in it, the start or
+// end, and its markers by colour and count.
+QString DescribeCell(const MazeState& state);
+
+// What the cell view reports after a change: the change, then the cell.
+QString DescribeCellView(const MazeState& state, const CellChange& change);
+
+// The values of the four colour boxes (white, black, cyan, magenta) with which
+// the markers were last displayed on the map; 1 is ticked.
+using ShownColours = std::array<int, 4>;
+
+// The map in words: the mouse's cell, the start and end cells and, when
+// markers are displayed, how many of each admitted colour there are and the
+// cells nearest to the mouse that show them.
+QString DescribeMap(const MazeState& state, const std::optional<ShownColours>& shown);
+
+// At most this many cells are named as the nearest ones with markers.
+inline constexpr int kNearestMarkerCells = 3;
+
+// The names of the file path and the saved indicator: "File: <path>" (or
+// "File: none") and "Saved: Yes" / "Saved: No".
+QString FilePathName(const QString& path);
+QString SavedName(const QString& saved);
+
+}  // namespace pathwick

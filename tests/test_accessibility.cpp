@@ -1,0 +1,182 @@
+#include <QAccessible>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "support/testmain.h"
+#include "support/testwindow.h"
+
+using namespace pathwick;
+using namespace pathwick::testing;
+
+namespace {
+
+constexpr int kClickDropMarker = -1;
+
+QString Description(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
+}
+
+QString Name(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+}  // namespace
+
+// What the window tells assistive technology; the AT-SPI side is played by
+// tests/accessibility/screen_reader.py.
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+private slots:
+    void picturesAndIndicatorsAreNamedTooltipsStay();
+    void commandsChangeWhatTheCellViewReports_data();
+    void commandsChangeWhatTheCellViewReports();
+    void mapTellsTheMarkersLastDisplayed();
+    void onTheMapTheKeyboardReachesOnlyWhatShows();
+    void cancelledOpenIsNotTold();
+    void keyboardFocusShowsOnTheControls_data();
+    void keyboardFocusShowsOnTheControls();
+};
+
+void TestAccessibility::picturesAndIndicatorsAreNamedTooltipsStay() {
+    TestWindow w;
+    auto* picMaze = w.Control("picMaze");
+    auto* picMap = w.Control("picMap");
+    QCOMPARE(QAccessible::queryAccessibleInterface(picMaze)->role(), QAccessible::Canvas);
+    QCOMPARE(QAccessible::queryAccessibleInterface(picMap)->role(), QAccessible::Graphic);
+    QCOMPARE(Name(picMaze), QStringLiteral("Maze"));
+    QCOMPARE(Name(picMap), QStringLiteral("Map"));
+    QVERIFY2(Description(picMaze).contains(QStringLiteral("; mouse in the centre; the start.")),
+             qPrintable(Description(picMaze)));
+    QVERIFY(Description(picMap).startsWith(QStringLiteral("Mouse in column ")));
+    QCOMPARE(picMaze->toolTip(), QStringLiteral("One coordinate of the maze"));
+    QCOMPARE(picMap->toolTip(), QStringLiteral("Map of the entire maze"));
+    for (const char* swatch : {"shpMouse", "ShpStart", "shpEnd"})
+        QVERIFY2(!Name(w.Control(swatch)).isEmpty(), swatch);
+
+    QCOMPARE(Name(w.Control("lblFilePath")), QStringLiteral("File: none"));
+    QCOMPARE(Name(w.Control("lblSaved")), QStringLiteral("Saved: No"));
+    QCOMPARE(w.Control<QLabel>("lblSaved")->text(), QStringLiteral("N"));
+    QVERIFY(w.game().SaveMazeFile(QDir::temp().filePath(QStringLiteral("pathwick-a11y.maz"))));
+    QCOMPARE(Name(w.Control("lblSaved")), QStringLiteral("Saved: Yes"));
+    QVERIFY(Name(w.Control("lblFilePath")).endsWith(QStringLiteral("pathwick-a11y.maz")));
+    QFile::remove(QDir::temp().filePath(QStringLiteral("pathwick-a11y.maz")));
+}
+
+void TestAccessibility::commandsChangeWhatTheCellViewReports_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QList<int>>("keys");  // or kClickDropMarker
+    QTest::addColumn<QString>("told");     // how the last report begins
+    QTest::newRow("step") << 15 << QList<int>{Qt::Key_Up} << "Column 13, row 13: ";
+    QTest::newRow("blocked") << 5 << QList<int>{Qt::Key_Left, Qt::Key_Left} << "Blocked. ";
+    QTest::newRow("blocked twice") << 5 << QList<int>{Qt::Key_Left, Qt::Key_Left, Qt::Key_Left}
+                                   << "Blocked, 2 times in a row.";
+    QTest::newRow("blocked, moved, blocked")
+        << 5 << QList<int>{Qt::Key_Left, Qt::Key_Left, Qt::Key_Right, Qt::Key_Left, Qt::Key_Left}
+        << "Blocked. ";
+    QTest::newRow("F3") << 15 << QList<int>{Qt::Key_F3} << "Cyan marker dropped. ";
+    QTest::newRow("Drop Marker clicked after F2")
+        << 15 << QList<int>{Qt::Key_F2, kClickDropMarker} << "Black marker dropped. ";
+    QTest::newRow("a letter tells nothing new")
+        << 15 << QList<int>{Qt::Key_Up, Qt::Key_A} << "Column 13, row 13: ";
+}
+
+void TestAccessibility::commandsChangeWhatTheCellViewReports() {
+    QFETCH(int, code);
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, told);
+    TestWindow w;
+    MazeState& s = w.state();
+    s.StartX = s.EndX = 1;
+    s.StartY = s.EndY = 1;
+    w.PlaceMouse(13, 13, code, kCentre, kCentre);
+    QString last = Description(w.Control("picMaze"));
+    for (int key : keys) {
+        if (key == kClickDropMarker)
+            w.Control<QAbstractButton>("cmdDropMarker")->click();
+        else
+            w.Press(key);
+        const QString now = Description(w.Control("picMaze"));
+        if (key != Qt::Key_A) QVERIFY2(now != last, qPrintable(now));
+        last = now;
+    }
+    QVERIFY2(last.startsWith(told), qPrintable(last));
+    QVERIFY2(last.contains(QStringLiteral("Column 13, row 13: ")), qPrintable(last));
+}
+
+void TestAccessibility::mapTellsTheMarkersLastDisplayed() {
+    TestWindow w;
+    w.Press(Qt::Key_F3);
+    w.Control<QAbstractButton>("cmdViewMap")->click();
+    auto* picMap = w.Control("picMap");
+    QVERIFY(!Description(picMap).contains(QStringLiteral("Markers")));
+    w.Control<QAbstractButton>("chkCyan")->click();
+    w.Control<QAbstractButton>("cmdDropMarker")->click();  // Display Markers
+    QVERIFY2(Description(picMap).contains(QStringLiteral("Markers shown: 1 cyan, in 1 cell")),
+             qPrintable(Description(picMap)));
+    // Ticks alone change nothing on the map, nor in its words.
+    w.Control<QAbstractButton>("chkCyan")->click();
+    QVERIFY(Description(picMap).contains(QStringLiteral("Markers shown: 1 cyan")));
+    // Drawn afresh, the map shows no markers, and says so.
+    w.Control<QAbstractButton>("cmdViewMap")->click();
+    w.Control<QAbstractButton>("cmdViewMap")->click();
+    QVERIFY(!Description(picMap).contains(QStringLiteral("Markers")));
+    w.dialogs.answers = {true};
+    w->findChild<QAction*>(QStringLiteral("mnuFileNew"))->trigger();
+    QVERIFY(Description(w.Control("picMaze")).startsWith(QStringLiteral("New maze. ")));
+}
+
+void TestAccessibility::onTheMapTheKeyboardReachesOnlyWhatShows() {
+    TestWindow w;
+    w.Control<QRadioButton>("optCyan")->click();
+    w.Control<QAbstractButton>("cmdViewMap")->click();
+    Settle();
+    for (int i = 0; i < 20; ++i) {
+        w.Press(Qt::Key_Tab);
+        QWidget* focus = w->focusWidget();
+        QVERIFY(focus);
+        QVERIFY2(focus->isVisible() && !qobject_cast<QRadioButton*>(focus),
+                 qPrintable(focus->objectName()));
+    }
+    w.Control<QAbstractButton>("cmdViewMap")->click();
+    for (const char* option : {"optWhite", "optBlack", "optCyan", "optMagenta"})
+        QVERIFY2(w.Control(option)->isVisible(), option);
+    QVERIFY(w.Control<QRadioButton>("optCyan")->isChecked());
+}
+
+void TestAccessibility::cancelledOpenIsNotTold() {
+    TestWindow w;
+    const QString before = Description(w.Control("picMaze"));
+    w->findChild<QAction*>(QStringLiteral("mnuFileOpen"))->trigger();  // no file: Cancel
+    QCOMPARE(w.dialogs.Count(QStringLiteral("open")), 1);
+    QCOMPARE(Description(w.Control("picMaze")), before);
+}
+
+void TestAccessibility::keyboardFocusShowsOnTheControls_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("control");  // the next one in the tab order
+    QTest::newRow("optWhite") << "picMaze"
+                              << "optWhite";
+    QTest::newRow("cmdDropMarker") << "optMagenta"
+                                   << "cmdDropMarker";
+    QTest::newRow("cmdViewMap") << "cmdDropMarker"
+                                << "cmdViewMap";
+}
+
+// A sighted player who walks the controls with Tab sees where the focus is.
+void TestAccessibility::keyboardFocusShowsOnTheControls() {
+    QFETCH(QString, from);
+    QFETCH(QString, control);
+    TestWindow w;
+    QWidget* widget = w->findChild<QWidget*>(control);
+    w->findChild<QWidget*>(from)->setFocus();
+    Settle();
+    const QImage unfocused = widget->grab().toImage();
+    w.Press(Qt::Key_Tab);
+    Settle();
+    QCOMPARE(w->focusWidget(), widget);
+    QVERIFY(widget->grab().toImage() != unfocused);
+}
+
+PATHWICK_TEST_CLASS(TestAccessibility)
+#include "test_accessibility.moc"

@@ -1,0 +1,342 @@
+#include <QtTest>
+
+#include "game/description.h"
+#include "support/cellviewmodel.h"
+#include "support/testmain.h"
+
+using namespace pathwick;
+using namespace pathwick::testing;
+
+namespace {
+
+const char* const kSides[] = {"north", "east", "south", "west"};
+const char* const kDirections[] = {"U", "R", "D", "L"};
+
+}  // namespace
+
+class TestDescription : public QObject {
+    Q_OBJECT
+
+private slots:
+    void openSidesAreTheSidesTheMouseCanLeaveBy_data();
+    void openSidesAreTheSidesTheMouseCanLeaveBy();
+    void mousePlace_data();
+    void mousePlace();
+    void everyStepThatMovesChangesTheReport_data();
+    void everyStepThatMovesChangesTheReport();
+    void stepChange_data();
+    void stepChange();
+    void changeIsToldBeforeTheCell_data();
+    void changeIsToldBeforeTheCell();
+    void cellNamesStartEndAndMarkers_data();
+    void cellNamesStartEndAndMarkers();
+    void mapNamesCellsAndNearestMarkers_data();
+    void mapNamesCellsAndNearestMarkers();
+    void indicatorNames_data();
+    void indicatorNames();
+};
+
+// The words say a side is open exactly when walking that way from the middle
+// of the cell leads into the next cell: the picture decides, not the code.
+void TestDescription::openSidesAreTheSidesTheMouseCanLeaveBy_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    const struct { int x, y; } cells[] = {{13, 13}, {1, 1}, {25, 25}, {1, 13}};
+    for (const auto& cell : cells)
+        for (int code : {0, 1, 3, 5, 7, 10, 12, 15, 16, -1})
+            QTest::addRow("code %d at (%d, %d)", code, cell.x, cell.y) << code << cell.x << cell.y;
+}
+
+void TestDescription::openSidesAreTheSidesTheMouseCanLeaveBy() {
+    QFETCH(int, code);
+    QFETCH(int, x);
+    QFETCH(int, y);
+    QStringList open;
+    QString words;
+    for (int side = 0; side < 4; ++side) {
+        TestGame t;
+        t.OpenGrid();
+        t.game.state().grid(x, y) = static_cast<CellCode>(code);
+        t.PutMouse(x, y, kCentre, kCentre);
+        if (side == 0) words = DescribeCell(t.game.state());
+        for (int step = 0; step < 13; ++step)
+            t.game.MoveMouse(QString::fromLatin1(kDirections[side]));
+        if (t.game.state().MouseX != x || t.game.state().MouseY != y)
+            open << QLatin1String(kSides[side]);
+    }
+    const QString expected = open.isEmpty()     ? QStringLiteral("closed on all sides")
+                             : open.size() == 4 ? QStringLiteral("open on all sides")
+                             : open.size() == 1 ? QStringLiteral("open ") + open[0]
+                                                : QStringLiteral("open ") +
+                                                      open.mid(0, open.size() - 1).join(", ") +
+                                                      QStringLiteral(" and ") + open.last();
+    QVERIFY2(words.contains(QStringLiteral(": ") + expected + QLatin1Char(';')), qPrintable(words));
+}
+
+void TestDescription::mousePlace_data() {
+    QTest::addColumn<int>("px");
+    QTest::addColumn<int>("py");
+    QTest::addColumn<QString>("place");
+    QTest::newRow("middle") << kCentre << kCentre << "mouse in the centre";
+    QTest::newRow("centre, north")
+        << kCentre << kCentre - kUnit << "mouse in the centre, 1 step north";
+    QTest::newRow("centre, south-east") << kCentre + kUnit << kCentre + kUnit
+                                        << "mouse in the centre, 1 step south and 1 step east";
+    QTest::newRow("centre, upper limit")
+        << kCentre << 10 * kUnit << "mouse in the centre, 1 step north";
+    QTest::newRow("north arm") << kCentre << kCentre - 2 * kUnit
+                               << "mouse in the north arm, 2 steps out";
+    QTest::newRow("north arm, east of its middle")
+        << kCentre + kUnit << kCentre - 2 * kUnit
+        << "mouse in the north arm, 2 steps out, 1 step east";
+    QTest::newRow("north edge, entered from the north")
+        << kCentre << 10 << "mouse at the north edge";
+    QTest::newRow("north edge, walked out")
+        << kCentre << kCentre - 11 * kUnit << "mouse at the north edge";
+    QTest::newRow("south edge, entered from the south")
+        << kCentre << 23 * kUnit << "mouse at the south edge";
+    QTest::newRow("one before the south edge")
+        << kCentre << 22 * kUnit << "mouse in the south arm, 11 steps out";
+    QTest::newRow("west edge, entered from the west") << 10 << kCentre << "mouse at the west edge";
+    QTest::newRow("east arm") << 20 * kUnit << kCentre << "mouse in the east arm, 9 steps out";
+    QTest::newRow("west arm, north of its middle")
+        << 5 * kUnit << kCentre - kUnit << "mouse in the west arm, 6 steps out, 1 step north";
+    QTest::newRow("corner from a file") << 500 << 500 << "mouse in the north-west corner";
+    QTest::newRow("beyond the view from a file")
+        << 30000 << 30000 << "mouse in the south-east corner";
+}
+
+void TestDescription::mousePlace() {
+    QFETCH(int, px);
+    QFETCH(int, py);
+    QFETCH(QString, place);
+    TestGame t;
+    t.OpenGrid();
+    t.PutMouse(13, 13, px, py);
+    const QString words = DescribeCell(t.game.state());
+    QVERIFY2(words.contains(QStringLiteral("; ") + place + QLatin1Char('.')), qPrintable(words));
+}
+
+// A screen reader presents a changed description only; a step the player
+// takes must never leave the words as they were.
+void TestDescription::everyStepThatMovesChangesTheReport_data() {
+    QTest::addColumn<QString>("direction");
+    for (const char* direction : kDirections) QTest::newRow(direction) << QString(direction);
+}
+
+void TestDescription::everyStepThatMovesChangesTheReport() {
+    QFETCH(QString, direction);
+    TestGame t;
+    t.OpenGrid();
+    t.PutMouse(13, 13, kCentre, kCentre);
+    QString last = DescribeCellView(t.game.state(), {});
+    for (int step = 0; step < 30; ++step) {
+        const Whereabouts before = Locate(t.game.state());
+        t.game.MoveMouse(direction);
+        const CellChange change = StepChange(before, Locate(t.game.state()));
+        QCOMPARE(change.blocked, 0);
+        const QString now = DescribeCellView(t.game.state(), change);
+        QVERIFY2(now != last, qPrintable(now));
+        last = now;
+    }
+}
+
+void TestDescription::stepChange_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("py");  // where the mouse starts, in the middle column
+    QTest::addColumn<QString>("direction");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<bool>("endCell");
+    QTest::addColumn<QString>("told");  // after the last step
+    QTest::newRow("a step") << 15 << kCentre << "U" << 1 << false << "";
+    QTest::newRow("into the west bar") << 5 << kCentre << "L" << 2 << false << "Blocked.";
+    QTest::newRow("out of the cell") << 15 << kCentre << "R" << 12 << false << "New cell.";
+    QTest::newRow("into the end's centre")
+        << 15 << kCentre + 2 * kUnit << "U" << 1 << true << "End reached!";
+    QTest::newRow("walking on after the end")
+        << 15 << kCentre + 2 * kUnit << "U" << 2 << true << "";
+    // A mouse in the end's centre that was never congratulated (from a file).
+    QTest::newRow("blocked in the end's centre")
+        << 10 << kCentre - kUnit << "U" << 1 << true << "Blocked. End reached!";
+}
+
+void TestDescription::stepChange() {
+    QFETCH(int, code);
+    QFETCH(int, py);
+    QFETCH(QString, direction);
+    QFETCH(int, steps);
+    QFETCH(bool, endCell);
+    QFETCH(QString, told);
+    TestGame t;
+    t.OpenGrid();
+    t.game.state().grid(13, 13) = static_cast<CellCode>(code);
+    if (endCell) {
+        t.game.state().EndX = 13;
+        t.game.state().EndY = 13;
+    }
+    t.PutMouse(13, 13, kCentre, py);
+    CellChange change;
+    for (int step = 0; step < steps; ++step) {
+        const Whereabouts before = Locate(t.game.state());
+        t.game.MoveMouse(direction);
+        change = StepChange(before, Locate(t.game.state()));
+    }
+    QCOMPARE(DescribeChange(change), told);
+}
+
+void TestDescription::changeIsToldBeforeTheCell_data() {
+    QTest::addColumn<int>("blocked");
+    QTest::addColumn<bool>("newCell");
+    QTest::addColumn<int>("dropped");  // -1: none
+    QTest::addColumn<bool>("endReached");
+    QTest::addColumn<bool>("newMaze");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("nothing") << 0 << false << -1 << false << false << "";
+    QTest::newRow("blocked") << 1 << false << -1 << false << false << "Blocked.";
+    QTest::newRow("blocked again")
+        << 3 << false << -1 << false << false << "Blocked, 3 times in a row.";
+    QTest::newRow("new cell") << 0 << true << -1 << false << false << "New cell.";
+    QTest::newRow("cyan") << 0 << false << kCyan << false << false << "Cyan marker dropped.";
+    QTest::newRow("black") << 0 << false << kBlack << false << false << "Black marker dropped.";
+    QTest::newRow("end") << 1 << false << -1 << true << false << "Blocked. End reached!";
+    QTest::newRow("new maze") << 0 << false << -1 << false << true << "New maze.";
+}
+
+void TestDescription::changeIsToldBeforeTheCell() {
+    QFETCH(int, blocked);
+    QFETCH(bool, newCell);
+    QFETCH(int, dropped);
+    QFETCH(bool, endReached);
+    QFETCH(bool, newMaze);
+    QFETCH(QString, told);
+    CellChange change;
+    change.blocked = blocked;
+    change.newCell = newCell;
+    if (dropped >= 0) change.dropped = dropped;
+    change.endReached = endReached;
+    change.newMaze = newMaze;
+    QCOMPARE(DescribeChange(change), told);
+    TestGame t;
+    const QString report = DescribeCellView(t.game.state(), change);
+    QVERIFY(report.endsWith(DescribeCell(t.game.state())));
+    QVERIFY(report.startsWith(told));
+}
+
+void TestDescription::cellNamesStartEndAndMarkers_data() {
+    QTest::addColumn<bool>("start");
+    QTest::addColumn<bool>("end");
+    QTest::addColumn<QList<int>>("markers");
+    QTest::addColumn<QString>("tail");
+    QTest::newRow("plain") << false << false << QList<int>{} << "; mouse in the centre.";
+    QTest::newRow("start") << true << false << QList<int>{} << "; the start.";
+    QTest::newRow("end") << false << true << QList<int>{} << "; the end.";
+    QTest::newRow("both, from a file")
+        << true << true << QList<int>{} << "; the start and the end.";
+    QTest::newRow("markers by colour")
+        << false << false << QList<int>{kCyan, kWhite, kCyan, 0x123456, kMagenta}
+        << "; markers: 1 white, 2 cyan, 1 magenta, 1 of other colours.";
+    QTest::newRow("end and a marker")
+        << false << true << QList<int>{kBlack} << "; the end; markers: 1 black.";
+}
+
+void TestDescription::cellNamesStartEndAndMarkers() {
+    QFETCH(bool, start);
+    QFETCH(bool, end);
+    QFETCH(QList<int>, markers);
+    QFETCH(QString, tail);
+    TestGame t;
+    t.OpenGrid();
+    MazeState& s = t.game.state();
+    if (start) {
+        s.StartX = 7;
+        s.StartY = 4;
+    }
+    if (end) {
+        s.EndX = 7;
+        s.EndY = 4;
+    }
+    for (int colour : markers) AddMarker(s, t.game.keys(), 7, 4, kCentre, kCentre, colour);
+    t.PutMouse(7, 4, kCentre, kCentre);
+    const QString words = DescribeCell(s);
+    QVERIFY2(words.startsWith(QStringLiteral("Column 7, row 4: open on all sides; ")),
+             qPrintable(words));
+    QVERIFY2(words.endsWith(tail), qPrintable(words));
+}
+
+void TestDescription::mapNamesCellsAndNearestMarkers_data() {
+    QTest::addColumn<bool>("displayed");
+    QTest::addColumn<QList<int>>("boxes");  // white, black, cyan, magenta
+    QTest::addColumn<QString>("tail");
+    const QString cells = QStringLiteral(
+        "Mouse in column 10, row 10, in the north arm; start at column 1, row 25; end at column "
+        "25, row 25.");
+    QTest::newRow("before Display Markers") << false << QList<int>{1, 1, 1, 1} << cells;
+    QTest::newRow("nothing ticked")
+        << true << QList<int>{0, 0, 0, 0} << cells + " No marker colour is ticked.";
+    QTest::newRow("greyed is not ticked")
+        << true << QList<int>{2, 2, 2, 2} << cells + " No marker colour is ticked.";
+    QTest::newRow("no marker of the colour")
+        << true << QList<int>{0, 0, 0, 1} << cells + " No markers of the ticked colours.";
+    QTest::newRow("white") << true << QList<int>{1, 0, 0, 0}
+                           << cells +
+                                  " Markers shown: 2 white, in 2 cells; nearest: column 10, row "
+                                  "12, white; column 20, row 20, white.";
+    QTest::newRow("all four, nearest three")
+        << true << QList<int>{1, 1, 1, 1}
+        << cells +
+               " Markers shown: 2 white, 1 black, 2 cyan, in 4 cells; nearest: column 11, row 9, "
+               "cyan; column 9, row 11, black; column 10, row 12, white and cyan.";
+}
+
+void TestDescription::mapNamesCellsAndNearestMarkers() {
+    QFETCH(bool, displayed);
+    QFETCH(QList<int>, boxes);
+    QFETCH(QString, tail);
+    TestGame t;
+    t.OpenGrid();
+    MazeState& s = t.game.state();
+    // Two cells two steps from the mouse (row by row from the north first),
+    // one two steps away, one far; a colour none of the boxes admits.
+    AddMarker(s, t.game.keys(), 20, 20, kCentre, kCentre, kWhite);
+    AddMarker(s, t.game.keys(), 10, 12, kCentre, kCentre, kWhite);
+    AddMarker(s, t.game.keys(), 10, 12, kCentre, kCentre, kCyan);
+    AddMarker(s, t.game.keys(), 9, 11, kCentre, kCentre, kBlack);
+    AddMarker(s, t.game.keys(), 11, 9, kCentre, kCentre, kCyan);
+    AddMarker(s, t.game.keys(), 10, 10, kCentre, kCentre, 0x123456);
+    t.PutMouse(10, 10, kCentre, kCentre - 2 * kUnit);
+    std::optional<ShownColours> shown;
+    if (displayed) shown = ShownColours{boxes[0], boxes[1], boxes[2], boxes[3]};
+    QCOMPARE(DescribeMap(s, shown), tail);
+}
+
+void TestDescription::indicatorNames_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QString>("pathName");
+    QTest::addColumn<QString>("savedName");
+    QTest::newRow("new maze") << ""
+                              << "N"
+                              << "File: none"
+                              << "Saved: No";
+    QTest::newRow("saved") << "/home/a/maze %1.maz"
+                           << "Y"
+                           << "File: /home/a/maze %1.maz"
+                           << "Saved: Yes";
+    QTest::newRow("before the first maze") << ""
+                                           << ""
+                                           << "File: none"
+                                           << "Saved: unknown";
+}
+
+void TestDescription::indicatorNames() {
+    QFETCH(QString, path);
+    QFETCH(QString, saved);
+    QFETCH(QString, pathName);
+    QFETCH(QString, savedName);
+    QCOMPARE(FilePathName(path), pathName);
+    QCOMPARE(SavedName(saved), savedName);
+}
+
+PATHWICK_TEST_CLASS(TestDescription)
+#include "test_description.moc"

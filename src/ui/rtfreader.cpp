@@ -10,6 +10,7 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextOption>
 #include <algorithm>
 #include <cstdint>
 #include <map>
@@ -34,6 +35,8 @@ constexpr int MaxIndentTwips = 31680;      // 22 inches
 constexpr int MaxUnicodeSkip = 1000;
 constexpr int AnsiCodePage = 1252;
 constexpr int TwipsPerPixel = 15;
+constexpr int DefaultTabTwips = 720;  // half an inch, when the document names no \deftab
+constexpr int MaxTabStops = 64;       // per paragraph; further stops are ignored
 
 // Where the text of a group goes.
 enum class Destination { Text, FontTable, ColorTable, Skip };
@@ -53,6 +56,12 @@ struct CharProps {
     bool operator==(const CharProps&) const = default;
 };
 
+struct TabStop {
+    int position = 0;  // twips from the left edge of the text, indents aside
+    QTextOption::TabType type = QTextOption::LeftTab;
+    QChar delimiter;  // the character a decimal tab aligns on
+};
+
 struct ParaProps {
     Qt::Alignment alignment = Qt::AlignLeft;
     int leftIndent = 0;  // all in twips
@@ -60,6 +69,8 @@ struct ParaProps {
     int firstIndent = 0;
     int spaceBefore = 0;
     int spaceAfter = 0;
+    std::vector<TabStop> tabs;
+    TabStop nextTab;  // the kind given (\tqr, \tqc, \tqdec) for the next \tx
 };
 
 struct GroupState {
@@ -124,6 +135,12 @@ enum class Key {
     FirstIndent,
     SpaceBefore,
     SpaceAfter,
+    TabPosition,
+    BarTabPosition,
+    TabRight,
+    TabCenter,
+    TabDecimal,
+    DefaultTab,
 };
 
 struct Keyword {
@@ -198,6 +215,12 @@ const std::unordered_map<std::string_view, Keyword>& Keywords() {
             {"fi", {Key::FirstIndent}},
             {"sb", {Key::SpaceBefore}},
             {"sa", {Key::SpaceAfter}},
+            {"tx", {Key::TabPosition}},
+            {"tb", {Key::BarTabPosition}},
+            {"tqr", {Key::TabRight}},
+            {"tqc", {Key::TabCenter}},
+            {"tqdec", {Key::TabDecimal}},
+            {"deftab", {Key::DefaultTab}},
         };
         // Every kind of underline is shown as a plain one.
         for (std::string_view underline :
@@ -590,6 +613,10 @@ private:
             case Key::DefaultFont:
                 defaultFont_ = hasParameter ? parameter : 0;
                 return;
+            case Key::DefaultTab:
+                if (hasParameter && parameter > 0)
+                    defaultTab_ = std::min(parameter, MaxIndentTwips);
+                return;
             case Key::UnicodeSkip:
                 state.unicodeSkip = std::clamp(hasParameter ? parameter : 1, 0, MaxUnicodeSkip);
                 return;
@@ -734,6 +761,27 @@ private:
                 break;
             case Key::SpaceAfter:
                 para.spaceAfter = Twips(hasParameter, param);
+                break;
+            case Key::TabRight:
+                para.nextTab.type = QTextOption::RightTab;
+                break;
+            case Key::TabCenter:
+                para.nextTab.type = QTextOption::CenterTab;
+                break;
+            case Key::TabDecimal:
+                para.nextTab.type = QTextOption::DelimiterTab;
+                para.nextTab.delimiter = QLatin1Char('.');
+                break;
+            case Key::TabPosition:
+                if (hasParameter && param >= 0 && param <= MaxIndentTwips &&
+                    static_cast<int>(para.tabs.size()) < MaxTabStops) {
+                    para.nextTab.position = param;
+                    para.tabs.push_back(para.nextTab);
+                }
+                para.nextTab = TabStop{};
+                break;
+            case Key::BarTabPosition:  // a vertical line, not a stop for text
+                para.nextTab = TabStop{};
                 break;
             default:
                 break;
@@ -926,6 +974,11 @@ private:
         EmitRun();
         cursor_.setBlockFormat(BlockFormat(State().para));
         cursor_.setBlockCharFormat(CharFormat(State().chars));
+        // Tabs past a paragraph's own stops go to the next multiple of the default width.
+        QTextDocument& document = *cursor_.document();
+        QTextOption option = document.defaultTextOption();
+        option.setTabStopDistance(defaultTab_ / double{TwipsPerPixel});
+        document.setDefaultTextOption(option);
     }
 
     void CommitFont() {
@@ -964,7 +1017,7 @@ private:
         return colors_[index];
     }
 
-    static QTextBlockFormat BlockFormat(const ParaProps& para) {
+    QTextBlockFormat BlockFormat(const ParaProps& para) const {
         QTextBlockFormat format;
         format.setAlignment(para.alignment);
         format.setLeftMargin(para.leftIndent / double{TwipsPerPixel});
@@ -972,7 +1025,49 @@ private:
         format.setTextIndent(para.firstIndent / double{TwipsPerPixel});
         format.setTopMargin(para.spaceBefore / double{TwipsPerPixel});
         format.setBottomMargin(para.spaceAfter / double{TwipsPerPixel});
+        format.setTabPositions(TabPositions(para));
         return format;
+    }
+
+    // The paragraph's tab stops in Qt's terms, in order. Rich text measures
+    // them from the left edge of the text, Qt from where the line begins: the
+    // stops are moved by the first line's indent, which is where tabs are
+    // used, and the default stops past the paragraph's own become stops of
+    // their own, so that they too lie at multiples of the default width from
+    // the edge. A hanging first line (a negative first-line indent) has a stop
+    // at the left indent as well, so that "item<TAB>text" puts the text where
+    // the following lines begin.
+    QList<QTextOption::Tab> TabPositions(const ParaProps& para) const {
+        std::vector<TabStop> stops = para.tabs;
+        const auto at = [](int position) {
+            return [position](const TabStop& stop) { return stop.position == position; };
+        };
+        if (para.firstIndent < 0 && para.leftIndent > 0 &&
+            std::none_of(stops.begin(), stops.end(), at(para.leftIndent))) {
+            stops.push_back(TabStop{para.leftIndent, QTextOption::LeftTab, QChar()});
+        }
+        std::stable_sort(stops.begin(), stops.end(), [](const TabStop& a, const TabStop& b) {
+            return a.position < b.position;
+        });
+        const int lineStart = para.leftIndent + para.firstIndent;
+        if (lineStart % defaultTab_ != 0) {
+            int next = std::max(stops.empty() ? 0 : stops.back().position, lineStart);
+            next = (next / defaultTab_ + 1) * defaultTab_;
+            for (; next <= MaxIndentTwips && static_cast<int>(stops.size()) < MaxTabStops;
+                 next += defaultTab_)
+                stops.push_back(TabStop{next, QTextOption::LeftTab, QChar()});
+        }
+        QList<QTextOption::Tab> tabs;
+        int last = -1;
+        for (const TabStop& stop : stops) {
+            // A stop at or before the line's start is never reached; the
+            // first stop given at a place counts.
+            if (stop.position <= lineStart || stop.position == last) continue;
+            last = stop.position;
+            tabs.append(QTextOption::Tab((stop.position - lineStart) / double{TwipsPerPixel},
+                                         stop.type, stop.delimiter));
+        }
+        return tabs;
     }
 
     const char* data_;
@@ -987,6 +1082,7 @@ private:
 
     int documentCodePage_ = AnsiCodePage;
     int defaultFont_ = 0;
+    int defaultTab_ = DefaultTabTwips;
     std::map<int, FontEntry> fonts_;
     std::optional<int> definingFont_;
     QString fontName_;

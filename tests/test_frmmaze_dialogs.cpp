@@ -2,7 +2,9 @@
 // inspected and answered while it is shown.
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QListView>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -10,6 +12,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "files/mazefile.h"
 #include "support/testmain.h"
 #include "ui/qtdialogs.h"
 
@@ -34,7 +37,26 @@ void WhenShown(std::function<void(Dialog*)> action, QObject* owner = nullptr) {
 }
 
 const QList<std::pair<QString, QString>> kOpenFilters{
-    {"Text (*.txt) ", "*.txt"}, {"Maze files (*.maz) ", "*.maz"}, {"All files (*.*) ", "*.*"}};
+    {"Text (*.txt) ", "*.txt"}, {"Maze files (*.maz) ", "*.maz"}, {"All files (*.*) ", "*"}};
+
+// The filters a file dialog shows the player, and the one selected.
+QStringList ShownFilters(QFileDialog* d, QString* selected = nullptr) {
+    const auto* combo = d->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    QStringList shown;
+    for (int i = 0; combo && i < combo->count(); ++i) shown << combo->itemText(i);
+    if (selected && combo) *selected = combo->currentText();
+    return shown;
+}
+
+// The names a file dialog lists in its folder.
+QStringList ListedNames(QFileDialog* d) {
+    const auto* list = d->findChild<QListView*>(QStringLiteral("listView"));
+    QStringList names;
+    for (int row = 0; list && row < list->model()->rowCount(list->rootIndex()); ++row)
+        names << list->model()->index(row, 0, list->rootIndex()).data().toString();
+    names.sort();
+    return names;
+}
 
 struct FileDialogSeen {
     QFileDialog::AcceptMode acceptMode{};
@@ -54,8 +76,7 @@ struct FileDialogSeen {
         readOnly = d->testOption(QFileDialog::ReadOnly);
         confirmsOverwrite = !d->testOption(QFileDialog::DontConfirmOverwrite);
         defaultSuffix = d->defaultSuffix();
-        nameFilters = d->nameFilters();
-        selectedFilter = d->selectedNameFilter();
+        nameFilters = ShownFilters(d, &selectedFilter);
         selectedFiles = d->selectedFiles();
     }
 };
@@ -75,6 +96,8 @@ private slots:
     void openDialogAcceptsOnlyExistingFiles();
     void openDialogReturnsNothingOnCancel();
     void openDialogReturnsTheChosenFile();
+    void openDialogListsTheFilesOfTheChosenFilter_data();
+    void openDialogListsTheFilesOfTheChosenFilter();
     void saveDialogKeepsTheNameAsTyped();
     void saveDialogReplacesWithoutAsking();
     void saveDialogReturnsNothingOnCancel();
@@ -101,6 +124,9 @@ void TestFrmMazeDialogs::nameFiltersNameTheirPatternsOnce_data() {
     QTest::newRow("several, named") << "Mazes (*.maz;*.txt)"
                                     << "*.maz;*.txt"
                                     << "Mazes (*.maz *.txt)";
+    QTest::newRow("other patterns named") << "All files (*.*) "
+                                          << "*"
+                                          << "All files (*.*)";
     QTest::newRow("no description") << ""
                                     << "*.*"
                                     << "(*.*)";
@@ -227,6 +253,49 @@ void TestFrmMazeDialogs::openDialogReturnsTheChosenFile() {
         static_cast<QDialog*>(d)->accept();  // the file dialog's own checks run
     });
     QCOMPARE(dialogs.OpenFileName({QString(), kOpenFilters, 2}), existing);
+}
+
+void TestFrmMazeDialogs::openDialogListsTheFilesOfTheChosenFilter_data() {
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<QStringList>("listed");
+    QTest::newRow("Text") << 0 << QStringList{"notes.txt"};
+    QTest::newRow("Maze files") << 1 << QStringList{"old.maz"};
+    QTest::newRow("All files") << 2 << QStringList{"mygame", "notes.txt", "old.maz"};
+}
+
+void TestFrmMazeDialogs::openDialogListsTheFilesOfTheChosenFilter() {
+    QFETCH(int, filter);
+    QFETCH(QStringList, listed);
+    QTemporaryDir dir;
+    for (const char* name : {"mygame", "notes.txt", "old.maz"}) {
+        QFile file(dir.filePath(QLatin1String(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QtDialogs dialogs;
+    QStringList shown;
+    QStringList names;
+    WhenShown<QFileDialog>([&](QFileDialog* d) {
+        shown = ShownFilters(d);
+        d->setDirectory(dir.path());
+        d->selectNameFilter(d->nameFilters().value(filter));
+        // The folder is read in the background.
+        (void)QTest::qWaitFor([&] { return ListedNames(d) == listed; }, 5000);
+        names = ListedNames(d);
+        // The player picks the first name of the list.
+        auto* list = d->findChild<QListView*>(QStringLiteral("listView"));
+        const QModelIndexList found = list->model()->match(
+            list->model()->index(0, 0, list->rootIndex()), Qt::DisplayRole, listed.first());
+        if (found.isEmpty()) {
+            d->reject();
+            return;
+        }
+        list->setCurrentIndex(found.first());
+        static_cast<QDialog*>(d)->accept();  // the file dialog's own checks run
+    });
+    const QString chosen = dialogs.OpenFileName(OpenDialogSetup());
+    QCOMPARE(shown, QStringList({"Text (*.txt)", "Maze files (*.maz)", "All files (*.*)"}));
+    QCOMPARE(names, listed);
+    QCOMPARE(chosen, dir.filePath(listed.first()));
 }
 
 void TestFrmMazeDialogs::saveDialogKeepsTheNameAsTyped() {

@@ -8,9 +8,9 @@ build_packages=(build-essential cmake qt6-base-dev libgl-dev fonts-dejavu-core)
 # pdftotext for the printing tests, clang for the fuzz targets, Google Benchmark for bench/,
 # desktop-file-validate and appstreamcli for the desktop entry and metainfo tests,
 # time (/usr/bin/time, peak memory), xvfb and dbus-daemon (a session bus, as on a desktop) for
-# scripts/measure-startup.sh.
+# scripts/measure-startup.sh, util-linux (setpriv) for the tests that save as an unprivileged user.
 test_packages=(libbenchmark-dev poppler-utils clang desktop-file-utils appstream time xvfb
-    dbus-daemon)
+    dbus-daemon util-linux)
 
 packages=("${build_packages[@]}")
 if [[ "${1:-}" == "--test" ]]; then

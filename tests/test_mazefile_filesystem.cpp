@@ -114,8 +114,13 @@ class TestMazeFileFilesystem : public QObject {
     Q_OBJECT
 
     // Prepares a folder for the saving copy to write in; the copy of this
-    // program goes there too, where the saver can run it.
-    bool Prepare(QTemporaryDir& dir) {
+    // program goes there too, where the saver can run it. As root the folder
+    // lies in /tmp, which everyone can reach.
+    static QString FolderTemplate() {
+        return (geteuid() == 0 ? QStringLiteral("/tmp") : QDir::tempPath()) +
+               QStringLiteral("/pathwick-save-XXXXXX");
+    }
+    static bool Prepare(QTemporaryDir& dir) {
         const QString program = dir.filePath(QStringLiteral("saver"));
         return ::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0 &&
                QFile::copy(QCoreApplication::applicationFilePath(), program) &&
@@ -176,7 +181,7 @@ private slots:
         QFETCH(bool, saved);
         if (layout == int(Layout::kOwnedByRoot) && geteuid() != 0)
             QSKIP("only root can give a file to another user");
-        QTemporaryDir dir;
+        QTemporaryDir dir(FolderTemplate());
         QVERIFY(Prepare(dir));
         const QString folder = dir.filePath(QStringLiteral("games"));
         QVERIFY(QDir().mkdir(folder));

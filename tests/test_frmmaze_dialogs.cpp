@@ -48,16 +48,6 @@ QStringList ShownFilters(QFileDialog* d, QString* selected = nullptr) {
     return shown;
 }
 
-// The names a file dialog lists in its folder.
-QStringList ListedNames(QFileDialog* d) {
-    const auto* list = d->findChild<QListView*>(QStringLiteral("listView"));
-    QStringList names;
-    for (int row = 0; list && row < list->model()->rowCount(list->rootIndex()); ++row)
-        names << list->model()->index(row, 0, list->rootIndex()).data().toString();
-    names.sort();
-    return names;
-}
-
 struct FileDialogSeen {
     QFileDialog::AcceptMode acceptMode{};
     QFileDialog::FileMode fileMode{};
@@ -96,8 +86,7 @@ private slots:
     void openDialogAcceptsOnlyExistingFiles();
     void openDialogReturnsNothingOnCancel();
     void openDialogReturnsTheChosenFile();
-    void openDialogListsTheFilesOfTheChosenFilter_data();
-    void openDialogListsTheFilesOfTheChosenFilter();
+    void allFilesListsNamesWithoutADot();
     void saveDialogKeepsTheNameAsTyped();
     void saveDialogReplacesWithoutAsking();
     void saveDialogReturnsNothingOnCancel();
@@ -255,36 +244,20 @@ void TestFrmMazeDialogs::openDialogReturnsTheChosenFile() {
     QCOMPARE(dialogs.OpenFileName({QString(), kOpenFilters, 2}), existing);
 }
 
-void TestFrmMazeDialogs::openDialogListsTheFilesOfTheChosenFilter_data() {
-    QTest::addColumn<int>("filter");
-    QTest::addColumn<QStringList>("listed");
-    QTest::newRow("Text") << 0 << QStringList{"notes.txt"};
-    QTest::newRow("Maze files") << 1 << QStringList{"old.maz"};
-    QTest::newRow("All files") << 2 << QStringList{"mygame", "notes.txt", "old.maz"};
-}
-
-void TestFrmMazeDialogs::openDialogListsTheFilesOfTheChosenFilter() {
-    QFETCH(int, filter);
-    QFETCH(QStringList, listed);
+void TestFrmMazeDialogs::allFilesListsNamesWithoutADot() {
     QTemporaryDir dir;
-    for (const char* name : {"mygame", "notes.txt", "old.maz"}) {
-        QFile file(dir.filePath(QLatin1String(name)));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
+    for (const char* name : {"mygame", "old.maz"})
+        QVERIFY(QFile(dir.filePath(QLatin1String(name))).open(QIODevice::WriteOnly));
     QtDialogs dialogs;
-    QStringList shown;
-    QStringList names;
     WhenShown<QFileDialog>([&](QFileDialog* d) {
-        shown = ShownFilters(d);
-        d->setDirectory(dir.path());
-        d->selectNameFilter(d->nameFilters().value(filter));
-        // The folder is read in the background.
-        (void)QTest::qWaitFor([&] { return ListedNames(d) == listed; }, 5000);
-        names = ListedNames(d);
-        // The player picks the first name of the list.
         auto* list = d->findChild<QListView*>(QStringLiteral("listView"));
-        const QModelIndexList found = list->model()->match(
-            list->model()->index(0, 0, list->rootIndex()), Qt::DisplayRole, listed.first());
+        d->setDirectory(dir.path());
+        d->selectNameFilter(d->nameFilters().constLast());
+        // The folder is read in the background; the player picks "mygame" from the list.
+        (void)QTest::qWaitFor([&] { return list->model()->rowCount(list->rootIndex()) == 2; });
+        const QModelIndexList found =
+            list->model()->match(list->model()->index(0, 0, list->rootIndex()), Qt::DisplayRole,
+                                 QStringLiteral("mygame"));
         if (found.isEmpty()) {
             d->reject();
             return;
@@ -292,10 +265,7 @@ void TestFrmMazeDialogs::openDialogListsTheFilesOfTheChosenFilter() {
         list->setCurrentIndex(found.first());
         static_cast<QDialog*>(d)->accept();  // the file dialog's own checks run
     });
-    const QString chosen = dialogs.OpenFileName(OpenDialogSetup());
-    QCOMPARE(shown, QStringList({"Text (*.txt)", "Maze files (*.maz)", "All files (*.*)"}));
-    QCOMPARE(names, listed);
-    QCOMPARE(chosen, dir.filePath(listed.first()));
+    QCOMPARE(dialogs.OpenFileName(OpenDialogSetup()), dir.filePath(QStringLiteral("mygame")));
 }
 
 void TestFrmMazeDialogs::saveDialogKeepsTheNameAsTyped() {

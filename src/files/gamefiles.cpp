@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <cerrno>
+#include <optional>
 #include <utility>
 
 #include "files/mazefile.h"

@@ -8,11 +8,11 @@ build_packages=(build-essential cmake qt6-base-dev libgl-dev fonts-dejavu-core)
 # pdftotext for the printing tests, clang for the fuzz targets, Google Benchmark for bench/,
 # desktop-file-validate and appstreamcli for the desktop entry and metainfo tests,
 # time (/usr/bin/time, peak memory), xvfb and dbus-daemon (a session bus, as on a desktop) for
-# scripts/measure-startup.sh; for the screen reader test also the accessibility bus
-# (at-spi2-core), python3 with AT-SPI (python3-pyatspi, gir1.2-atspi-2.0), dbus (dbus-send,
-# dbus-run-session) and xdotool to press keys.
+# scripts/measure-startup.sh; util-linux (setpriv) for the tests that save as an unprivileged
+# user; for the screen reader test also the accessibility bus (at-spi2-core), python3 with AT-SPI
+# (python3-pyatspi, gir1.2-atspi-2.0), dbus (dbus-send, dbus-run-session) and xdotool to press keys.
 test_packages=(libbenchmark-dev poppler-utils clang desktop-file-utils appstream time xvfb
-    dbus-daemon dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 xdotool)
+    dbus-daemon util-linux dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 xdotool)
 
 packages=("${build_packages[@]}")
 if [[ "${1:-}" == "--test" ]]; then

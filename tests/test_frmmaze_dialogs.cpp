@@ -2,7 +2,9 @@
 // inspected and answered while it is shown.
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QListView>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -10,6 +12,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "files/mazefile.h"
 #include "support/testmain.h"
 #include "ui/qtdialogs.h"
 
@@ -34,7 +37,16 @@ void WhenShown(std::function<void(Dialog*)> action, QObject* owner = nullptr) {
 }
 
 const QList<std::pair<QString, QString>> kOpenFilters{
-    {"Text (*.txt) ", "*.txt"}, {"Maze files (*.maz) ", "*.maz"}, {"All files (*.*) ", "*.*"}};
+    {"Text (*.txt) ", "*.txt"}, {"Maze files (*.maz) ", "*.maz"}, {"All files (*.*) ", "*"}};
+
+// The filters a file dialog shows the player, and the one selected.
+QStringList ShownFilters(QFileDialog* d, QString* selected = nullptr) {
+    const auto* combo = d->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    QStringList shown;
+    for (int i = 0; combo && i < combo->count(); ++i) shown << combo->itemText(i);
+    if (selected && combo) *selected = combo->currentText();
+    return shown;
+}
 
 struct FileDialogSeen {
     QFileDialog::AcceptMode acceptMode{};
@@ -54,8 +66,7 @@ struct FileDialogSeen {
         readOnly = d->testOption(QFileDialog::ReadOnly);
         confirmsOverwrite = !d->testOption(QFileDialog::DontConfirmOverwrite);
         defaultSuffix = d->defaultSuffix();
-        nameFilters = d->nameFilters();
-        selectedFilter = d->selectedNameFilter();
+        nameFilters = ShownFilters(d, &selectedFilter);
         selectedFiles = d->selectedFiles();
     }
 };
@@ -75,6 +86,7 @@ private slots:
     void openDialogAcceptsOnlyExistingFiles();
     void openDialogReturnsNothingOnCancel();
     void openDialogReturnsTheChosenFile();
+    void allFilesListsNamesWithoutADot();
     void saveDialogKeepsTheNameAsTyped();
     void saveDialogReplacesWithoutAsking();
     void saveDialogReturnsNothingOnCancel();
@@ -101,6 +113,9 @@ void TestFrmMazeDialogs::nameFiltersNameTheirPatternsOnce_data() {
     QTest::newRow("several, named") << "Mazes (*.maz;*.txt)"
                                     << "*.maz;*.txt"
                                     << "Mazes (*.maz *.txt)";
+    QTest::newRow("other patterns named") << "All files (*.*) "
+                                          << "*"
+                                          << "All files (*.*)";
     QTest::newRow("no description") << ""
                                     << "*.*"
                                     << "(*.*)";
@@ -231,6 +246,30 @@ void TestFrmMazeDialogs::openDialogReturnsTheChosenFile() {
         static_cast<QDialog*>(d)->accept();  // the file dialog's own checks run
     });
     QCOMPARE(dialogs.OpenFileName({QString(), kOpenFilters, 2}), existing);
+}
+
+void TestFrmMazeDialogs::allFilesListsNamesWithoutADot() {
+    QTemporaryDir dir;
+    for (const char* name : {"mygame", "old.maz"})
+        QVERIFY(QFile(dir.filePath(QLatin1String(name))).open(QIODevice::WriteOnly));
+    QtDialogs dialogs;
+    WhenShown<QFileDialog>([&](QFileDialog* d) {
+        auto* list = d->findChild<QListView*>(QStringLiteral("listView"));
+        d->setDirectory(dir.path());
+        d->selectNameFilter(d->nameFilters().constLast());
+        // The folder is read in the background; the player picks "mygame" from the list.
+        (void)QTest::qWaitFor([&] { return list->model()->rowCount(list->rootIndex()) == 2; });
+        const QModelIndexList found =
+            list->model()->match(list->model()->index(0, 0, list->rootIndex()), Qt::DisplayRole,
+                                 QStringLiteral("mygame"));
+        if (found.isEmpty()) {
+            d->reject();
+            return;
+        }
+        list->setCurrentIndex(found.first());
+        static_cast<QDialog*>(d)->accept();  // the file dialog's own checks run
+    });
+    QCOMPARE(dialogs.OpenFileName(OpenDialogSetup()), dir.filePath(QStringLiteral("mygame")));
 }
 
 void TestFrmMazeDialogs::saveDialogKeepsTheNameAsTyped() {

@@ -28,7 +28,7 @@ const Filters kSaveFilters{{QStringLiteral("Text (*.txt) "), QStringLiteral("*.t
                            {QStringLiteral("Maze file (*.maz) "), QStringLiteral("*.maz")}};
 const Filters kOpenFilters{{QStringLiteral("Text (*.txt) "), QStringLiteral("*.txt")},
                            {QStringLiteral("Maze files (*.maz) "), QStringLiteral("*.maz")},
-                           {QStringLiteral("All files (*.*) "), QStringLiteral("*.*")}};
+                           {QStringLiteral("All files (*.*) "), QStringLiteral("*")}};
 
 const QString kOpenErrorText =
     QStringLiteral("There was an error opening the file.\r\nNew maze will be generated instead");

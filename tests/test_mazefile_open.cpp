@@ -150,7 +150,7 @@ private slots:
         const QList<std::pair<QString, QString>> filters{
             {QStringLiteral("Text (*.txt) "), QStringLiteral("*.txt")},
             {QStringLiteral("Maze files (*.maz) "), QStringLiteral("*.maz")},
-            {QStringLiteral("All files (*.*) "), QStringLiteral("*.*")}};
+            {QStringLiteral("All files (*.*) "), QStringLiteral("*")}};
         QCOMPARE(setup.filters, filters);
         QCOMPARE(setup.filterIndex, 2);
         QCOMPARE(FileValues::Of(g.game.state()), BaseGame().Values());

@@ -373,6 +373,8 @@ private slots:
         QTemporaryDir dir;
         SavedGame s;
         SaveThenChange(s, dir.filePath(QStringLiteral("game.maz")));
+        // A writable file there is written in place; this one is read-only too.
+        QVERIFY(QFile::setPermissions(s.previous, QFile::ReadOwner));
         QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
         CheckSaveFails(s.g, s.previous);
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

@@ -7,13 +7,21 @@
 
 namespace pathwick {
 
-// Writes state to path through a temporary file in the same folder that
-// replaces the old file only once it is complete; on any failure the
-// temporary is removed and the old file stays as it was. False on failure.
+// Writes state to path in the maze file format. A new file, or a file that
+// can be replaced without changing what it is, is written beside the old one
+// and renamed over it once complete and on disk, and the folder is synced, so
+// that a failure leaves the old file as it was and a finished save survives a
+// crash of the machine. A file with other names (hard links), one in a folder
+// that takes no new files, or one whose owner the new file could not take is
+// written in place: its old contents are put back if the write fails
+// part-way. Symbolic links are followed; only regular files and new names are
+// written. False on any failure.
 bool WriteGameFile(const MazeState& state, const QString& path);
 
-// Reads the maze file at path into state, taking marker keys from keys.
-// False when the file cannot be read or is not a maze file.
+// Reads the maze file at path into state, taking marker keys from keys. Only
+// a regular file is read; anything else (a pipe, a device, a folder) fails at
+// once without waiting for it. False when the file cannot be read or is not a
+// maze file.
 bool ReadGameFile(const QString& path, MazeState& state, MarkerKeyCounter& keys);
 
 }  // namespace pathwick

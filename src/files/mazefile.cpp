@@ -250,7 +250,8 @@ FileDialogSetup OpenDialogSetup() {
     return {QString(),
             {{QStringLiteral("Text (*.txt) "), QStringLiteral("*.txt")},
              {QStringLiteral("Maze files (*.maz) "), QStringLiteral("*.maz")},
-             {QStringLiteral("All files (*.*) "), QStringLiteral("*.*")}},
+             // "*.*" would leave out the names without a dot.
+             {QStringLiteral("All files (*.*) "), QStringLiteral("*")}},
             2};
 }
 

@@ -20,7 +20,8 @@ namespace pathwick {
 // is a 16-bit signed number except the colours, which are 32-bit signed.
 
 // The "Open..." dialog: no proposed name; text, maze and all files, with the
-// maze files selected.
+// maze files selected. "All files (*.*) " lists every file, names without a
+// dot too.
 FileDialogSetup OpenDialogSetup();
 
 // The "Save As..." dialog: proposes currentFile; text and maze files, with

@@ -19,6 +19,7 @@
 #include "ui/accessibility.h"
 #include "ui/frmmaze_controls.h"
 #include "ui/frmrules.h"
+#include "ui/pathlabel.h"
 #include "ui/picturebox.h"
 #include "ui/programicon.h"
 #include "ui/programstyle.h"
@@ -26,6 +27,12 @@
 namespace pathwick {
 
 namespace {
+
+// The file path line's tooltip while the game has no file; with a file, the
+// tooltip is the whole path.
+QString FilePathDescription() {
+    return QStringLiteral("Shows filepath of current maze");
+}
 
 template <typename Control>
 Control* Place(Control* control, const char* name, const QRect& geometry,
@@ -198,9 +205,8 @@ void frmMaze::CreateControls() {
     lblSaved2 = Place(MakeLabel(client, QStringLiteral("Saved:")), "lblSaved2",
                       TwipsRect(5760, 4440, 375, 255), QStringLiteral("Is maze saved?"));
     lblSaved2->setFont(SavedIndicatorFont());
-    lblFilePath =
-        Place(MakeLabel(client, QString()), "lblFilePath", TwipsRect(120, 4320, 5535, 255),
-              QStringLiteral("Shows filepath of current maze"));
+    lblFilePath = Place(new PathLabel(client), "lblFilePath", TwipsRect(120, 4320, 5535, 255),
+                        FilePathDescription());
     // Labels lie beneath the other controls: the file path's top row is under
     // the picture boxes' bottom edge.
     lblFilePath->lower();
@@ -295,6 +301,8 @@ void frmMaze::Form_Load() {
 
 void frmMaze::ShowIndicators() {
     lblFilePath->setText(game_->filePath());
+    lblFilePath->setToolTip(game_->filePath().isEmpty() ? FilePathDescription()
+                                                        : game_->filePath());
     lblSaved->setText(game_->saved());
     if (accessibility_) accessibility_->IndicatorsShown(game_->filePath(), game_->saved());
 }

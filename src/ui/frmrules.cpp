@@ -83,6 +83,10 @@ void frmRules::Form_Load(Dialogs& dialogs, const QStringList& directories) {
         rtbRules->clear();
         dialogs.Message(QStringLiteral("The rules could not be shown. ") + error, windowTitle());
     }
+    // Loading moves the text box's cursor along with the text to the end; the player starts
+    // reading at the top.
+    rtbRules->moveCursor(QTextCursor::Start);
+    rtbRules->verticalScrollBar()->setValue(0);
 }
 
 void frmRules::lstContents_Click() {

@@ -9,14 +9,38 @@ namespace pathwick {
 
 namespace {
 
+// Several patterns are separated by ';' in the setup and by blanks in Qt.
+QString QtPatterns(const QString& pattern) {
+    QString patterns = pattern;
+    return patterns.replace(QLatin1Char(';'), QLatin1Char(' ')).simplified();
+}
+
 // Prepares a file dialog with the setup's filters, selected filter and name.
+// The dialog shows each filter's caption and filters by its patterns, which
+// Qt takes from the last parentheses: "All files (*.*) (*)" shows as "All
+// files (*.*)" and lists every file.
 void Prepare(QFileDialog& dialog, const FileDialogSetup& setup) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    const QStringList filters = QtDialogs::NameFilters(setup.filters);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    const QStringList captions = QtDialogs::NameFilters(setup.filters);
+    QStringList filters;
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        filters.append(captions.at(i) + QStringLiteral(" (") +
+                       QtPatterns(setup.filters.at(i).second) + QLatin1Char(')'));
+    }
     dialog.setNameFilters(filters);
     if (setup.filterIndex >= 1 && setup.filterIndex <= filters.size())
         dialog.selectNameFilter(filters.at(setup.filterIndex - 1));
     if (!setup.fileName.isEmpty()) dialog.selectFile(setup.fileName);
+}
+
+// Whether caption ends in parentheses that name file patterns.
+bool NamesPatterns(const QString& caption) {
+    if (!caption.endsWith(QLatin1Char(')'))) return false;
+    const qsizetype open = caption.lastIndexOf(QLatin1Char('('));
+    if (open < 0) return false;
+    const QString inside = caption.mid(open + 1, caption.size() - open - 2);
+    return inside.contains(QLatin1Char('*')) || inside.contains(QLatin1Char('?'));
 }
 
 QString Chosen(QFileDialog& dialog) {
@@ -35,20 +59,25 @@ QWidget* QtDialogs::Parent() const {
 QStringList QtDialogs::NameFilters(const QList<std::pair<QString, QString>>& filters) {
     QStringList result;
     for (const auto& [description, pattern] : filters) {
-        // Several patterns are separated by ';' in the setup and by blanks in Qt.
-        QString patterns = pattern;
-        patterns = patterns.replace(QLatin1Char(';'), QLatin1Char(' ')).simplified();
+        const QString patterns = QtPatterns(pattern);
         const QString tail = QLatin1Char('(') + patterns + QLatin1Char(')');
         // A description that already names its patterns gets them back in Qt's form.
         QString label = description.trimmed();
+        bool named = false;
         for (const QString& written : {pattern, patterns}) {
             if (label.endsWith(QLatin1Char('(') + written + QLatin1Char(')'))) {
                 label.chop(written.size() + 2);
                 label = label.trimmed();
+                named = true;
                 break;
             }
         }
-        result.append(label.isEmpty() ? tail : label + QLatin1Char(' ') + tail);
+        // One that names other patterns than it matches ("All files (*.*) " for
+        // every file) is shown as it is written.
+        if (!named && NamesPatterns(label))
+            result.append(label);
+        else
+            result.append(label.isEmpty() ? tail : label + QLatin1Char(' ') + tail);
     }
     return result;
 }

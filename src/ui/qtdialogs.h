@@ -23,10 +23,11 @@ public:
     QString SaveFileName(const FileDialogSetup& setup) override;
     bool ChoosePrinter(QPrinter& printer) override;
 
-    // The file dialog's name filters for (description, pattern) pairs. Qt reads
-    // the patterns from the parentheses at the end of each filter, separated
-    // by blanks: "Text (*.txt) " with "*.txt" gives "Text (*.txt)", "Mazes"
-    // with "*.maz;*.txt" gives "Mazes (*.maz *.txt)".
+    // The captions the file dialogs show for (description, pattern) pairs,
+    // each naming its patterns once, separated by blanks: "Text (*.txt) " with
+    // "*.txt" gives "Text (*.txt)", "Mazes" with "*.maz;*.txt" gives "Mazes
+    // (*.maz *.txt)". A description that names other patterns than it matches
+    // stays as written: "All files (*.*) " with "*" gives "All files (*.*)".
     static QStringList NameFilters(const QList<std::pair<QString, QString>>& filters);
 
 private:

@@ -10,6 +10,7 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextOption>
 #include <algorithm>
 #include <cstdint>
 #include <map>
@@ -18,22 +19,25 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/twips.h"
+
 namespace pathwick {
 namespace {
 
 // Groups nested deeper than this are read as if their braces were not there.
-constexpr int MaxGroupDepth = 1000;
+constexpr int kMaxGroupDepth = 1000;
 // RTF control words are at most 32 letters; longer ones are read whole but never match.
-constexpr int MaxControlWordLength = 32;
+constexpr int kMaxControlWordLength = 32;
 // Ten digits cover every 32-bit value; further digits are read but ignored.
-constexpr int MaxParameterDigits = 10;
-constexpr int MaxParameter = 2147483647;
-constexpr int DefaultFontHalfPoints = 24;  // 12 pt
-constexpr int MaxFontHalfPoints = 3276;    // 1638 pt
-constexpr int MaxIndentTwips = 31680;      // 22 inches
-constexpr int MaxUnicodeSkip = 1000;
-constexpr int AnsiCodePage = 1252;
-constexpr int TwipsPerPixel = 15;
+constexpr int kMaxParameterDigits = 10;
+constexpr int kMaxParameter = 2147483647;
+constexpr int kDefaultFontHalfPoints = 24;  // 12 pt
+constexpr int kMaxFontHalfPoints = 3276;    // 1638 pt
+constexpr int kMaxIndentTwips = 31680;      // 22 inches
+constexpr int kMaxUnicodeSkip = 1000;
+constexpr int kAnsiCodePage = 1252;
+constexpr int kDefaultTabTwips = 720;  // half an inch, when the document names no \deftab
+constexpr int kMaxTabStops = 64;       // per paragraph; further stops are ignored
 
 // Where the text of a group goes.
 enum class Destination { Text, FontTable, ColorTable, Skip };
@@ -44,13 +48,19 @@ struct CharProps {
     bool underline = false;
     bool strike = false;
     bool hidden = false;
-    int halfPoints = DefaultFontHalfPoints;
+    int halfPoints = kDefaultFontHalfPoints;
     int font = -1;  // -1: the document's default font
     int color = 0;  // index into the colour table; 0 is the automatic colour
     int background = 0;
     int vertical = 0;  // 1 superscript, -1 subscript
 
     bool operator==(const CharProps&) const = default;
+};
+
+struct TabStop {
+    int position = 0;  // twips from the left edge of the text, indents aside
+    QTextOption::TabType type = QTextOption::LeftTab;
+    QChar delimiter;  // the character a decimal tab aligns on
 };
 
 struct ParaProps {
@@ -60,6 +70,8 @@ struct ParaProps {
     int firstIndent = 0;
     int spaceBefore = 0;
     int spaceAfter = 0;
+    std::vector<TabStop> tabs;
+    TabStop nextTab;  // the kind given (\tqr, \tqc, \tqdec) for the next \tx
 };
 
 struct GroupState {
@@ -124,6 +136,12 @@ enum class Key {
     FirstIndent,
     SpaceBefore,
     SpaceAfter,
+    TabPosition,
+    BarTabPosition,
+    TabRight,
+    TabCenter,
+    TabDecimal,
+    DefaultTab,
 };
 
 struct Keyword {
@@ -198,6 +216,12 @@ const std::unordered_map<std::string_view, Keyword>& Keywords() {
             {"fi", {Key::FirstIndent}},
             {"sb", {Key::SpaceBefore}},
             {"sa", {Key::SpaceAfter}},
+            {"tx", {Key::TabPosition}},
+            {"tb", {Key::BarTabPosition}},
+            {"tqr", {Key::TabRight}},
+            {"tqc", {Key::TabCenter}},
+            {"tqdec", {Key::TabDecimal}},
+            {"deftab", {Key::DefaultTab}},
         };
         // Every kind of underline is shown as a plain one.
         for (std::string_view underline :
@@ -477,7 +501,7 @@ private:
     void BeginGroup() {
         FlushBytes();
         unicodeSkipLeft_ = 0;
-        if (static_cast<int>(stack_.size()) > MaxGroupDepth) {
+        if (static_cast<int>(stack_.size()) > kMaxGroupDepth) {
             ++flattenedGroups_;
         } else {
             stack_.push_back(stack_.back());
@@ -507,11 +531,11 @@ private:
             ControlSymbol(data_[pos_++]);
             return;
         }
-        char name[MaxControlWordLength];
+        char name[kMaxControlWordLength];
         int length = 0;
         bool tooLong = false;
         while (pos_ < size_ && IsLetter(data_[pos_])) {
-            if (length < MaxControlWordLength) {
+            if (length < kMaxControlWordLength) {
                 name[length++] = data_[pos_];
             } else {
                 tooLong = true;
@@ -526,13 +550,13 @@ private:
         std::int64_t value = 0;
         int digits = 0;
         while (pos_ < size_ && IsDigit(data_[pos_])) {
-            if (digits < MaxParameterDigits) value = value * 10 + (data_[pos_] - '0');
+            if (digits < kMaxParameterDigits) value = value * 10 + (data_[pos_] - '0');
             ++digits;
             ++pos_;
         }
         if (pos_ < size_ && data_[pos_] == ' ') ++pos_;
         if (tooLong) return;
-        value = std::min<std::int64_t>(value, MaxParameter);
+        value = std::min<std::int64_t>(value, kMaxParameter);
         const int parameter = static_cast<int>(negative ? -value : value);
         ControlWord(std::string_view(name, length), digits > 0, parameter);
     }
@@ -573,7 +597,7 @@ private:
                 ResetColor();
                 return;
             case Key::Ansi:
-                documentCodePage_ = AnsiCodePage;
+                documentCodePage_ = kAnsiCodePage;
                 return;
             case Key::Mac:
                 documentCodePage_ = 10000;
@@ -585,13 +609,17 @@ private:
                 documentCodePage_ = 850;
                 return;
             case Key::AnsiCpg:
-                documentCodePage_ = hasParameter ? parameter : AnsiCodePage;
+                documentCodePage_ = hasParameter ? parameter : kAnsiCodePage;
                 return;
             case Key::DefaultFont:
                 defaultFont_ = hasParameter ? parameter : 0;
                 return;
+            case Key::DefaultTab:
+                if (hasParameter && parameter > 0)
+                    defaultTab_ = std::min(parameter, kMaxIndentTwips);
+                return;
             case Key::UnicodeSkip:
-                state.unicodeSkip = std::clamp(hasParameter ? parameter : 1, 0, MaxUnicodeSkip);
+                state.unicodeSkip = std::clamp(hasParameter ? parameter : 1, 0, kMaxUnicodeSkip);
                 return;
             case Key::Unicode:
                 if (hasParameter) UnicodeCharacter(parameter);
@@ -684,8 +712,8 @@ private:
                 chars.hidden = on;
                 break;
             case Key::FontSize:
-                chars.halfPoints = hasParameter && param > 0 ? std::min(param, MaxFontHalfPoints)
-                                                             : DefaultFontHalfPoints;
+                chars.halfPoints = hasParameter && param > 0 ? std::min(param, kMaxFontHalfPoints)
+                                                             : kDefaultFontHalfPoints;
                 break;
             case Key::Foreground:
                 chars.color = hasParameter ? param : 0;
@@ -735,13 +763,34 @@ private:
             case Key::SpaceAfter:
                 para.spaceAfter = Twips(hasParameter, param);
                 break;
+            case Key::TabRight:
+                para.nextTab.type = QTextOption::RightTab;
+                break;
+            case Key::TabCenter:
+                para.nextTab.type = QTextOption::CenterTab;
+                break;
+            case Key::TabDecimal:
+                para.nextTab.type = QTextOption::DelimiterTab;
+                para.nextTab.delimiter = QLatin1Char('.');
+                break;
+            case Key::TabPosition:
+                if (hasParameter && param >= 0 && param <= kMaxIndentTwips &&
+                    static_cast<int>(para.tabs.size()) < kMaxTabStops) {
+                    para.nextTab.position = param;
+                    para.tabs.push_back(para.nextTab);
+                }
+                para.nextTab = TabStop{};
+                break;
+            case Key::BarTabPosition:  // a vertical line, not a stop for text
+                para.nextTab = TabStop{};
+                break;
             default:
                 break;
         }
     }
 
     static int Twips(bool hasParameter, int param) {
-        return hasParameter ? std::clamp(param, -MaxIndentTwips, MaxIndentTwips) : 0;
+        return hasParameter ? std::clamp(param, -kMaxIndentTwips, kMaxIndentTwips) : 0;
     }
 
     void UnicodeCharacter(int parameter) {
@@ -875,7 +924,7 @@ private:
 
     QString Decode(const QByteArray& bytes, int codePage) {
         const char* name = CodePageName(codePage);
-        if (codePage == AnsiCodePage || name == nullptr) return DecodeAnsi(bytes);
+        if (codePage == kAnsiCodePage || name == nullptr) return DecodeAnsi(bytes);
         auto decoder = decoders_.find(codePage);
         if (decoder == decoders_.end()) {
             decoder =
@@ -926,6 +975,11 @@ private:
         EmitRun();
         cursor_.setBlockFormat(BlockFormat(State().para));
         cursor_.setBlockCharFormat(CharFormat(State().chars));
+        // Tabs past a paragraph's own stops go to the next multiple of the default width.
+        QTextDocument& document = *cursor_.document();
+        QTextOption option = document.defaultTextOption();
+        option.setTabStopDistance(defaultTab_ / double{kTwipsPerPixel});
+        document.setDefaultTextOption(option);
     }
 
     void CommitFont() {
@@ -964,15 +1018,57 @@ private:
         return colors_[index];
     }
 
-    static QTextBlockFormat BlockFormat(const ParaProps& para) {
+    QTextBlockFormat BlockFormat(const ParaProps& para) const {
         QTextBlockFormat format;
         format.setAlignment(para.alignment);
-        format.setLeftMargin(para.leftIndent / double{TwipsPerPixel});
-        format.setRightMargin(para.rightIndent / double{TwipsPerPixel});
-        format.setTextIndent(para.firstIndent / double{TwipsPerPixel});
-        format.setTopMargin(para.spaceBefore / double{TwipsPerPixel});
-        format.setBottomMargin(para.spaceAfter / double{TwipsPerPixel});
+        format.setLeftMargin(para.leftIndent / double{kTwipsPerPixel});
+        format.setRightMargin(para.rightIndent / double{kTwipsPerPixel});
+        format.setTextIndent(para.firstIndent / double{kTwipsPerPixel});
+        format.setTopMargin(para.spaceBefore / double{kTwipsPerPixel});
+        format.setBottomMargin(para.spaceAfter / double{kTwipsPerPixel});
+        format.setTabPositions(TabPositions(para));
         return format;
+    }
+
+    // The paragraph's tab stops in Qt's terms, in order. Rich text measures
+    // them from the left edge of the text, Qt from where the line begins: the
+    // stops are moved by the first line's indent, which is where tabs are
+    // used, and the default stops past the paragraph's own become stops of
+    // their own, so that they too lie at multiples of the default width from
+    // the edge. A hanging first line (a negative first-line indent) has a stop
+    // at the left indent as well, so that "item<TAB>text" puts the text where
+    // the following lines begin.
+    QList<QTextOption::Tab> TabPositions(const ParaProps& para) const {
+        std::vector<TabStop> stops = para.tabs;
+        const auto at = [](int position) {
+            return [position](const TabStop& stop) { return stop.position == position; };
+        };
+        if (para.firstIndent < 0 && para.leftIndent > 0 &&
+            std::none_of(stops.begin(), stops.end(), at(para.leftIndent))) {
+            stops.push_back(TabStop{para.leftIndent, QTextOption::LeftTab, QChar()});
+        }
+        std::stable_sort(stops.begin(), stops.end(), [](const TabStop& a, const TabStop& b) {
+            return a.position < b.position;
+        });
+        const int lineStart = para.leftIndent + para.firstIndent;
+        if (lineStart % defaultTab_ != 0) {
+            int next = std::max(stops.empty() ? 0 : stops.back().position, lineStart);
+            next = (next / defaultTab_ + 1) * defaultTab_;
+            for (; next <= kMaxIndentTwips && static_cast<int>(stops.size()) < kMaxTabStops;
+                 next += defaultTab_)
+                stops.push_back(TabStop{next, QTextOption::LeftTab, QChar()});
+        }
+        QList<QTextOption::Tab> tabs;
+        int last = -1;
+        for (const TabStop& stop : stops) {
+            // A stop at or before the line's start is never reached; the
+            // first stop given at a place counts.
+            if (stop.position <= lineStart || stop.position == last) continue;
+            last = stop.position;
+            tabs.append(QTextOption::Tab((stop.position - lineStart) / double{kTwipsPerPixel},
+                                         stop.type, stop.delimiter));
+        }
+        return tabs;
     }
 
     const char* data_;
@@ -985,8 +1081,9 @@ private:
     bool atGroupStart_ = false;
     int unicodeSkipLeft_ = 0;
 
-    int documentCodePage_ = AnsiCodePage;
+    int documentCodePage_ = kAnsiCodePage;
     int defaultFont_ = 0;
+    int defaultTab_ = kDefaultTabTwips;
     std::map<int, FontEntry> fonts_;
     std::optional<int> definingFont_;
     QString fontName_;

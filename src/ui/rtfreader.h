@@ -11,7 +11,8 @@ namespace pathwick {
 //
 // Every RTF paragraph becomes one QTextBlock, so a heading written as its own paragraph can be
 // found and selected as a whole. Character formatting (bold, italic, underline, strike-out,
-// size, colour, font, super- and subscript) and paragraph alignment and indents are kept;
+// size, colour, font, super- and subscript), paragraph alignment and indents, and tab stops
+// (each paragraph's \tx stops, the document's \deftab width) are kept;
 // pictures, objects, headers and footers, the document information and every other
 // destination that is not body text are left out. Text escaped as \'hh is read in the
 // document's code page (\ansicpg, or the font's \fcharset), Unicode \uN with its fallback.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Maze files: writing and reading a game with 1,000,000 markers (1600 in each
 // cell), as bytes in memory and as the whole save and open of a file.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Growing one maze: the grid cleared, a seed cell drawn, the growth from it.
 
 #include <benchmark/benchmark.h>

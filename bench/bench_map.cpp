@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The map: drawing the whole maze, and showing many markers on it.
 
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing: one step of the mouse inside a cell, one step into the next cell
 // (which draws that cell), and a new maze with its first drawing.
 

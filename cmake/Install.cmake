@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` puts where: the program, its rules document, the desktop entry, the
 # AppStream metainfo and the icon in the hicolor theme. The program finds the rules document in
 # <prefix>/share/pathwick, next to its own bin directory.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built from the install rules with `cpack -G DEB` (scripts/package.sh).
 # dpkg-shlibdeps (dpkg-dev) works out the library dependencies; the printout needs its font.
 set(CPACK_GENERATOR DEB)

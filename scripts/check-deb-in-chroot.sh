@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Pathwick! Debian package into a fresh, minimal Debian 12 (bookworm) root and starts
 # the program there, to show that the package names everything it needs. Needs root and network
 # access to the Debian mirror; takes a few minutes.

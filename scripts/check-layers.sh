@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a source file includes from a folder above its own in the chain
 #   core < views < files < game < ui < app
 # Usage: scripts/check-layers.sh [project folder]

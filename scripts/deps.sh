@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Pathwick! needs. Every package the project uses is named here.
 #   scripts/deps.sh          what building and playing needs
 #   scripts/deps.sh --test   also what the test suite and benchmarks need

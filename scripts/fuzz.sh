@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang and runs each of them for a bounded time.
 #   scripts/fuzz.sh                         every target, 60 seconds each
 #   scripts/fuzz.sh -t 180 fuzz_rtfreader   one target, 3 minutes

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the program icon resources/icons/io.github.pathwick.Pathwick.svg into the PNG sizes of
 # the hicolor icon theme, under resources/icons/hicolor/<N>x<N>/apps/. The PNGs are committed;
 # run this again only after changing the SVG.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the game's start-up against a minimal Qt Widgets program that shows one empty window
 # of the same size, and against that window with one label (bench/startup/minimal_window.cpp).
 # All run with PATHWICK_QUIT_AFTER_FIRST_FRAME=1: they report the moment their first frame was

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of Pathwick!: a Release build without tests and benchmarks, then
 # cpack. Prints the path of the .deb.
 #   scripts/package.sh              builds in build-pkg/

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real dialogs: message boxes, file dialogs and the print dialog, each
 // inspected and answered while it is shown.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file path line: the whole path as caption and tooltip, shortened in the
 // middle where it does not fit.
 

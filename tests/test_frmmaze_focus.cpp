@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard player's ways round the window: access keys, Tab, Enter and the
 // view switch only ever reach a control that shows, and the arrow keys walk
 // the colour choices in their order.

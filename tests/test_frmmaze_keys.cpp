@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard of the main window: every key reaches the game first, whatever
 // control has the focus, and moves the mouse or drops markers.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's life: every way of closing it asks first, a No keeps the
 // game exactly as it was, a Yes closes the rules window too, and the window
 // keeps its one size.

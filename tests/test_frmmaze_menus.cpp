@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File and Help menus of the main window, through the menu commands and
 // their shortcuts: the dialogs they ask for, saving and opening real files,
 // printing, the rules window and the about box.

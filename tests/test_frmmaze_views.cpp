@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > New and the switch between the cell view and the map.
 
 #include <QRadioButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The maze generator: the codes Direction draws, the order in which
 // GenerateCell visits cells, and the properties of the mazes it grows.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cell view on screens of more than one device pixel per pixel: the game
 // reads the same picture at every ratio, and the sharper display picture
 // shows every wall over its whole area and nothing else in the wall colour.

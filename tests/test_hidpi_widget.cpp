@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture boxes on a screen of two device pixels per pixel. The whole
 // program runs at that scale here: the ratio has to be chosen before the
 // application object exists, so this test has a main function of its own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The map: square sizes, the squares of every cell, the mouse, start and end
 // squares, and the markers shown by Display Markers.
 //

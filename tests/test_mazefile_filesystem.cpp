@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving where a replace would change what the file is, the folder synced after
 // a replace, and Open refusing anything but a regular file. The saves run in a
 // copy of this program as the saver: nobody (through setpriv) when run as root.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading maze files: the reading rules, "&Open..." and its failure path.
 
 #include <QDir>

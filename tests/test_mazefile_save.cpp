@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing maze files: the format byte for byte, "&Save" and "Save &As...",
 // and every way a save can fail without harming the previous file.
 

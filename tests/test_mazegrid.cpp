@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid queries and the random numbers they are drawn with.
 
 #include <QtTest>

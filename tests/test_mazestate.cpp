@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game state's marker lists: keyed, insertion-ordered, created on first
 // use, emptied but kept by a new maze, keyed by a counter that never resets.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state part of a new maze: grid, start and end, the mouse, the markers,
 // and the order in which it draws its random numbers.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing through a real QPrinter into PDF files, read back with poppler's
 // pdfinfo and pdftotext; and the print command's dialog and failure paths.
 

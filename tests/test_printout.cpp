@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text of the printout: one block of 3 x 3 characters per cell.
 
 #include "core/newmaze.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules window as it first opens, and "item<TAB>text" lines that line up
 // at the document's tab stops.
 

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/mazefile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QIODevice>
 #include <array>
 #include <charconv>
@@ -247,19 +249,21 @@ MazeFileError ReadValues(FieldReader& in, MazeState& s, MarkerKeyCounter& keys) 
 }  // namespace
 
 FileDialogSetup OpenDialogSetup() {
-    return {QString(),
-            {{QStringLiteral("Text (*.txt) "), QStringLiteral("*.txt")},
-             {QStringLiteral("Maze files (*.maz) "), QStringLiteral("*.maz")},
-             // "*.*" would leave out the names without a dot.
-             {QStringLiteral("All files (*.*) "), QStringLiteral("*")}},
-            2};
+    return {
+        QString(),
+        {{QCoreApplication::translate("MazeFile", "Text (*.txt) "), QStringLiteral("*.txt")},
+         {QCoreApplication::translate("MazeFile", "Maze files (*.maz) "), QStringLiteral("*.maz")},
+         // "*.*" would leave out the names without a dot.
+         {QCoreApplication::translate("MazeFile", "All files (*.*) "), QStringLiteral("*")}},
+        2};
 }
 
 FileDialogSetup SaveAsDialogSetup(const QString& currentFile) {
-    return {currentFile,
-            {{QStringLiteral("Text (*.txt) "), QStringLiteral("*.txt")},
-             {QStringLiteral("Maze file (*.maz) "), QStringLiteral("*.maz")}},
-            2};
+    return {
+        currentFile,
+        {{QCoreApplication::translate("MazeFile", "Text (*.txt) "), QStringLiteral("*.txt")},
+         {QCoreApplication::translate("MazeFile", "Maze file (*.maz) "), QStringLiteral("*.maz")}},
+        2};
 }
 
 bool FitsMazeFile(const MazeState& state) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frmabout.h"
 
 #include <QApplication>
@@ -32,7 +33,7 @@ void SetBlackText(QLabel* label) {
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About MyApp"));
+    setWindowTitle(tr("About MyApp"));
     setFixedSize(Pixels(5730), Pixels(3555));
     setSizeGripEnabled(false);
 
@@ -62,7 +63,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     lblDisclaimer->setWordWrap(true);
     SetBlackText(lblDisclaimer);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(TwipsRect(4245, 2625, 1260, 345));
     cmdOK->setDefault(true);
@@ -75,7 +76,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
 void frmAbout::Form_Load() {
     const QString title = QString::fromLatin1(kProgramTitle);
-    setWindowTitle(QStringLiteral("About ") + title);
+    setWindowTitle(tr("About ") + title);
     lblVersion->setText(VersionText());
     lblTitle->setText(title);
     lblDescription->setText(QString::fromUtf8(kDescription));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frmmaze.h"
 
 #include <QApplication>
@@ -31,7 +32,7 @@ namespace {
 // The file path line's tooltip while the game has no file; with a file, the
 // tooltip is the whole path.
 QString FilePathDescription() {
-    return QStringLiteral("Shows filepath of current maze");
+    return frmMaze::tr("Shows filepath of current maze");
 }
 
 template <typename Control>
@@ -89,7 +90,7 @@ frmMaze::frmMaze(RandomSource& random, Dialogs& dialogs, std::function<float()> 
                  QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), timeOfDay_(std::move(timeOfDay)) {
     setObjectName(QStringLiteral("frmMaze"));
-    setWindowTitle(QStringLiteral("Pathwick!"));
+    setWindowTitle(tr("Pathwick!"));
     setWindowIcon(ProgramIcon());
     // The controls are laid out in pixels; their captions get the matching
     // size of 8.25 points at 96 dots per inch, whatever the screen.
@@ -128,54 +129,46 @@ void frmMaze::CreateControls() {
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    fraKey =
-        Place(new Frame(QStringLiteral("Key"), client), "fraKey", TwipsRect(4680, 120, 1455, 1095),
-              QStringLiteral("Displays colors used for your mouse, maze Start, and maze End"));
-    lblEnd =
-        Place(MakeLabel(fraKey, QStringLiteral("End")), "lblEnd", TwipsRect(480, 720, 615, 255));
-    lblStart = Place(MakeLabel(fraKey, QStringLiteral("Start")), "lblStart",
-                     TwipsRect(480, 480, 615, 255));
-    lblMouse =
-        Place(MakeLabel(fraKey, QStringLiteral("You")), "lblMouse", TwipsRect(480, 240, 615, 255));
+    fraKey = Place(new Frame(tr("Key"), client), "fraKey", TwipsRect(4680, 120, 1455, 1095),
+                   tr("Displays colors used for your mouse, maze Start, and maze End"));
+    lblEnd = Place(MakeLabel(fraKey, tr("End")), "lblEnd", TwipsRect(480, 720, 615, 255));
+    lblStart = Place(MakeLabel(fraKey, tr("Start")), "lblStart", TwipsRect(480, 480, 615, 255));
+    lblMouse = Place(MakeLabel(fraKey, tr("You")), "lblMouse", TwipsRect(480, 240, 615, 255));
     shpEnd = Place(new Shape(kEndColor, fraKey), "shpEnd", TwipsRect(240, 780, 135, 135));
     shpMouse = Place(new Shape(kMouseColor, fraKey), "shpMouse", TwipsRect(240, 300, 135, 135));
     ShpStart = Place(new Shape(kStartColor, fraKey), "ShpStart", TwipsRect(240, 540, 135, 135));
 
     picMap = Place(new PictureBox(client), "picMap", TwipsRect(120, 120, 4215, 4215),
-                   QStringLiteral("Map of the entire maze"));
+                   tr("Map of the entire maze"));
     picMap->setFocusPolicy(Qt::StrongFocus);
     picMap->setVisible(false);
 
-    fraMarkerColorOpts = Place(new Frame(QStringLiteral("&Marker Color"), client),
-                               "fraMarkerColorOpts", TwipsRect(4680, 1320, 1455, 1335),
-                               QStringLiteral("Choose a marker color, then click on Drop Marker"));
-    fraMarkerColorChks = Place(new Frame(QStringLiteral("&Marker Color"), fraMarkerColorOpts),
+    fraMarkerColorOpts = Place(new Frame(tr("&Marker Color"), client), "fraMarkerColorOpts",
+                               TwipsRect(4680, 1320, 1455, 1335),
+                               tr("Choose a marker color, then click on Drop Marker"));
+    fraMarkerColorChks = Place(new Frame(tr("&Marker Color"), fraMarkerColorOpts),
                                "fraMarkerColorChks", TwipsRect(0, 0, 1455, 1335),
                                QStringLiteral("Check the colors of the markers you would like to "
                                               "see, then click on Display Markers"));
     // Painted opaque, so that it hides the option buttons it covers.
     fraMarkerColorChks->setAutoFillBackground(true);
     fraMarkerColorChks->setVisible(false);
-    chkMagenta = Place(new CheckBox(QStringLiteral("Magenta"), fraMarkerColorChks), "chkMagenta",
+    chkMagenta = Place(new CheckBox(tr("Magenta"), fraMarkerColorChks), "chkMagenta",
                        TwipsRect(120, 960, 975, 255));
-    chkCyan = Place(new CheckBox(QStringLiteral("Cyan"), fraMarkerColorChks), "chkCyan",
+    chkCyan = Place(new CheckBox(tr("Cyan"), fraMarkerColorChks), "chkCyan",
                     TwipsRect(120, 720, 975, 255));
-    chkBlack = Place(new CheckBox(QStringLiteral("Black"), fraMarkerColorChks), "chkBlack",
+    chkBlack = Place(new CheckBox(tr("Black"), fraMarkerColorChks), "chkBlack",
                      TwipsRect(120, 480, 975, 255));
-    chkWhite = Place(new CheckBox(QStringLiteral("White"), fraMarkerColorChks), "chkWhite",
+    chkWhite = Place(new CheckBox(tr("White"), fraMarkerColorChks), "chkWhite",
                      TwipsRect(120, 240, 855, 255));
-    optMagenta =
-        Place(new QRadioButton(QStringLiteral("Magenta"), fraMarkerColorOpts), "optMagenta",
-              TwipsRect(120, 960, 1095, 255), QStringLiteral("Press F4 to drop a magenta marker"));
-    optCyan =
-        Place(new QRadioButton(QStringLiteral("Cyan"), fraMarkerColorOpts), "optCyan",
-              TwipsRect(120, 720, 855, 255), QStringLiteral("Press F3 to drop a cyan marker"));
-    optBlack =
-        Place(new QRadioButton(QStringLiteral("Black"), fraMarkerColorOpts), "optBlack",
-              TwipsRect(120, 480, 975, 255), QStringLiteral("Press F2 to drop a black marker"));
-    optWhite =
-        Place(new QRadioButton(QStringLiteral("White"), fraMarkerColorOpts), "optWhite",
-              TwipsRect(120, 240, 975, 255), QStringLiteral("Press F1 to drop a white marker"));
+    optMagenta = Place(new QRadioButton(tr("Magenta"), fraMarkerColorOpts), "optMagenta",
+                       TwipsRect(120, 960, 1095, 255), tr("Press F4 to drop a magenta marker"));
+    optCyan = Place(new QRadioButton(tr("Cyan"), fraMarkerColorOpts), "optCyan",
+                    TwipsRect(120, 720, 855, 255), tr("Press F3 to drop a cyan marker"));
+    optBlack = Place(new QRadioButton(tr("Black"), fraMarkerColorOpts), "optBlack",
+                     TwipsRect(120, 480, 975, 255), tr("Press F2 to drop a black marker"));
+    optWhite = Place(new QRadioButton(tr("White"), fraMarkerColorOpts), "optWhite",
+                     TwipsRect(120, 240, 975, 255), tr("Press F1 to drop a white marker"));
     // The check boxes' frame was created first; it must cover the option buttons.
     fraMarkerColorChks->raise();
     // The arrow keys move the choice in this order.
@@ -186,24 +179,24 @@ void frmMaze::CreateControls() {
              chkMagenta, chkCyan, chkBlack, chkWhite, optMagenta, optCyan, optBlack, optWhite})
         button->setStyle(compact);
 
-    cmdDropMarker = Place(new CommandButton(QStringLiteral("&Drop Marker"), client),
-                          "cmdDropMarker", TwipsRect(4920, 2760, 1095, 495));
+    cmdDropMarker = Place(new CommandButton(tr("&Drop Marker"), client), "cmdDropMarker",
+                          TwipsRect(4920, 2760, 1095, 495));
     // A focused button answers Enter itself; elsewhere Enter clicks cmdViewMap,
     // the window's default button (see keyPressEvent).
     cmdDropMarker->setAutoDefault(true);
-    cmdViewMap = Place(new CommandButton(QStringLiteral("&View Map"), client), "cmdViewMap",
+    cmdViewMap = Place(new CommandButton(tr("&View Map"), client), "cmdViewMap",
                        TwipsRect(4920, 3720, 1095, 495));
     cmdViewMap->setDefault(true);
 
     picMaze = Place(new PictureBox(client), "picMaze", TwipsRect(120, 120, 4215, 4215),
-                    QStringLiteral("One coordinate of the maze"));
+                    tr("One coordinate of the maze"));
     picMaze->setFocusPolicy(Qt::StrongFocus);
 
     lblSaved = Place(MakeLabel(client, QString()), "lblSaved", TwipsRect(6240, 4440, 135, 255),
-                     QStringLiteral("Is maze saved?"));
+                     tr("Is maze saved?"));
     lblSaved->setFont(SavedIndicatorFont());
-    lblSaved2 = Place(MakeLabel(client, QStringLiteral("Saved:")), "lblSaved2",
-                      TwipsRect(5760, 4440, 375, 255), QStringLiteral("Is maze saved?"));
+    lblSaved2 = Place(MakeLabel(client, tr("Saved:")), "lblSaved2", TwipsRect(5760, 4440, 375, 255),
+                      tr("Is maze saved?"));
     lblSaved2->setFont(SavedIndicatorFont());
     lblFilePath = Place(new PathLabel(client), "lblFilePath", TwipsRect(120, 4320, 5535, 255),
                         FilePathDescription());
@@ -232,25 +225,23 @@ void frmMaze::CreateMenus() {
         return action;
     };
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileNew =
-        command(mnuFile, "mnuFileNew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuFileOpen = command(mnuFile, "mnuFileOpen", QStringLiteral("&Open..."),
-                          QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuFileSave = command(mnuFile, "mnuFileSave", QStringLiteral("&Save"),
-                          QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuFileSaveAs = command(mnuFile, "mnuFileSaveAs", QStringLiteral("Save &As..."));
+    mnuFileNew = command(mnuFile, "mnuFileNew", tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileOpen =
+        command(mnuFile, "mnuFileOpen", tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileSave = command(mnuFile, "mnuFileSave", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFileSaveAs = command(mnuFile, "mnuFileSaveAs", tr("Save &As..."));
     mnuFileSep1 = mnuFile->addSeparator();
     mnuFileSep1->setObjectName(QStringLiteral("mnuFileSep1"));
-    mnuFilePrint = command(mnuFile, "mnuFilePrint", QStringLiteral("&Print..."),
-                           QKeySequence(Qt::CTRL | Qt::Key_P));
-    mnuFileExit = command(mnuFile, "mnuFileExit", QStringLiteral("E&xit"));
+    mnuFilePrint =
+        command(mnuFile, "mnuFilePrint", tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuFileExit = command(mnuFile, "mnuFileExit", tr("E&xit"));
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpRules = command(mnuHelp, "mnuHelpRules", QStringLiteral("&Rules..."));
-    mnuHelpAbout = command(mnuHelp, "mnuHelpAbout", QStringLiteral("&About..."));
+    mnuHelpRules = command(mnuHelp, "mnuHelpRules", tr("&Rules..."));
+    mnuHelpAbout = command(mnuHelp, "mnuHelpAbout", tr("&About..."));
 }
 
 void frmMaze::SetTabOrder() {
@@ -419,16 +410,16 @@ void frmMaze::cmdViewMap_Click() {
         game_->state().MapView = true;
         picMaze->setVisible(false);
         picMap->setVisible(true);
-        cmdViewMap->setText(QStringLiteral("&View Maze"));
-        cmdDropMarker->setText(QStringLiteral("&Display Markers"));
+        cmdViewMap->setText(tr("&View Maze"));
+        cmdDropMarker->setText(tr("&Display Markers"));
         fraMarkerColorChks->setVisible(true);
         game_->DrawMap();
     } else {
         game_->state().MapView = false;
         picMaze->setVisible(true);
         picMap->setVisible(false);
-        cmdViewMap->setText(QStringLiteral("&View Map"));
-        cmdDropMarker->setText(QStringLiteral("&Drop Marker"));
+        cmdViewMap->setText(tr("&View Map"));
+        cmdDropMarker->setText(tr("&Drop Marker"));
         fraMarkerColorChks->setVisible(false);
         picMaze->setFocus();
     }
@@ -451,8 +442,8 @@ void frmMaze::optMagenta_Click() {
 // ---- Menus ------------------------------------------------------------------
 
 void frmMaze::mnuFileNew_Click() {
-    if (dialogs_.AskYesNo(QStringLiteral("Are you sure you want to create a new maze?"),
-                          QStringLiteral("Create new maze?"))) {
+    if (dialogs_.AskYesNo(tr("Are you sure you want to create a new maze?"),
+                          tr("Create new maze?"))) {
         game_->NewMaze();
         accessibility_->AfterNewGame();
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File and Help menus of the main window, its fixed size, and closing it.
 
 #include <QApplication>
@@ -100,8 +101,7 @@ void frmMaze::NoteDesktopSize(QSize size) {
 // ---- Closing ------------------------------------------------------------------
 
 bool frmMaze::Form_QueryUnload() {
-    return dialogs_.AskYesNo(QStringLiteral("Are you sure you want to exit Pathwick!?"),
-                             QStringLiteral("Exit Pathwick!?"));
+    return dialogs_.AskYesNo(tr("Are you sure you want to exit Pathwick!?"), tr("Exit Pathwick!?"));
 }
 
 void frmMaze::Form_Unload() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frmrules.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -46,7 +47,7 @@ qreal LineTop(QTextDocument& document, int position) {
 frmRules::frmRules(Dialogs& dialogs, const QStringList& directories, QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("frmRules"));
-    setWindowTitle(QString::fromLatin1(kProgramTitle) + QStringLiteral(" Rules"));
+    setWindowTitle(QString::fromLatin1(kProgramTitle) + tr(" Rules"));
     resize(Pixels(9285), Pixels(6330));
 
     rtbRules = new QTextEdit(this);
@@ -55,7 +56,7 @@ frmRules::frmRules(Dialogs& dialogs, const QStringList& directories, QWidget* pa
     rtbRules->setReadOnly(true);
     rtbRules->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
-    lblContents = new QLabel(QStringLiteral("Table of Contents"), this);
+    lblContents = new QLabel(tr("Table of Contents"), this);
     lblContents->setObjectName(QStringLiteral("lblContents"));
     lblContents->setGeometry(TwipsRect(6240, 360, 2415, 255));
     QFont contentsFont = lblContents->font();
@@ -81,7 +82,7 @@ void frmRules::Form_Load(Dialogs& dialogs, const QStringList& directories) {
     QString error;
     if (!LoadRtfFile(rulesPath_, *rtbRules->document(), &error)) {
         rtbRules->clear();
-        dialogs.Message(QStringLiteral("The rules could not be shown. ") + error, windowTitle());
+        dialogs.Message(tr("The rules could not be shown. ") + error, windowTitle());
     }
     // Loading moves the text box's cursor along with the text to the end; the player starts
     // reading at the top.

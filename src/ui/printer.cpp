@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/printer.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
@@ -12,9 +13,6 @@
 namespace pathwick {
 
 namespace {
-
-const QString kPrintErrorText = QStringLiteral("There was an error attempting to print.");
-const QString kPrintErrorTitle = QStringLiteral("Print Error");
 
 // How a font sets the printout's characters on one device.
 struct TextMetrics {
@@ -112,7 +110,9 @@ PrintResult PrintMaze(const MazeState& state, Dialogs& dialogs, QPrinter& printe
     const bool printed =
         printer.isValid() && PrintLines(printer, PrintoutLines(state), PrintoutFont());
     if (printed) return PrintResult::kPrinted;
-    dialogs.Message(kPrintErrorText, kPrintErrorTitle);
+    dialogs.Message(
+        QCoreApplication::translate("Printer", "There was an error attempting to print."),
+        QCoreApplication::translate("Printer", "Print Error"));
     return PrintResult::kFailed;
 }
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Plays Pathwick! the way a screen reader sees it: through AT-SPI, from outside the program.
 
 Starts everything it needs itself: a session message bus (by running itself again under

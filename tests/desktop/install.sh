@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks the installed tree: every file where the
 # desktop expects it, a metainfo that finds its desktop entry, and a program that loads its rules
 # document from <prefix>/share/pathwick although the prefix is not a shared data directory; with

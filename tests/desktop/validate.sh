@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the desktop integration files against the freedesktop.org tools and against each other:
 # the desktop entry (desktop-file-validate), the AppStream metainfo (appstreamcli), the names
 # that tie them to the icon, the newest release against the project's version, and the size of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the maze file reader. Whatever the input, reading must not crash,
 // hang or trip a sanitizer; reading the bytes in small chunks must give the same result as
 // reading them whole; and a game read without error must write out and read back unchanged.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the rich-text reader. Whatever the input, reading must not crash,
 // hang or trip a sanitizer, and the document must come out whole: no control characters and
 // no stray frame markers in its text.

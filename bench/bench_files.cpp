@@ -38,7 +38,7 @@ struct FileBenchGame : testing::TestGame {
                 for (int i = 0; i < kMarkersPerCell; ++i) {
                     const int px = 180 * (1 + (i * 7 + x) % 22);
                     const int py = 180 * (1 + (i * 13 + y) % 22);
-                    AddMarker(game.state(), game.keys(), x, y, static_cast<std::int16_t>(px),
+                    AddMarker(game.State(), game.Keys(), x, y, static_cast<std::int16_t>(px),
                               static_cast<std::int16_t>(py), kColours[(i + x + y) % 4]);
                 }
             }
@@ -52,7 +52,7 @@ void BM_WriteMazeFile(benchmark::State& st) {
     const FileBenchGame g(true);
     qint64 size = 0;
     for (auto _ : st) {
-        const auto bytes = MazeFileBytes(g.game.state());
+        const auto bytes = MazeFileBytes(g.game.State());
         size = bytes->size();
         benchmark::DoNotOptimize(bytes->constData());
     }
@@ -63,7 +63,7 @@ BENCHMARK(BM_WriteMazeFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 // Reading the file text from memory into an empty state.
 void BM_ReadMazeFile(benchmark::State& st) {
     EnsureGuiApplication();
-    const QByteArray bytes = *MazeFileBytes(FileBenchGame(true).game.state());
+    const QByteArray bytes = *MazeFileBytes(FileBenchGame(true).game.State());
     MarkerKeyCounter keys;
     for (auto _ : st) {
         st.PauseTiming();

@@ -23,7 +23,7 @@ struct MapBenchGame : testing::TestGame {
     MapBenchGame()
         : TestGame(1234.5f, testing::kWindowPicture, testing::kWindowPicture,
                    testing::Labels::kPlain) {
-        game.state().MapView = true;
+        game.State().MapView = true;
     }
 };
 
@@ -47,7 +47,7 @@ void BM_DisplayMarkers(benchmark::State& st) {
     for (int k = 0; k < 10000; ++k) {
         const int cell = k % kCellCount;
         const int zone = (k / kCellCount) % 9;
-        AddMarker(g.game.state(), g.game.keys(), cell % kMazeSize + 1, cell / kMazeSize + 1,
+        AddMarker(g.game.State(), g.game.Keys(), cell % kMazeSize + 1, cell / kMazeSize + 1,
                   spots[zone % 3], spots[zone / 3], colours[k % 4]);
     }
     g.game.DrawMap();

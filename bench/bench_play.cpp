@@ -27,16 +27,16 @@ using bench::EnsureGuiApplication;
 struct PlayGame : testing::TestGame {
     explicit PlayGame(double ratio = 1) : TestGame(1234.5f) {
         game.picMaze().SetDevicePixelRatio(ratio);
-        game.state().grid(13, 13) = 15;
-        game.state().grid(14, 13) = 15;
+        game.State().grid(13, 13) = 15;
+        game.State().grid(14, 13) = 15;
     }
 
     // Start and end labels in the two open cells, or elsewhere.
     void PlaceLabels(bool inOpenCells) {
-        game.state().StartX = inOpenCells ? 13 : 2;
-        game.state().StartY = inOpenCells ? 13 : 2;
-        game.state().EndX = inOpenCells ? 14 : 3;
-        game.state().EndY = inOpenCells ? 13 : 2;
+        game.State().StartX = inOpenCells ? 13 : 2;
+        game.State().StartY = inOpenCells ? 13 : 2;
+        game.State().EndX = inOpenCells ? 14 : 3;
+        game.State().EndY = inOpenCells ? 13 : 2;
     }
 };
 
@@ -55,7 +55,7 @@ void MoveStep(benchmark::State& st, double ratio, bool shown) {
         if (shown) benchmark::DoNotOptimize(g.game.picMaze().DisplayPicture().constBits());
         left = !left;
     }
-    if (g.game.state().MouseX != 13) st.SkipWithError("the mouse left its cell");
+    if (g.game.State().MouseX != 13) st.SkipWithError("the mouse left its cell");
 }
 
 void BM_MoveStep(benchmark::State& st) {
@@ -92,7 +92,7 @@ void MoveCrossing(benchmark::State& st, bool labels, double ratio, bool shown) {
         if (shown) benchmark::DoNotOptimize(g.game.picMaze().DisplayPicture().constBits());
         right = !right;
     }
-    if (g.game.state().MouseX != 13 && g.game.state().MouseX != 14)
+    if (g.game.State().MouseX != 13 && g.game.State().MouseX != 14)
         st.SkipWithError("the mouse went astray");
 }
 

@@ -87,7 +87,7 @@ void TestAccessibility::commandsChangeWhatTheCellViewReports() {
     QFETCH(QList<int>, keys);
     QFETCH(QString, told);
     TestWindow w;
-    MazeState& s = w.state();
+    MazeState& s = w.State();
     s.StartX = s.EndX = 1;
     s.StartY = s.EndY = 1;
     w.PlaceMouse(13, 13, code, kCentre, kCentre);

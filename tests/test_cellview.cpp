@@ -121,13 +121,13 @@ void TestCellView::cellShowsExactlyItsBarsAndBlocks() {
 
     TestGame t;
     DrawingSurface& view = t.game.picMaze();
-    MoveLabelsAway(t.game.state());
-    t.game.state().grid(x, y) = static_cast<CellCode>(code);
+    MoveLabelsAway(t.game.State());
+    t.game.State().grid(x, y) = static_cast<CellCode>(code);
     // Leftovers of an earlier picture must not survive the repaint.
     view.Line(0, 2000, 4154, 2100, kMouseColor);
-    DrawMarker(view, t.game.state(), 2070, 2070, kCyan);
+    DrawMarker(view, t.game.State(), 2070, 2070, kCyan);
 
-    DrawCell(view, t.game.state(), x, y);
+    DrawCell(view, t.game.State(), x, y);
 
     const QList<UnitBox> walls = WallBoxes(bars);
     const QString pointProblem = WallPointsIntact(view, walls, kUnit, kUnit);
@@ -167,7 +167,7 @@ void TestCellView::labelIsPrintedInItsColourInsideCentreSquare() {
     QFETCH(double, anchorX);
 
     TestGame t;
-    MazeState& state = t.game.state();
+    MazeState& state = t.game.State();
     MoveLabelsAway(state);
     state.grid(13, 13) = 15;
     if (start) {
@@ -203,7 +203,7 @@ void TestCellView::labelIsPrintedInItsColourInsideCentreSquare() {
 
 void TestCellView::cellThatIsStartAndEndShowsBothWithEndOnTop() {
     TestGame t;
-    MazeState& state = t.game.state();
+    MazeState& state = t.game.State();
     const QImage& picture = t.game.picMaze().Picture();
     state.grid(13, 13) = 15;
 
@@ -259,7 +259,7 @@ void TestCellView::labelsNeverTouchWalls() {
     QFETCH(bool, end);
 
     TestGame t;
-    MazeState& state = t.game.state();
+    MazeState& state = t.game.State();
     MoveLabelsAway(state);
     state.grid(x, y) = static_cast<CellCode>(code);
     if (start) {
@@ -300,12 +300,12 @@ void TestCellView::markerIsDiscOfQuarterVerticalUnitInItsColour() {
     QFETCH(Color, colour);
 
     TestGame t(0.0f, viewSize);
-    MazeState& state = t.game.state();
+    MazeState& state = t.game.State();
     MoveLabelsAway(state);
     state.grid(13, 13) = 15;
     const int px = state.UnitW * 23 / 2;
     const int py = state.UnitH * 23 / 2;
-    QVERIFY(AddMarker(state, t.game.keys(), 13, 13, static_cast<std::int16_t>(px),
+    QVERIFY(AddMarker(state, t.game.Keys(), 13, 13, static_cast<std::int16_t>(px),
                       static_cast<std::int16_t>(py), colour));
     DrawCell(t.game.picMaze(), state, 13, 13);
 
@@ -334,14 +334,14 @@ void TestCellView::markerIsDiscOfQuarterVerticalUnitInItsColour() {
 
 void TestCellView::laterMarkerCoversEarlierOne() {
     TestGame t;
-    MazeState& state = t.game.state();
+    MazeState& state = t.game.State();
     MoveLabelsAway(state);
     state.grid(12, 13) = state.grid(13, 13) = 15;
     // Two discs three pixels apart; the order of dropping, not the colour, decides.
-    AddMarker(state, t.game.keys(), 13, 13, 2070, 2070, kWhite);
-    AddMarker(state, t.game.keys(), 13, 13, 2115, 2070, kBlack);
-    AddMarker(state, t.game.keys(), 12, 13, 2070, 2070, kBlack);
-    AddMarker(state, t.game.keys(), 12, 13, 2115, 2070, kWhite);
+    AddMarker(state, t.game.Keys(), 13, 13, 2070, 2070, kWhite);
+    AddMarker(state, t.game.Keys(), 13, 13, 2115, 2070, kBlack);
+    AddMarker(state, t.game.Keys(), 12, 13, 2070, 2070, kBlack);
+    AddMarker(state, t.game.Keys(), 12, 13, 2115, 2070, kWhite);
     const QImage& picture = t.game.picMaze().Picture();
 
     DrawCell(t.game.picMaze(), state, 13, 13);
@@ -357,7 +357,7 @@ void TestCellView::laterMarkerCoversEarlierOne() {
 
 void TestCellView::mouseIsOutlineOfHalfVerticalUnit() {
     TestGame t(0.0f, QSize(277, 392));  // UnitW = 180, UnitH = 255
-    MazeState& state = t.game.state();
+    MazeState& state = t.game.State();
     MoveLabelsAway(state);
     state.grid(13, 13) = 15;
     DrawCell(t.game.picMaze(), state, 13, 13);
@@ -379,14 +379,14 @@ void TestCellView::mouseIsOutlineOfHalfVerticalUnit() {
 
 void TestCellView::noMarkerOrMouseIsPaintedInWallColour() {
     TestGame t;
-    MazeState& state = t.game.state();
+    MazeState& state = t.game.State();
     MoveLabelsAway(state);
     state.grid(13, 13) = 15;
     const int u = kUnit;
-    AddMarker(state, t.game.keys(), 13, 13, 2070, 5 * u, kWhite);
-    AddMarker(state, t.game.keys(), 13, 13, 5 * u, 2070, kBlack);
-    AddMarker(state, t.game.keys(), 13, 13, 2070, 18 * u, kCyan);
-    AddMarker(state, t.game.keys(), 13, 13, 18 * u, 2070, kMagenta);
+    AddMarker(state, t.game.Keys(), 13, 13, 2070, 5 * u, kWhite);
+    AddMarker(state, t.game.Keys(), 13, 13, 5 * u, 2070, kBlack);
+    AddMarker(state, t.game.Keys(), 13, 13, 2070, 18 * u, kCyan);
+    AddMarker(state, t.game.Keys(), 13, 13, 18 * u, 2070, kMagenta);
     DrawCell(t.game.picMaze(), state, 13, 13);
     state.PosX = state.PosY = 2070;
     t.game.DrawMouse();
@@ -402,7 +402,7 @@ void TestCellView::noMarkerOrMouseIsPaintedInWallColour() {
 
 void TestCellView::drawCellCreatesEmptyMarkerListsOfItsCell() {
     TestGame t;
-    MazeState& state = t.game.state();
+    MazeState& state = t.game.State();
     const int x = state.StartX == 13 && state.StartY == 13 ? 12 : 13;
     QVERIFY(!state.MarkerXs.Exists(x, 13));
     DrawCell(t.game.picMaze(), state, x, 13);
@@ -434,9 +434,9 @@ void TestCellView::getZoneSortsPositionsIntoThreeBandsPerAxis() {
     QFETCH(int, zx);
     QFETCH(int, zy);
     TestGame t(0.0f, QSize(277, 392));
-    QCOMPARE(t.game.state().UnitW, std::int16_t(180));
-    QCOMPARE(t.game.state().UnitH, std::int16_t(255));
-    const Zone zone = GetZone(t.game.state(), px, py);
+    QCOMPARE(t.game.State().UnitW, std::int16_t(180));
+    QCOMPARE(t.game.State().UnitH, std::int16_t(255));
+    const Zone zone = GetZone(t.game.State(), px, py);
     QCOMPARE(zone.zx, zx);
     QCOMPARE(zone.zy, zy);
 }

@@ -58,12 +58,12 @@ void TestDescription::openSidesAreTheSidesTheMouseCanLeaveBy() {
     for (int side = 0; side < 4; ++side) {
         TestGame t;
         t.OpenGrid();
-        t.game.state().grid(x, y) = static_cast<CellCode>(code);
+        t.game.State().grid(x, y) = static_cast<CellCode>(code);
         t.PutMouse(x, y, kCentre, kCentre);
-        if (side == 0) words = DescribeCell(t.game.state());
+        if (side == 0) words = DescribeCell(t.game.State());
         for (int step = 0; step < 13; ++step)
             t.game.MoveMouse(QString::fromLatin1(kDirections[side]));
-        if (t.game.state().MouseX != x || t.game.state().MouseY != y)
+        if (t.game.State().MouseX != x || t.game.State().MouseY != y)
             open << QLatin1String(kSides[side]);
     }
     const QString expected = open.isEmpty()     ? QStringLiteral("closed on all sides")
@@ -115,7 +115,7 @@ void TestDescription::mousePlace() {
     TestGame t;
     t.OpenGrid();
     t.PutMouse(13, 13, px, py);
-    const QString words = DescribeCell(t.game.state());
+    const QString words = DescribeCell(t.game.State());
     QVERIFY2(words.contains(QStringLiteral("; ") + place + QLatin1Char('.')), qPrintable(words));
 }
 
@@ -131,13 +131,13 @@ void TestDescription::everyStepThatMovesChangesTheReport() {
     TestGame t;
     t.OpenGrid();
     t.PutMouse(13, 13, kCentre, kCentre);
-    QString last = DescribeCellView(t.game.state(), {});
+    QString last = DescribeCellView(t.game.State(), {});
     for (int step = 0; step < 30; ++step) {
-        const Whereabouts before = Locate(t.game.state());
+        const Whereabouts before = Locate(t.game.State());
         t.game.MoveMouse(direction);
-        const CellChange change = StepChange(before, Locate(t.game.state()));
+        const CellChange change = StepChange(before, Locate(t.game.State()));
         QCOMPARE(change.blocked, 0);
-        const QString now = DescribeCellView(t.game.state(), change);
+        const QString now = DescribeCellView(t.game.State(), change);
         QVERIFY2(now != last, qPrintable(now));
         last = now;
     }
@@ -171,17 +171,17 @@ void TestDescription::stepChange() {
     QFETCH(QString, told);
     TestGame t;
     t.OpenGrid();
-    t.game.state().grid(13, 13) = static_cast<CellCode>(code);
+    t.game.State().grid(13, 13) = static_cast<CellCode>(code);
     if (endCell) {
-        t.game.state().EndX = 13;
-        t.game.state().EndY = 13;
+        t.game.State().EndX = 13;
+        t.game.State().EndY = 13;
     }
     t.PutMouse(13, 13, kCentre, py);
     CellChange change;
     for (int step = 0; step < steps; ++step) {
-        const Whereabouts before = Locate(t.game.state());
+        const Whereabouts before = Locate(t.game.State());
         t.game.MoveMouse(direction);
-        change = StepChange(before, Locate(t.game.state()));
+        change = StepChange(before, Locate(t.game.State()));
     }
     QCOMPARE(DescribeChange(change), told);
 }
@@ -219,8 +219,8 @@ void TestDescription::changeIsToldBeforeTheCell() {
     change.newMaze = newMaze;
     QCOMPARE(DescribeChange(change), told);
     TestGame t;
-    const QString report = DescribeCellView(t.game.state(), change);
-    QVERIFY(report.endsWith(DescribeCell(t.game.state())));
+    const QString report = DescribeCellView(t.game.State(), change);
+    QVERIFY(report.endsWith(DescribeCell(t.game.State())));
     QVERIFY(report.startsWith(told));
 }
 
@@ -248,7 +248,7 @@ void TestDescription::cellNamesStartEndAndMarkers() {
     QFETCH(QString, tail);
     TestGame t;
     t.OpenGrid();
-    MazeState& s = t.game.state();
+    MazeState& s = t.game.State();
     if (start) {
         s.StartX = 7;
         s.StartY = 4;
@@ -257,7 +257,7 @@ void TestDescription::cellNamesStartEndAndMarkers() {
         s.EndX = 7;
         s.EndY = 4;
     }
-    for (int colour : markers) AddMarker(s, t.game.keys(), 7, 4, kCentre, kCentre, colour);
+    for (int colour : markers) AddMarker(s, t.game.Keys(), 7, 4, kCentre, kCentre, colour);
     t.PutMouse(7, 4, kCentre, kCentre);
     const QString words = DescribeCell(s);
     QVERIFY2(words.startsWith(QStringLiteral("Column 7, row 4: open on all sides; ")),
@@ -296,15 +296,15 @@ void TestDescription::mapNamesCellsAndNearestMarkers() {
     QFETCH(QString, tail);
     TestGame t;
     t.OpenGrid();
-    MazeState& s = t.game.state();
+    MazeState& s = t.game.State();
     // Two cells two steps from the mouse (row by row from the north first),
     // one two steps away, one far; a colour none of the boxes admits.
-    AddMarker(s, t.game.keys(), 20, 20, kCentre, kCentre, kWhite);
-    AddMarker(s, t.game.keys(), 10, 12, kCentre, kCentre, kWhite);
-    AddMarker(s, t.game.keys(), 10, 12, kCentre, kCentre, kCyan);
-    AddMarker(s, t.game.keys(), 9, 11, kCentre, kCentre, kBlack);
-    AddMarker(s, t.game.keys(), 11, 9, kCentre, kCentre, kCyan);
-    AddMarker(s, t.game.keys(), 10, 10, kCentre, kCentre, 0x123456);
+    AddMarker(s, t.game.Keys(), 20, 20, kCentre, kCentre, kWhite);
+    AddMarker(s, t.game.Keys(), 10, 12, kCentre, kCentre, kWhite);
+    AddMarker(s, t.game.Keys(), 10, 12, kCentre, kCentre, kCyan);
+    AddMarker(s, t.game.Keys(), 9, 11, kCentre, kCentre, kBlack);
+    AddMarker(s, t.game.Keys(), 11, 9, kCentre, kCentre, kCyan);
+    AddMarker(s, t.game.Keys(), 10, 10, kCentre, kCentre, 0x123456);
     t.PutMouse(10, 10, kCentre, kCentre - 2 * kUnit);
     std::optional<ShownColours> shown;
     if (displayed) shown = ShownColours{boxes[0], boxes[1], boxes[2], boxes[3]};

@@ -161,8 +161,8 @@ void TestFrmMaze::windowStartsWithTheCellViewAndWhiteSelected() {
             !w.ui.optMagenta->isChecked());
     for (CheckBox* box : {w.ui.chkWhite, w.ui.chkBlack, w.ui.chkCyan, w.ui.chkMagenta})
         QCOMPARE(box->Value(), 0);
-    QCOMPARE(w.state().MarkerColor, kWhite);
-    QVERIFY(!w.state().MapView);
+    QCOMPARE(w.State().MarkerColor, kWhite);
+    QVERIFY(!w.State().MapView);
     QCOMPARE(w.ui.lblFilePath->text(), QString());
     QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("N"));
     QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w.ui.picMaze));
@@ -289,8 +289,8 @@ void TestFrmMaze::pictureBoxesHaveASunkenFrameAroundTheSurfaces() {
     QCOMPARE(w.game().picMap().Picture().size(), QSize(277, 277));
     QCOMPARE(w.game().picMaze().BackColor(), w.game().picMap().BackColor());
     QCOMPARE(w.ui.picMaze->focusPolicy(), Qt::StrongFocus);
-    QCOMPARE(w.state().UnitW, std::int16_t{180});
-    QCOMPARE(w.state().UnitH, std::int16_t{180});
+    QCOMPARE(w.State().UnitW, std::int16_t{180});
+    QCOMPARE(w.State().UnitH, std::int16_t{180});
 }
 
 void TestFrmMaze::pictureBoxShowsTheSurfaceAndFollowsItsChanges() {
@@ -362,7 +362,7 @@ void TestFrmMaze::mapEndSquareTakesTheEndShapesFillColour() {
     TestWindow w;
     w.ui.shpEnd->SetFillColor(kCyan);
     w.game().DrawMap();
-    const MazeState& s = w.state();
+    const MazeState& s = w.State();
     // The end's centre square: square (1, 1) of its cell, 55 twips a square.
     const int x = ((s.EndX - 1) * 3 + 1) * 55 + 27;
     const int y = ((s.EndY - 1) * 3 + 1) * 55 + 27;
@@ -383,7 +383,7 @@ void TestFrmMaze::savedLabelsUseASmallSerif() {
 
 void TestFrmMaze::startLabelStaysInsideTheCentreSquare() {
     TestWindow w;
-    MazeState& s = w.state();
+    MazeState& s = w.State();
     // A corner cell that keeps every side closed: the border bars on the north
     // and west, the bars of code 3 on the east and south.
     s.grid(1, 1) = 3;

@@ -107,11 +107,11 @@ void TestFrmMazeFocus::arrowKeysWalkTheColoursInTheirOrder() {
     w.Press(key);
     QVERIFY(w.Control<QRadioButton>(qPrintable(chosen))->isChecked());
     QCOMPARE(FocusName(), chosen);
-    QCOMPARE(w.state().MarkerColor, colour);
+    QCOMPARE(w.State().MarkerColor, colour);
     // The key moved the mouse as well, one unit.
     const int dx = key == Qt::Key_Left ? -kUnit : key == Qt::Key_Right ? kUnit : 0;
     const int dy = key == Qt::Key_Up ? -kUnit : key == Qt::Key_Down ? kUnit : 0;
-    QCOMPARE(QPoint(w.state().PosX, w.state().PosY), QPoint(kCentre + dx, kCentre + dy));
+    QCOMPARE(QPoint(w.State().PosX, w.State().PosY), QPoint(kCentre + dx, kCentre + dy));
 }
 
 PATHWICK_TEST_CLASS(TestFrmMazeFocus)

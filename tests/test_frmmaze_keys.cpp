@@ -63,7 +63,7 @@ void TestFrmMazeKeys::keyReachesTheGameOnceWhateverHasTheFocus() {
     QFETCH(QString, focus);
     QFETCH(bool, toFocusWidget);
     TestWindow w;
-    MoveEndsAway(w.state());
+    MoveEndsAway(w.State());
     w.PlaceMouse(13, 13, 15, kCentre, kCentre);
     if (QWidget* control = Named(w, focus))
         control->setFocus();
@@ -76,33 +76,33 @@ void TestFrmMazeKeys::keyReachesTheGameOnceWhateverHasTheFocus() {
         QTest::keyClick(w->focusWidget(), Qt::Key_Up);
     else
         w.Press(Qt::Key_Up);
-    QCOMPARE(w.state().PosY, std::int16_t{kCentre - kUnit});
-    QCOMPARE(w.state().PosX, std::int16_t{kCentre});
+    QCOMPARE(w.State().PosY, std::int16_t{kCentre - kUnit});
+    QCOMPARE(w.State().PosX, std::int16_t{kCentre});
 }
 
 void TestFrmMazeKeys::focusedOptionButtonStillMovesTheSelection() {
     TestWindow w;
-    MoveEndsAway(w.state());
+    MoveEndsAway(w.State());
     w.PlaceMouse(13, 13, 15, kCentre, kCentre);
     w.ui.optBlack->click();
     w.ui.optBlack->setFocus();
-    QCOMPARE(w.state().MarkerColor, kBlack);
+    QCOMPARE(w.State().MarkerColor, kBlack);
 
     w.Press(Qt::Key_Down);
-    QCOMPARE(w.state().PosY, std::int16_t{kCentre + kUnit});
+    QCOMPARE(w.State().PosY, std::int16_t{kCentre + kUnit});
     QVERIFY(w.ui.optCyan->isChecked());
     QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w.ui.optCyan));
-    QCOMPARE(w.state().MarkerColor, kCyan);
+    QCOMPARE(w.State().MarkerColor, kCyan);
 }
 
 void TestFrmMazeKeys::focusedButtonStillPassesTheFocusOn() {
     TestWindow w;
-    MoveEndsAway(w.state());
+    MoveEndsAway(w.State());
     w.PlaceMouse(13, 13, 15, kCentre, kCentre);
     w.ui.cmdDropMarker->setFocus();
 
     w.Press(Qt::Key_Right);
-    QCOMPARE(w.state().PosX, std::int16_t{kCentre + kUnit});
+    QCOMPARE(w.State().PosX, std::int16_t{kCentre + kUnit});
     QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w.ui.cmdViewMap));
 }
 
@@ -116,11 +116,11 @@ void TestFrmMazeKeys::modifiersDoNotChangeAStep_data() {
 void TestFrmMazeKeys::modifiersDoNotChangeAStep() {
     QFETCH(Qt::KeyboardModifiers, modifiers);
     TestWindow w;
-    MoveEndsAway(w.state());
+    MoveEndsAway(w.State());
     w.PlaceMouse(13, 13, 15, kCentre, kCentre);
     w.Press(Qt::Key_Up, modifiers);
-    QCOMPARE(w.state().PosY, std::int16_t{kCentre - kUnit});
-    QCOMPARE(w.state().PosX, std::int16_t{kCentre});
+    QCOMPARE(w.State().PosY, std::int16_t{kCentre - kUnit});
+    QCOMPARE(w.State().PosX, std::int16_t{kCentre});
 }
 
 void TestFrmMazeKeys::keysDoNothingWhileTheMapShows_data() {
@@ -138,18 +138,18 @@ void TestFrmMazeKeys::keysDoNothingWhileTheMapShows_data() {
 void TestFrmMazeKeys::keysDoNothingWhileTheMapShows() {
     QFETCH(int, key);
     TestWindow w;
-    MoveEndsAway(w.state());
+    MoveEndsAway(w.State());
     w.PlaceMouse(13, 13, 15, kCentre, kCentre);
     QTest::mouseClick(w.ui.cmdViewMap, Qt::LeftButton);
-    QVERIFY(w.state().MapView);
-    const MazeState before = w.state();
+    QVERIFY(w.State().MapView);
+    const MazeState before = w.State();
     const QImage view = w.game().picMaze().Picture().copy();
     const QImage map = w.game().picMap().Picture().copy();
 
     w.Press(key);
     QTest::keyClick(w->focusWidget(), static_cast<Qt::Key>(key));
-    QVERIFY(w.state() == before);
-    QCOMPARE(w.state().MarkerCount(13, 13), 0);
+    QVERIFY(w.State() == before);
+    QCOMPARE(w.State().MarkerCount(13, 13), 0);
     QVERIFY(w.ui.optWhite->isChecked());
     QCOMPARE(w.game().picMaze().Picture(), view);
     QCOMPARE(w.game().picMap().Picture(), map);
@@ -171,18 +171,18 @@ void TestFrmMazeKeys::functionKeySelectsItsColourAndDropsAMarker() {
     QFETCH(QString, option);
     QFETCH(int, colour);
     TestWindow w;
-    MoveEndsAway(w.state());
+    MoveEndsAway(w.State());
     w.PlaceMouse(13, 13, 15, kCentre - kUnit, kCentre);
     // Another colour first, so that the key has to change it.
     (option == QLatin1String("optMagenta") ? w.ui.optCyan : w.ui.optMagenta)->click();
-    w.game().setSaved(QStringLiteral("Y"));
+    w.game().SetSaved(QStringLiteral("Y"));
     w.ui.cmdViewMap->setFocus();
 
     w.Press(key);
     auto* selected = w.Control<QRadioButton>(qPrintable(option));
     QVERIFY(selected->isChecked());
-    QCOMPARE(w.state().MarkerColor, colour);
-    MazeState& s = w.state();
+    QCOMPARE(w.State().MarkerColor, colour);
+    MazeState& s = w.State();
     QCOMPARE(s.MarkerCount(13, 13), 1);
     const CellMarkers markers = s.Markers(13, 13);
     QCOMPARE(int(markers.MarkerXs.Items()[0]), kCentre - kUnit);
@@ -195,13 +195,13 @@ void TestFrmMazeKeys::functionKeySelectsItsColourAndDropsAMarker() {
 
 void TestFrmMazeKeys::colourChosenByAFunctionKeySticksForDropMarker() {
     TestWindow w;
-    MoveEndsAway(w.state());
+    MoveEndsAway(w.State());
     w.PlaceMouse(13, 13, 15, kCentre, kCentre);
     w.Press(Qt::Key_F3);
     w.Press(Qt::Key_Up);
     QTest::mouseClick(w.ui.cmdDropMarker, Qt::LeftButton);
 
-    const CellMarkers markers = w.state().Markers(13, 13);
+    const CellMarkers markers = w.State().Markers(13, 13);
     QCOMPARE(markers.Count(), 2);
     QCOMPARE(markers.MarkerColors.Items()[1], kCyan);
     QCOMPARE(int(markers.MarkerYs.Items()[1]), kCentre - kUnit);
@@ -223,89 +223,89 @@ void TestFrmMazeKeys::enterClicksTheFocusedButtonOrElseViewMap() {
     QFETCH(bool, mapShows);
     QFETCH(int, markers);
     TestWindow w;
-    MoveEndsAway(w.state());
+    MoveEndsAway(w.State());
     w.PlaceMouse(13, 13, 15, kCentre, kCentre);
     Named(w, focus)->setFocus();
 
     w.Press(Qt::Key_Return);
-    QCOMPARE(w.state().MapView, mapShows);
+    QCOMPARE(w.State().MapView, mapShows);
     QCOMPARE(w.ui.picMap->isVisible(), mapShows);
-    QCOMPARE(w.state().MarkerCount(13, 13), markers);
+    QCOMPARE(w.State().MarkerCount(13, 13), markers);
 }
 
 void TestFrmMazeKeys::fourLeftsFromTheCentreOfAnOpenCellReachSevenAndAHalfUnits() {
     TestWindow w;
-    MoveEndsAway(w.state());
+    MoveEndsAway(w.State());
     w.PlaceMouse(13, 13, 15, kCentre, kCentre);
     w.PressTimes(Qt::Key_Left, 4);
-    QCOMPARE(w.state().PosX, std::int16_t{1350});  // 7.5 units
-    QCOMPARE(w.state().PosY, std::int16_t{kCentre});
-    QCOMPARE(w.state().MouseX, std::int16_t{13});
+    QCOMPARE(w.State().PosX, std::int16_t{1350});  // 7.5 units
+    QCOMPARE(w.State().PosY, std::int16_t{kCentre});
+    QCOMPARE(w.State().MouseX, std::int16_t{13});
     // The mouse is drawn there: its circle's east point, half a unit away.
     QCOMPARE(w.game().picMaze().Point(1350 + kUnit / 2, kCentre), kMouseColor);
 }
 
 void TestFrmMazeKeys::leftBeyondTheWestEdgeEntersTheEastArmOfTheWesternCell() {
     TestWindow w;
-    MoveEndsAway(w.state());
-    w.state().grid(12, 13) = 13;  // the western cell: its west side closed
+    MoveEndsAway(w.State());
+    w.State().grid(12, 13) = 13;  // the western cell: its west side closed
     w.PlaceMouse(13, 13, 15, kCentre, kCentre);
 
     w.PressTimes(Qt::Key_Left, 11);
-    QCOMPARE(w.state().PosX, std::int16_t{90});  // the last candidate that stays
-    QCOMPARE(w.state().MouseX, std::int16_t{13});
+    QCOMPARE(w.State().PosX, std::int16_t{90});  // the last candidate that stays
+    QCOMPARE(w.State().MouseX, std::int16_t{13});
 
     w.Press(Qt::Key_Left);
-    QCOMPARE(w.state().MouseX, std::int16_t{12});
-    QCOMPARE(w.state().MouseY, std::int16_t{13});
-    QCOMPARE(w.state().PosX, std::int16_t{kEastEntry});
-    QCOMPARE(w.state().PosY, std::int16_t{kCentre});
+    QCOMPARE(w.State().MouseX, std::int16_t{12});
+    QCOMPARE(w.State().MouseY, std::int16_t{13});
+    QCOMPARE(w.State().PosX, std::int16_t{kEastEntry});
+    QCOMPARE(w.State().PosY, std::int16_t{kCentre});
     // The view shows the western cell now: its west bar.
     QCOMPARE(w.game().picMaze().Point(9.5 * kUnit, kCentre), kWallColor);
 }
 
 void TestFrmMazeKeys::rightBeyondTheEastEdgeEntersTheWesternCellAtTen() {
     TestWindow w;
-    MoveEndsAway(w.state());
-    w.state().grid(14, 13) = 15;
+    MoveEndsAway(w.State());
+    w.State().grid(14, 13) = 15;
     const int y = kCentre + kUnit;  // not the middle of the arm: y is kept
     w.PlaceMouse(13, 13, 15, kEastEntry, y);
 
     w.Press(Qt::Key_Right);
-    QCOMPARE(w.state().MouseX, std::int16_t{14});
-    QCOMPARE(w.state().PosX, std::int16_t{10});
-    QCOMPARE(w.state().PosY, std::int16_t(y));
+    QCOMPARE(w.State().MouseX, std::int16_t{14});
+    QCOMPARE(w.State().PosX, std::int16_t{10});
+    QCOMPARE(w.State().PosY, std::int16_t(y));
     QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("N"));
 }
 
 void TestFrmMazeKeys::westBarStopsTheMouseButMarksTheMazeUnsaved() {
     TestWindow w;
-    MoveEndsAway(w.state());
+    MoveEndsAway(w.State());
     w.PlaceMouse(13, 13, 13, kCentre, kCentre);  // code 13: west closed
     w.Press(Qt::Key_Left);
-    QCOMPARE(w.state().PosX, std::int16_t{1890});  // 10.5 units, in front of the bar
-    w.game().setSaved(QStringLiteral("Y"));
+    QCOMPARE(w.State().PosX, std::int16_t{1890});  // 10.5 units, in front of the bar
+    w.game().SetSaved(QStringLiteral("Y"));
     QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("Y"));
 
     w.Press(Qt::Key_Left);
-    QCOMPARE(w.state().PosX, std::int16_t{1890});
-    QCOMPARE(w.state().MouseX, std::int16_t{13});
+    QCOMPARE(w.State().PosX, std::int16_t{1890});
+    QCOMPARE(w.State().MouseX, std::int16_t{13});
     QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("N"));
     QCOMPARE(w.game().picMaze().Point(1890, kCentre - kUnit / 2), kMouseColor);
 }
 
 void TestFrmMazeKeys::borderBarKeepsTheMouseInColumnOne() {
     TestWindow w;
-    MoveEndsAway(w.state());
+    MoveEndsAway(w.State());
     w.PlaceMouse(1, 13, 15, kCentre, kCentre);
     w.PressTimes(Qt::Key_Left, 14);
-    QCOMPARE(w.state().MouseX, std::int16_t{1});
-    QCOMPARE(w.state().PosX, std::int16_t{1890});
+    QCOMPARE(w.State().MouseX, std::int16_t{1});
+    QCOMPARE(w.State().PosX, std::int16_t{1890});
 }
 
 void TestFrmMazeKeys::endIsCongratulatedOnceOnReachingItsCentre() {
     TestWindow w;
-    MazeState& s = w.state();
+    MazeState& s = w.State();
     MoveEndsAway(s);
     s.EndX = 14;
     s.EndY = 13;
@@ -333,8 +333,8 @@ void TestFrmMazeKeys::endIsCongratulatedOnceOnReachingItsCentre() {
 
 void TestFrmMazeKeys::markerIsDrawnAgainWhenTheMouseComesBack() {
     TestWindow w;
-    MoveEndsAway(w.state());
-    w.state().grid(12, 13) = 15;
+    MoveEndsAway(w.State());
+    w.State().grid(12, 13) = 15;
     w.PlaceMouse(13, 13, 15, kCentre, kCentre);
     w.PressTimes(Qt::Key_Left, 2);
     w.Press(Qt::Key_F2);
@@ -342,12 +342,12 @@ void TestFrmMazeKeys::markerIsDrawnAgainWhenTheMouseComesBack() {
     QCOMPARE(w.game().picMaze().Point(markerX, kCentre), kBlack);
 
     w.PressTimes(Qt::Key_Left, 10);  // over the west edge
-    QCOMPARE(w.state().MouseX, std::int16_t{12});
+    QCOMPARE(w.State().MouseX, std::int16_t{12});
     QVERIFY(w.game().picMaze().Point(markerX, kCentre) != kBlack);
 
     w.Press(Qt::Key_Right);  // back over the edge
-    QCOMPARE(w.state().MouseX, std::int16_t{13});
-    QCOMPARE(w.state().PosX, std::int16_t{10});
+    QCOMPARE(w.State().MouseX, std::int16_t{13});
+    QCOMPARE(w.State().PosX, std::int16_t{10});
     QCOMPARE(w.game().picMaze().Point(markerX, kCentre), kBlack);
 }
 
@@ -367,10 +367,10 @@ void TestFrmMazeKeys::mouseStartsInTheMiddleOfTheViewWithRadiusHalfAUnit() {
     SeededRandom random;
     Game game(QSize(innerPixels, innerPixels), QSize(277, 277), random, dialogs);
     game.Start(kFixedTimeOfDay);
-    QCOMPARE(int(game.state().UnitW), unit);
-    QCOMPARE(int(game.state().UnitH), unit);
-    QCOMPARE(int(game.state().PosX), middle);
-    QCOMPARE(int(game.state().PosY), middle);
+    QCOMPARE(int(game.State().UnitW), unit);
+    QCOMPARE(int(game.State().UnitH), unit);
+    QCOMPARE(int(game.State().PosX), middle);
+    QCOMPARE(int(game.State().PosY), middle);
     // Radius 90: the circle passes 90 to the east of the middle, not 120.
     QCOMPARE(game.picMaze().Point(middle + 90, middle), kMouseColor);
     QVERIFY(game.picMaze().Point(middle + 120, middle) != kMouseColor);

@@ -128,7 +128,7 @@ void TestFrmMazeLifecycle::noKeepsTheWindowOpen() {
     QVERIFY(w->isVisible());
     QVERIFY(w->windowHandle()->isVisible());
     // The game goes on: the keys still move the mouse.
-    MazeState& s = w.state();
+    MazeState& s = w.State();
     s.StartX = s.StartY = 1;
     s.EndX = s.EndY = 25;
     w.PlaceMouse(13, 13, 15, 2070, 2070);

@@ -54,7 +54,7 @@ QList<MarkerRow> AllMarkers(const MazeState& s) {
 // A game worth saving: markers of three colours in two cells and the mouse
 // in another cell than the start.
 void PlayAGame(TestWindow& w) {
-    MazeState& s = w.state();
+    MazeState& s = w.State();
     s.StartX = s.StartY = 1;
     s.EndX = s.EndY = 25;
     s.grid(12, 13) = 15;
@@ -220,7 +220,7 @@ void TestFrmMazeMenus::saveAsWritesTheChosenFileAndShowsIt() {
     const QString path = dir.filePath(QStringLiteral("chosen.maz"));
     TestWindow w;
     PlayAGame(w);
-    const MazeState& s = w.state();
+    const MazeState& s = w.State();
     QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("N"));
 
     w.dialogs.fileNames = {path};
@@ -253,8 +253,8 @@ void TestFrmMazeMenus::saveAfterwardsWritesTheSameFileWithoutADialog() {
     QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("Y"));
     const QByteArray second = Contents(path);
     QCOMPARE(second.count('\n'), first.count('\n') + 1);
-    QVERIFY(second.contains(QByteArray::number(w.state().PosX) + ',' +
-                            QByteArray::number(w.state().PosY) + ",0\r\n"));
+    QVERIFY(second.contains(QByteArray::number(w.State().PosX) + ',' +
+                            QByteArray::number(w.State().PosY) + ",0\r\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("game.maz")});
 }
 
@@ -340,18 +340,18 @@ void TestFrmMazeMenus::openingASavedFileRestoresTheGame() {
     TestWindow w;
     PlayAGame(w);
     SaveAs(w, path);
-    const MazeState saved = w.state();
+    const MazeState saved = w.State();
     const QList<MarkerRow> markers = AllMarkers(saved);
     QCOMPARE(markers.size(), 3);
     QCOMPARE(saved.MouseX, 12);  // the game reached the western cell
     w.dialogs.answers = {true};
     w.ui.mnuFileNew->trigger();  // another maze in between
-    QVERIFY(!(w.state().grid == saved.grid));
-    w.state().EndReached = true;
+    QVERIFY(!(w.State().grid == saved.grid));
+    w.State().EndReached = true;
 
     w.dialogs.fileNames = {path};
     w.ui.mnuFileOpen->trigger();
-    const MazeState& s = w.state();
+    const MazeState& s = w.State();
     QCOMPARE(w.dialogs.Count(QStringLiteral("message")), 0);
     QVERIFY(s.grid == saved.grid);
     QCOMPARE(s.StartX, saved.StartX);
@@ -394,7 +394,7 @@ void TestFrmMazeMenus::openingWhileTheMapShowsRedrawsTheMap() {
     TestWindow w;
     PlayAGame(w);
     SaveAs(w, path);
-    const MazeState saved = w.state();
+    const MazeState saved = w.State();
     w.dialogs.answers = {true};
     w.ui.mnuFileNew->trigger();
     QTest::mouseClick(w.ui.cmdViewMap, Qt::LeftButton);
@@ -444,7 +444,7 @@ void TestFrmMazeMenus::openingABadFileReportsItAndStartsAFreshMaze() {
     TestWindow w;
     PlayAGame(w);
     SaveAs(w, dir.filePath(QStringLiteral("good.maz")));
-    const MazeState before = w.state();
+    const MazeState before = w.State();
     QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("Y"));
 
     w.dialogs.fileNames = {bad};
@@ -454,7 +454,7 @@ void TestFrmMazeMenus::openingABadFileReportsItAndStartsAFreshMaze() {
     QCOMPARE(w.ui.lblFilePath->text(), QString());
     QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("N"));
     // A fresh maze: another grid, the mouse on its start, no markers.
-    const MazeState& s = w.state();
+    const MazeState& s = w.State();
     QVERIFY(!(s.grid == before.grid));
     QVERIFY(s.grid(s.StartX, s.StartY) != 0 && s.grid(s.EndX, s.EndY) != 0);
     QCOMPARE(s.MouseX, s.StartX);

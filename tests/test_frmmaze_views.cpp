@@ -29,9 +29,9 @@ private slots:
 void TestFrmMazeViews::newAnsweredNoKeepsTheGame() {
     TestWindow w;
     w.Press(Qt::Key_F4);
-    w.game().setFilePath(QStringLiteral("/tmp/some.maz"));
-    w.game().setSaved(QStringLiteral("Y"));
-    const MazeState before = w.state();
+    w.game().SetFilePath(QStringLiteral("/tmp/some.maz"));
+    w.game().SetSaved(QStringLiteral("Y"));
+    const MazeState before = w.State();
     const QImage view = w.game().picMaze().Picture().copy();
     w.dialogs.answers = {false};
 
@@ -40,8 +40,8 @@ void TestFrmMazeViews::newAnsweredNoKeepsTheGame() {
     QCOMPARE(w.dialogs.shown.last().text,
              QStringLiteral("Are you sure you want to create a new maze?"));
     QCOMPARE(w.dialogs.shown.last().title, QStringLiteral("Create new maze?"));
-    QVERIFY(w.state() == before);
-    QCOMPARE(w.state().MarkerCount(before.MouseX, before.MouseY), 1);
+    QVERIFY(w.State() == before);
+    QCOMPARE(w.State().MarkerCount(before.MouseX, before.MouseY), 1);
     QCOMPARE(w.game().picMaze().Picture(), view);
     QCOMPARE(w.ui.lblFilePath->text(), QStringLiteral("/tmp/some.maz"));
     QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("Y"));
@@ -50,13 +50,13 @@ void TestFrmMazeViews::newAnsweredNoKeepsTheGame() {
 void TestFrmMazeViews::newAnsweredYesBuildsAFreshMaze() {
     TestWindow w;
     w.Press(Qt::Key_F1);
-    w.game().setFilePath(QStringLiteral("/tmp/some.maz"));
-    w.game().setSaved(QStringLiteral("Y"));
-    const MazeState before = w.state();
+    w.game().SetFilePath(QStringLiteral("/tmp/some.maz"));
+    w.game().SetSaved(QStringLiteral("Y"));
+    const MazeState before = w.State();
     w.dialogs.answers = {true};
 
     w.ui.mnuFileNew->trigger();
-    const MazeState& s = w.state();
+    const MazeState& s = w.State();
     QVERIFY(!(s.grid == before.grid));
     QCOMPARE(w.ui.lblFilePath->text(), QString());
     QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("N"));
@@ -77,7 +77,7 @@ void TestFrmMazeViews::newKeepsTheMarkerColour() {
     QVERIFY(w.ui.optMagenta->isChecked());
 
     QTest::mouseClick(w.ui.cmdDropMarker, Qt::LeftButton);
-    MazeState& s = w.state();
+    MazeState& s = w.State();
     const CellMarkers markers = s.Markers(s.MouseX, s.MouseY);
     QCOMPARE(markers.Count(), 1);
     QCOMPARE(markers.MarkerColors.Items()[0], kMagenta);
@@ -87,7 +87,7 @@ void TestFrmMazeViews::viewMapShowsTheMapAndTheColourFilter() {
     TestWindow w;
     QTest::mouseClick(w.ui.cmdViewMap, Qt::LeftButton);
 
-    QVERIFY(w.state().MapView);
+    QVERIFY(w.State().MapView);
     QVERIFY(!w.ui.picMaze->isVisible());
     QVERIFY(w.ui.picMap->isVisible());
     QCOMPARE(w.ui.cmdViewMap->text(), QStringLiteral("&View Maze"));
@@ -102,7 +102,7 @@ void TestFrmMazeViews::viewMapShowsTheMapAndTheColourFilter() {
                  qPrintable(top->objectName()));
     }
     // The map of the maze: the start's and the end's centre squares, the mouse.
-    const MazeState& s = w.state();
+    const MazeState& s = w.State();
     QCOMPARE(MapSquare(w.game(), s.StartX, s.StartY, 1, 1), kStartColor);
     QCOMPARE(MapSquare(w.game(), s.EndX, s.EndY, 1, 1), kEndColor);
     QCOMPARE(MapSquare(w.game(), 1, 1, 0, 0), kWallColor);
@@ -118,7 +118,7 @@ void TestFrmMazeViews::viewMazeRestoresTheCellViewAsItWas() {
     QCOMPARE(w.ui.chkBlack->Value(), 1);
 
     QTest::mouseClick(w.ui.cmdViewMap, Qt::LeftButton);
-    QVERIFY(!w.state().MapView);
+    QVERIFY(!w.State().MapView);
     QVERIFY(w.ui.picMaze->isVisible());
     QVERIFY(!w.ui.picMap->isVisible());
     QCOMPARE(w.ui.cmdViewMap->text(), QStringLiteral("&View Map"));
@@ -152,7 +152,7 @@ void TestFrmMazeViews::newWhileTheMapShowsRedrawsBothViews() {
     const QImage newView = w.game().picMaze().Picture();
     QCOMPARE(newView, FreshCellView(w.game()));
     QVERIFY(newView != oldView);
-    const MazeState& s = w.state();
+    const MazeState& s = w.State();
     QCOMPARE(s.MouseX, s.StartX);
     QCOMPARE(s.MouseY, s.StartY);
 }
@@ -169,7 +169,7 @@ void TestFrmMazeViews::displayMarkersShowsOnlyTickedColours() {
     QFETCH(int, whiteValue);
     QFETCH(bool, shown);
     TestWindow w;
-    MoveEndsAway(w.state());
+    MoveEndsAway(w.State());
     // A white marker in the north arm of an open cell; the mouse goes back
     // to the centre.
     w.PlaceMouse(13, 13, 15, kCentre, kCentre);
@@ -190,15 +190,15 @@ void TestFrmMazeViews::displayMarkersLeavesFocusAndSavedIndicatorAlone() {
     TestWindow w;
     w.Press(Qt::Key_F1);
     QTest::mouseClick(w.ui.cmdViewMap, Qt::LeftButton);
-    w.game().setSaved(QStringLiteral("Y"));
+    w.game().SetSaved(QStringLiteral("Y"));
     w.ui.chkWhite->SetValue(1);
-    const MazeState before = w.state();
+    const MazeState before = w.State();
 
     QTest::mouseClick(w.ui.cmdDropMarker, Qt::LeftButton);
     QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("Y"));
     QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w.ui.cmdDropMarker));
-    QCOMPARE(w.state().MarkerCount(before.MouseX, before.MouseY), 1);
-    QVERIFY(w.state().MapView);
+    QCOMPARE(w.State().MarkerCount(before.MouseX, before.MouseY), 1);
+    QVERIFY(w.State().MapView);
 }
 
 PATHWICK_TEST_CLASS(TestFrmMazeViews)

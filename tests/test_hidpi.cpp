@@ -20,16 +20,16 @@ namespace {
 // A cell with every element of the view: its bars, both labels, a marker of
 // each colour in the four arms and the mouse in the middle.
 void DrawBusyCell(TestGame& t, int code, int x, int y) {
-    MazeState& state = t.game.state();
+    MazeState& state = t.game.State();
     state.grid(x, y) = static_cast<CellCode>(code);
     state.StartX = state.EndX = static_cast<std::int16_t>(x);
     state.StartY = state.EndY = static_cast<std::int16_t>(y);
     if (state.MarkerCount(x, y) == 0) {
         const int u = kUnit;
-        AddMarker(state, t.game.keys(), x, y, kCentre, 5 * u, kWhite);
-        AddMarker(state, t.game.keys(), x, y, 5 * u, kCentre, kBlack);
-        AddMarker(state, t.game.keys(), x, y, kCentre, 18 * u, kCyan);
-        AddMarker(state, t.game.keys(), x, y, 18 * u, kCentre, kMagenta);
+        AddMarker(state, t.game.Keys(), x, y, kCentre, 5 * u, kWhite);
+        AddMarker(state, t.game.Keys(), x, y, 5 * u, kCentre, kBlack);
+        AddMarker(state, t.game.Keys(), x, y, kCentre, 18 * u, kCyan);
+        AddMarker(state, t.game.Keys(), x, y, 18 * u, kCentre, kMagenta);
     }
     t.PutMouse(x, y, kCentre, kCentre);
 }
@@ -107,7 +107,7 @@ QList<Place> Walk(TestGame& t, int steps) {
     quint32 state = 12345;
     for (int i = 0; i < steps; ++i) {
         t.game.MoveMouse(WalkStep(state));
-        places.append(Where(t.game.state()));
+        places.append(Where(t.game.State()));
     }
     return places;
 }
@@ -297,7 +297,7 @@ void TestHiDpi::labelsAppearInTheirColoursInsideCentreSquareOnDisplay() {
     QFETCH(double, ratio);
     QFETCH(bool, start);
     TestGame t;
-    MazeState& state = t.game.state();
+    MazeState& state = t.game.State();
     MoveLabelsAway(state);
     state.grid(13, 13) = 15;
     (start ? state.StartX : state.EndX) = 13;
@@ -340,8 +340,8 @@ void TestHiDpi::erasedMouseLeavesNoTraceOnDisplay() {
     t.PutMouse(13, 13, kCentre, kCentre);
     for (const char* step : {"L", "L", "U", "R", "R", "R", "D", "D"})
         t.game.MoveMouse(QString::fromLatin1(step));
-    QCOMPARE(t.game.state().PosX, std::int16_t(kCentre + kUnit));
-    QCOMPARE(t.game.state().PosY, std::int16_t(kCentre + kUnit));
+    QCOMPARE(t.game.State().PosX, std::int16_t(kCentre + kUnit));
+    QCOMPARE(t.game.State().PosY, std::int16_t(kCentre + kUnit));
 
     // Only the mouse where it stands now is left: a ring about its centre.
     const QList<QPoint> mouse = PixelsOf(t.game.picMaze().DisplayPicture(), kMouseColor);
@@ -371,10 +371,10 @@ void TestHiDpi::walkGoesTheSameWayAtEveryRatio() {
     TestGame plain(seed);
     TestGame sharp(seed);
     sharp.game.picMaze().SetDevicePixelRatio(ratio);
-    sharp.PutMouse(sharp.game.state().MouseX, sharp.game.state().MouseY, sharp.game.state().PosX,
-                   sharp.game.state().PosY);
-    plain.PutMouse(plain.game.state().MouseX, plain.game.state().MouseY, plain.game.state().PosX,
-                   plain.game.state().PosY);
+    sharp.PutMouse(sharp.game.State().MouseX, sharp.game.State().MouseY, sharp.game.State().PosX,
+                   sharp.game.State().PosY);
+    plain.PutMouse(plain.game.State().MouseX, plain.game.State().MouseY, plain.game.State().PosX,
+                   plain.game.State().PosY);
 
     const QList<Place> expected = Walk(plain, kSteps);
     const QList<Place> walked = Walk(sharp, kSteps);
@@ -477,9 +477,9 @@ void TestHiDpi::displayUpdatedAtEveryStepEqualsDisplayUpdatedOnce() {
     TestGame late;  // given the ratio only at the end
     for (TestGame* t : {&everyStep, &once, &late}) {
         t->OpenGrid();
-        t->game.state().StartX = t->game.state().EndX = 12;
-        t->game.state().StartY = t->game.state().EndY = 13;
-        AddMarker(t->game.state(), t->game.keys(), 12, 13, kCentre, 5 * kUnit, kCyan);
+        t->game.State().StartX = t->game.State().EndX = 12;
+        t->game.State().StartY = t->game.State().EndY = 13;
+        AddMarker(t->game.State(), t->game.Keys(), 12, 13, kCentre, 5 * kUnit, kCyan);
         if (t != &late) t->game.picMaze().SetDevicePixelRatio(ratio);
         t->PutMouse(13, 13, kCentre, kCentre);
     }
@@ -491,7 +491,7 @@ void TestHiDpi::displayUpdatedAtEveryStepEqualsDisplayUpdatedOnce() {
         late.game.MoveMouse(step);
         (void)everyStep.game.picMaze().DisplayPicture();
     }
-    QCOMPARE(everyStep.game.state().MouseX, std::int16_t(13));
+    QCOMPARE(everyStep.game.State().MouseX, std::int16_t(13));
     late.game.picMaze().SetDevicePixelRatio(ratio);
     QCOMPARE(everyStep.game.picMaze().DisplayPicture(), once.game.picMaze().DisplayPicture());
     QCOMPARE(late.game.picMaze().DisplayPicture(), once.game.picMaze().DisplayPicture());

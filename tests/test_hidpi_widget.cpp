@@ -36,11 +36,11 @@ QImage GrabInner(QWidget& widget, QSize devicePixels) {
 
 // A cell with bars, both labels, a marker and the mouse, drawn at the surface's ratio.
 void DrawBusyCell(TestGame& t) {
-    MazeState& state = t.game.state();
+    MazeState& state = t.game.State();
     state.grid(13, 13) = 6;
     state.StartX = state.EndX = 13;
     state.StartY = state.EndY = 13;
-    AddMarker(state, t.game.keys(), 13, 13, 2070, 900, kMagenta);
+    AddMarker(state, t.game.Keys(), 13, 13, 2070, 900, kMagenta);
     t.PutMouse(13, 13, 2070, 2070);
 }
 
@@ -130,7 +130,7 @@ void TestHiDpiWidget::mainWindowDrawsFirstCellAtScreenResolution() {
     expected.SetDevicePixelRatio(2);
     expected.SetFont(game.picMaze().Font());
     expected.SetBackColor(game.picMaze().BackColor());
-    MazeState state = game.state();
+    MazeState state = game.State();
     DrawCell(expected, state, state.MouseX, state.MouseY);
     DrawMouseFigure(expected, state, kMouseColor);
     QCOMPARE(Untagged(game.picMaze().DisplayPicture()), Untagged(expected.DisplayPicture()));

@@ -36,7 +36,7 @@ constexpr Color kOtherEnd = 0x804020;
 // Every cell open on all four sides, the start at (3, 3), the end at
 // (20, 20), the mouse in the centre of the start cell; the cell view shows it.
 void UseOpenGrid(Game& game) {
-    MazeState& s = game.state();
+    MazeState& s = game.State();
     for (int y = 1; y <= kMazeSize; ++y)
         for (int x = 1; x <= kMazeSize; ++x) s.grid(x, y) = 15;
     s.StartX = 3;
@@ -72,7 +72,7 @@ int ZoneSquare(int p, int unit) {
 
 // What square (i, j) of cell (x, y) must show right after DrawMap.
 Color ExpectedAfterDrawMap(const Game& game, int x, int y, int i, int j) {
-    const MazeState& s = game.state();
+    const MazeState& s = game.State();
     const Color back = Back(game);
     Color colour = back;
     if (i != 1 && j != 1) colour = kWallColor;
@@ -118,7 +118,7 @@ int CountPixels(const QImage& picture, Color colour) {
 }
 
 void AddAt(Game& game, int x, int y, int px, int py, Color colour) {
-    QVERIFY(AddMarker(game.state(), game.keys(), x, y, static_cast<std::int16_t>(px),
+    QVERIFY(AddMarker(game.State(), game.Keys(), x, y, static_cast<std::int16_t>(px),
                       static_cast<std::int16_t>(py), colour));
 }
 
@@ -207,8 +207,8 @@ void TestMap::initTestCase() {
     for (Color c : {kWallColor, kMouseColor, kStartColor, kEndColor, kWhite, kBlack, kCyan,
                     kMagenta, kOtherEnd})
         QVERIFY(back != c);
-    QCOMPARE(g.game.state().UnitW, std::int16_t{180});
-    QCOMPARE(g.game.state().UnitH, std::int16_t{180});
+    QCOMPARE(g.game.State().UnitW, std::int16_t{180});
+    QCOMPARE(g.game.State().UnitH, std::int16_t{180});
 }
 
 // ---------------------------------------------------------------------------
@@ -259,8 +259,8 @@ void TestMap::squaresScaleWithTheMapSize() {
     QFETCH(int, unit);
     TestGame g(0.0f, kWindowPicture, QSize(pixels, pixels), Labels::kPlain);
     UseOpenGrid(g.game);
-    g.game.state().StartX = g.game.state().StartY = 13;
-    g.game.state().MouseX = g.game.state().MouseY = 13;
+    g.game.State().StartX = g.game.State().StartY = 13;
+    g.game.State().MouseX = g.game.State().MouseY = 13;
     g.game.DrawMap();
 
     const int first = Anchor(13, 1, unit) / 15;
@@ -283,8 +283,8 @@ void TestMap::squaresScaleWithTheMapSize() {
 void TestMap::cellOneOneOccupiesTheFirst165Units() {
     MapGame g;
     UseOpenGrid(g.game);
-    g.game.state().StartX = g.game.state().StartY = 1;
-    g.game.state().MouseX = g.game.state().MouseY = 1;
+    g.game.State().StartX = g.game.State().StartY = 1;
+    g.game.State().MouseX = g.game.State().MouseY = 1;
     g.game.DrawMap();
     const DrawingSurface& map = g.game.picMap();
 
@@ -339,7 +339,7 @@ void TestMap::innerCellWithCodeFifteenShowsOnlyItsCorners() {
 void TestMap::cellWithCodeZeroShowsAllEightOuterSquares() {
     MapGame g;
     UseOpenGrid(g.game);
-    g.game.state().grid(10, 10) = 0;
+    g.game.State().grid(10, 10) = 0;
     g.game.DrawMap();
     for (int j = 0; j < 3; ++j)
         for (int i = 0; i < 3; ++i) {
@@ -381,8 +381,8 @@ void TestMap::borderCellOpenToTheOutsideIsClosedOnThatSide() {
 void TestMap::oneSidedOpeningShowsOpenSquareNextToWallSquare() {
     MapGame g;
     UseOpenGrid(g.game);
-    g.game.state().grid(13, 10) = 15 - kWest;  // (12, 10) opens east, (13, 10) not west
-    g.game.state().grid(7, 5) = 15 - kSouth;   // (7, 6) opens north, (7, 5) not south
+    g.game.State().grid(13, 10) = 15 - kWest;  // (12, 10) opens east, (13, 10) not west
+    g.game.State().grid(7, 5) = 15 - kSouth;   // (7, 6) opens north, (7, 5) not south
     g.game.DrawMap();
     QCOMPARE(SquareColour(g.game, 12, 10, 2, 1), Back(g.game));
     QCOMPARE(SquareColour(g.game, 13, 10, 0, 1), kWallColor);
@@ -435,7 +435,7 @@ void TestMap::mouseSquareLiesInTheZoneOfTheMousePosition() {
     QFETCH(int, j);
     MapGame g;
     UseOpenGrid(g.game);
-    MazeState& s = g.game.state();
+    MazeState& s = g.game.State();
     s.MouseX = 8;
     s.MouseY = 8;
     s.PosX = static_cast<std::int16_t>(posX);
@@ -456,7 +456,7 @@ void TestMap::mouseSquareLiesInTheZoneOfTheMousePosition() {
 void TestMap::mouseSquareCoversTheWallsOfItsCell() {
     MapGame g;
     UseOpenGrid(g.game);
-    MazeState& s = g.game.state();
+    MazeState& s = g.game.State();
     s.grid(8, 8) = 15 - kNorth;
     s.grid(8, 7) = 15 - kSouth;
     s.MouseX = 8;
@@ -478,7 +478,7 @@ void TestMap::mouseSquareCoversTheWallsOfItsCell() {
 void TestMap::laterCellCoversTheEdgeOfTheMouseSquare() {
     MapGame g;
     UseOpenGrid(g.game);
-    MazeState& s = g.game.state();
+    MazeState& s = g.game.State();
     s.MouseX = 8;
     s.MouseY = 8;
     s.PosX = 3240;  // east arm
@@ -497,7 +497,7 @@ void TestMap::laterCellCoversTheEdgeOfTheMouseSquare() {
 
 void TestMap::mouseInStartCentreIsHiddenUnderYellow() {
     MapGame g;  // a fresh maze: the mouse in the centre of the start cell
-    const MazeState& s = g.game.state();
+    const MazeState& s = g.game.State();
     QCOMPARE(s.MouseX, s.StartX);
     QCOMPARE(s.MouseY, s.StartY);
     g.game.DrawMap();
@@ -507,7 +507,7 @@ void TestMap::mouseInStartCentreIsHiddenUnderYellow() {
 
 void TestMap::mouseInEndCentreIsHiddenUnderTheEndSquare() {
     MapGame g;
-    MazeState& s = g.game.state();
+    MazeState& s = g.game.State();
     s.MouseX = s.EndX;
     s.MouseY = s.EndY;
     g.game.DrawMap();
@@ -518,7 +518,7 @@ void TestMap::mouseInEndCentreIsHiddenUnderTheEndSquare() {
 void TestMap::mouseInNorthArmOfStartShowsRedAboveYellow() {
     MapGame g;
     UseOpenGrid(g.game);
-    g.game.state().PosY = kNorthArmY;
+    g.game.State().PosY = kNorthArmY;
     g.game.DrawMap();
     QCOMPARE(SquareColour(g.game, 3, 3, 1, 0), kMouseColor);
     QCOMPARE(SquareColour(g.game, 3, 3, 1, 1), kStartColor);
@@ -529,11 +529,11 @@ void TestMap::mouseInNorthArmOfStartShowsRedAboveYellow() {
 
 void TestMap::endSquareTakesTheEndFillColourOfTheMomentOfDrawing() {
     MapGame g;
-    const MazeState& s = g.game.state();
+    const MazeState& s = g.game.State();
     g.game.DrawMap();
     QCOMPARE(SquareColour(g.game, s.EndX, s.EndY, 1, 1), kEndColor);
 
-    g.game.setEndFillColorSource([] { return kOtherEnd; });
+    g.game.SetEndFillColorSource([] { return kOtherEnd; });
     QCOMPARE(SquareColour(g.game, s.EndX, s.EndY, 1, 1), kEndColor);  // not yet redrawn
     g.game.DrawMap();
     QCOMPARE(SquareColour(g.game, s.EndX, s.EndY, 1, 1), kOtherEnd);
@@ -543,8 +543,8 @@ void TestMap::endSquareTakesTheEndFillColourOfTheMomentOfDrawing() {
 void TestMap::endSquareCoversStartSquareInTheSameCell() {
     MapGame g;
     UseOpenGrid(g.game);
-    g.game.state().EndX = 3;  // only a maze file can make such a cell
-    g.game.state().EndY = 3;
+    g.game.State().EndX = 3;  // only a maze file can make such a cell
+    g.game.State().EndY = 3;
     g.game.DrawMap();
     QCOMPARE(SquareColour(g.game, 3, 3, 1, 1), kEndColor);
     QCOMPARE(CountPixels(g.game.picMap().Picture(), kStartColor), 0);
@@ -561,11 +561,11 @@ void TestMap::drawingTwiceGivesTheSamePicture() {
 
 void TestMap::drawMapChangesNoState() {
     MapGame g;
-    g.game.state().MapView = true;
+    g.game.State().MapView = true;
     AddAt(g.game, 4, 4, kCentre, kCentre, kWhite);
-    const MazeState before = g.game.state();
+    const MazeState before = g.game.State();
     g.game.DrawMap();
-    QVERIFY(g.game.state() == before);
+    QVERIFY(g.game.State() == before);
 }
 
 void TestMap::drawMapClearsEverythingDrawnBefore() {
@@ -583,7 +583,7 @@ void TestMap::drawMapClearsEverythingDrawnBefore() {
 void TestMap::newMazeWhileMapShowsDrawsTheNewMazeOnTheMap() {
     MapGame g;
     Game& game = g.game;
-    game.state().MapView = true;
+    game.State().MapView = true;
     game.DrawMap();
     const QImage oldMap = game.picMap().Picture();
     game.picMaze().Line(0, 0, 4154, 4154, kMagenta);
@@ -594,7 +594,7 @@ void TestMap::newMazeWhileMapShowsDrawsTheNewMazeOnTheMap() {
     QVERIFY2(FirstDifferenceFromGrid(game).isEmpty(), qPrintable(FirstDifferenceFromGrid(game)));
     // The hidden cell view shows the new start cell: the "Start" label and
     // the walls of that cell's code, nothing of what was there before.
-    const MazeState& s = game.state();
+    const MazeState& s = game.State();
     const QImage& view = game.picMaze().Picture();
     QCOMPARE(CountPixels(view, kMagenta), 0);
     QVERIFY(CountPixels(view, kStartColor) > 0);
@@ -626,7 +626,7 @@ void TestMap::displayWithNoBoxTickedChangesNothingOnAFreshMap() {
     int added = 0;
     for (int y = 1; y <= kMazeSize; ++y)
         for (int x = 1; x <= kMazeSize; ++x) {
-            if (!OpeningsAreMutual(game.state().grid, x, y)) continue;
+            if (!OpeningsAreMutual(game.State().grid, x, y)) continue;
             AddAt(game, x, y, kCentre, kNorthArmY, colours[added % 4]);
             AddAt(game, x, y, kCentre, kCentre, colours[(added + 1) % 4]);
             ++added;
@@ -783,7 +783,7 @@ void TestMap::markerInStartCentreIsHiddenUnderYellow() {
     MapGame g;
     Game& game = g.game;
     UseOpenGrid(game);
-    game.state().PosY = kNorthArmY;  // the mouse out of the way
+    game.State().PosY = kNorthArmY;  // the mouse out of the way
     AddAt(game, 3, 3, kCentre, kCentre, kWhite);
     game.DrawMap();
     game.DisplayMarkers(kAll);
@@ -795,9 +795,9 @@ void TestMap::markerWhereTheMouseStandsIsHiddenUnderRed() {
     MapGame g;
     Game& game = g.game;
     UseOpenGrid(game);
-    game.state().MouseX = 8;
-    game.state().MouseY = 8;
-    game.state().PosX = 900;
+    game.State().MouseX = 8;
+    game.State().MouseY = 8;
+    game.State().PosX = 900;
     AddAt(game, 8, 8, 900, kCentre, kBlack);
     AddAt(game, 8, 8, kCentre, kNorthArmY, kBlack);
     game.DrawMap();
@@ -813,13 +813,13 @@ void TestMap::markerDroppedByTheMouseShowsWhereItWasDropped() {
     Game& game = g.game;
     UseOpenGrid(game);
     for (int step = 0; step < 3; ++step) game.MoveMouse(QStringLiteral("U"));
-    QCOMPARE(int(game.state().PosY), kCentre - 3 * 180);
-    game.state().MarkerColor = kMagenta;
+    QCOMPARE(int(game.State().PosY), kCentre - 3 * 180);
+    game.State().MarkerColor = kMagenta;
     game.DropMarker();
     for (int step = 0; step < 3; ++step) game.MoveMouse(QStringLiteral("D"));
-    QCOMPARE(int(game.state().PosY), kCentre);
+    QCOMPARE(int(game.State().PosY), kCentre);
 
-    game.state().MapView = true;
+    game.State().MapView = true;
     game.DrawMap();
     game.DisplayMarkers({0, 0, 0, 1});
     QCOMPARE(SquareColour(game, 3, 3, 1, 0), kMagenta);
@@ -852,7 +852,7 @@ void TestMap::mouseStartAndEndAreRedrawnInEveryCell() {
     MapGame g;
     Game& game = g.game;
     UseOpenGrid(game);
-    game.state().PosY = kNorthArmY;
+    game.State().PosY = kNorthArmY;
     game.DrawMap();
     game.picMap().Line(0, 0, 4154, 4154, kCyan);  // no cell has markers
     game.DisplayMarkers(kAll);
@@ -865,9 +865,9 @@ void TestMap::mouseStartAndEndAreRedrawnInEveryCell() {
 void TestMap::displayReadsTheEndFillColour() {
     MapGame g;
     Game& game = g.game;
-    const MazeState& s = game.state();
+    const MazeState& s = game.State();
     game.DrawMap();
-    game.setEndFillColorSource([] { return kOtherEnd; });
+    game.SetEndFillColorSource([] { return kOtherEnd; });
     game.DisplayMarkers(kNone);
     QCOMPARE(SquareColour(game, s.EndX, s.EndY, 1, 1), kOtherEnd);
 }
@@ -877,16 +877,16 @@ void TestMap::displayCreatesTheMarkerListsOfEveryCell() {
     Game& game = g.game;
     int missing = 0;
     for (int y = 1; y <= kMazeSize; ++y)
-        for (int x = 1; x <= kMazeSize; ++x) missing += game.state().MarkerXs.Exists(x, y) ? 0 : 1;
+        for (int x = 1; x <= kMazeSize; ++x) missing += game.State().MarkerXs.Exists(x, y) ? 0 : 1;
     QVERIFY(missing > 0);
     game.DrawMap();
     game.DisplayMarkers(kNone);
     for (int y = 1; y <= kMazeSize; ++y)
         for (int x = 1; x <= kMazeSize; ++x) {
-            QVERIFY(game.state().MarkerXs.Exists(x, y));
-            QVERIFY(game.state().MarkerYs.Exists(x, y));
-            QVERIFY(game.state().MarkerColors.Exists(x, y));
-            QCOMPARE(game.state().MarkerCount(x, y), 0);
+            QVERIFY(game.State().MarkerXs.Exists(x, y));
+            QVERIFY(game.State().MarkerYs.Exists(x, y));
+            QVERIFY(game.State().MarkerColors.Exists(x, y));
+            QCOMPARE(game.State().MarkerCount(x, y), 0);
         }
 }
 
@@ -902,7 +902,7 @@ void TestMap::markersAreGoneAfterTheMapIsDrawnAgain() {
     QCOMPARE(SquareColour(game, 9, 9, 1, 1), kCyan);
     game.DrawMap();
     QCOMPARE(game.picMap().Picture(), plain);
-    QCOMPARE(game.state().MarkerCount(8, 8), 1);  // the markers themselves stay
+    QCOMPARE(game.State().MarkerCount(8, 8), 1);  // the markers themselves stay
 }
 
 PATHWICK_TEST_CLASS(TestMap)

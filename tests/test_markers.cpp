@@ -36,9 +36,9 @@ private slots:
 
 void TestMarkers::dropWithoutChosenColourIsWhite() {
     TestGame t;
-    const MazeState& s = t.game.state();
+    const MazeState& s = t.game.State();
     t.game.DropMarker();
-    const KeyedList<Color>& colours = t.game.state().MarkerColors(s.MouseX, s.MouseY);
+    const KeyedList<Color>& colours = t.game.State().MarkerColors(s.MouseX, s.MouseY);
     QCOMPARE(colours.Count(), 1);
     QCOMPARE(colours.Items()[0], kWhite);
     QCOMPARE(At(t.game, s.PosX, s.PosY), kWhite);
@@ -48,7 +48,7 @@ void TestMarkers::dropPaintsDiscInsideVisibleMouse() {
     TestGame t;
     t.OpenGrid();
     t.PutMouse(13, 13, kCentre, kCentre);
-    t.game.state().MarkerColor = kMagenta;
+    t.game.State().MarkerColor = kMagenta;
     t.game.DropMarker();
 
     const QImage& picture = t.game.picMaze().Picture();
@@ -67,12 +67,12 @@ void TestMarkers::twoDropsInOnePlaceGiveTwoEntriesLaterOnTop() {
     TestGame t;
     t.OpenGrid();
     t.PutMouse(13, 13, kCentre, kCentre);
-    t.game.state().MarkerColor = kCyan;
+    t.game.State().MarkerColor = kCyan;
     t.game.DropMarker();
-    t.game.state().MarkerColor = kBlack;
+    t.game.State().MarkerColor = kBlack;
     t.game.DropMarker();
 
-    CellMarkers cell = t.game.state().Markers(13, 13);
+    CellMarkers cell = t.game.State().Markers(13, 13);
     QCOMPARE(cell.MarkerXs.Count(), 2);
     QCOMPARE(cell.MarkerYs.Count(), 2);
     QCOMPARE(cell.MarkerColors.Count(), 2);
@@ -83,32 +83,32 @@ void TestMarkers::twoDropsInOnePlaceGiveTwoEntriesLaterOnTop() {
     QCOMPARE(cell.MarkerColors.Items()[0], kCyan);
     QCOMPARE(cell.MarkerColors.Items()[1], kBlack);
 
-    DrawCell(t.game.picMaze(), t.game.state(), 13, 13);
+    DrawCell(t.game.picMaze(), t.game.State(), 13, 13);
     QCOMPARE(At(t.game, kCentre, kCentre), kBlack);
     QVERIFY(PixelsOf(t.game.picMaze().Picture(), kCyan).isEmpty());
 }
 
 void TestMarkers::dropMarksGameUnsaved() {
     TestGame t;
-    t.game.setSaved(QStringLiteral("Y"));
+    t.game.SetSaved(QStringLiteral("Y"));
     t.game.DropMarker();
-    QCOMPARE(t.game.saved(), QStringLiteral("N"));
+    QCOMPARE(t.game.Saved(), QStringLiteral("N"));
 }
 
 void TestMarkers::markerIsDrawnAgainWhenMouseComesBack() {
     TestGame t;
     t.OpenGrid();
     t.PutMouse(13, 13, kCentre, kCentre);
-    t.game.state().MarkerColor = kCyan;
+    t.game.State().MarkerColor = kCyan;
     t.game.DropMarker();
 
-    while (t.game.state().MouseX == 13) t.game.MoveMouse(QStringLiteral("R"));
-    QCOMPARE(t.game.state().MouseX, std::int16_t(14));
+    while (t.game.State().MouseX == 13) t.game.MoveMouse(QStringLiteral("R"));
+    QCOMPARE(t.game.State().MouseX, std::int16_t(14));
     QVERIFY(PixelsOf(t.game.picMaze().Picture(), kCyan).isEmpty());
 
     t.game.MoveMouse(QStringLiteral("L"));
-    QCOMPARE(t.game.state().MouseX, std::int16_t(13));
-    QCOMPARE(t.game.state().PosX, std::int16_t(23 * kUnit));
+    QCOMPARE(t.game.State().MouseX, std::int16_t(13));
+    QCOMPARE(t.game.State().PosX, std::int16_t(23 * kUnit));
     QCOMPARE(At(t.game, kCentre, kCentre), kCyan);
     for (QPoint p : PixelsOf(t.game.picMaze().Picture(), kCyan))
         QVERIFY(std::hypot(p.x() - Pixel(kCentre), p.y() - Pixel(kCentre)) <= 4);
@@ -121,30 +121,30 @@ void TestMarkers::newMazeEmptiesEveryListButKeysGoOn() {
     t.game.DropMarker();
     t.game.MoveMouse(QStringLiteral("R"));
     t.game.DropMarker();
-    AddMarker(t.game.state(), t.game.keys(), 2, 7, 100, 200, kBlack);
-    QCOMPARE(t.game.keys().Last(), MarkerKey(3));
+    AddMarker(t.game.State(), t.game.Keys(), 2, 7, 100, 200, kBlack);
+    QCOMPARE(t.game.Keys().Last(), MarkerKey(3));
 
     t.game.NewMaze();
     for (int x = 1; x <= kMazeSize; ++x) {
         for (int y = 1; y <= kMazeSize; ++y) {
-            QCOMPARE(t.game.state().MarkerCount(x, y), 0);
-            if (const auto* ys = t.game.state().MarkerYs.Find(x, y)) QCOMPARE(ys->Count(), 0);
-            if (const auto* cs = t.game.state().MarkerColors.Find(x, y)) QCOMPARE(cs->Count(), 0);
+            QCOMPARE(t.game.State().MarkerCount(x, y), 0);
+            if (const auto* ys = t.game.State().MarkerYs.Find(x, y)) QCOMPARE(ys->Count(), 0);
+            if (const auto* cs = t.game.State().MarkerColors.Find(x, y)) QCOMPARE(cs->Count(), 0);
         }
     }
 
     t.game.DropMarker();
-    QCOMPARE(t.game.keys().Last(), MarkerKey(4));
-    QCOMPARE(t.game.state().MarkerCount(t.game.state().MouseX, t.game.state().MouseY), 1);
+    QCOMPARE(t.game.Keys().Last(), MarkerKey(4));
+    QCOMPARE(t.game.State().MarkerCount(t.game.State().MouseX, t.game.State().MouseY), 1);
 }
 
 void TestMarkers::newMazeKeepsChosenColour() {
     TestGame t;
-    t.game.state().MarkerColor = kMagenta;
+    t.game.State().MarkerColor = kMagenta;
     t.game.NewMaze();
     t.game.DropMarker();
-    const MazeState& s = t.game.state();
-    QCOMPARE(t.game.state().MarkerColors(s.MouseX, s.MouseY).Items()[0], kMagenta);
+    const MazeState& s = t.game.State();
+    QCOMPARE(t.game.State().MarkerColors(s.MouseX, s.MouseY).Items()[0], kMagenta);
 }
 
 void TestMarkers::markersOfTheFourColoursNeverBlock_data() {
@@ -160,19 +160,19 @@ void TestMarkers::markersOfTheFourColoursNeverBlock() {
     TestGame t;
     t.OpenGrid();
     t.PutMouse(13, 13, kCentre, kCentre);
-    t.game.state().MarkerColor = colour;
+    t.game.State().MarkerColor = colour;
     t.game.DropMarker();
     t.game.MoveMouse(QStringLiteral("L"));
     t.game.MoveMouse(QStringLiteral("R"));  // back onto the marker, painted fresh
-    QCOMPARE(t.game.state().PosX, std::int16_t(kCentre));
+    QCOMPARE(t.game.State().PosX, std::int16_t(kCentre));
 
     // Also after a redraw of the cell, when the disc is whole again.
     t.game.MoveMouse(QStringLiteral("L"));
-    DrawCell(t.game.picMaze(), t.game.state(), 13, 13);
+    DrawCell(t.game.picMaze(), t.game.State(), 13, 13);
     t.game.DrawMouse();
     QCOMPARE(At(t.game, kCentre, kCentre), colour);
     t.game.MoveMouse(QStringLiteral("R"));
-    QCOMPARE(t.game.state().PosX, std::int16_t(kCentre));
+    QCOMPARE(t.game.State().PosX, std::int16_t(kCentre));
 }
 
 PATHWICK_TEST_CLASS(TestMarkers)

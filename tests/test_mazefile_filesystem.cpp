@@ -147,7 +147,7 @@ private slots:
         g.game.DropMarker();
         QVERIFY(g.game.SaveMazeFile(watched));  // replacing it
         QCOMPARE(atFolderSync.size(), 2);
-        QCOMPARE(atFolderSync.last(), MazeFileBytes(g.game.state()).value());
+        QCOMPARE(atFolderSync.last(), MazeFileBytes(g.game.State()).value());
         watched.clear();
     }
 
@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(g.dialogs.Messages(),
                  QStringList{"File Open Error: There was an error opening the "
                              "file.\r\nNew maze will be generated instead"});
-        QCOMPARE(g.game.filePath(), QString());
+        QCOMPARE(g.game.FilePath(), QString());
     }
 };
 

@@ -136,8 +136,8 @@ class TestMazeFileOpen : public QObject {
     static void CheckOpens(FileGame& g, const QString& path) {
         QVERIFY(g.game.OpenMazeFile(path));
         QCOMPARE(g.dialogs.Messages(), QStringList());
-        QCOMPARE(g.game.filePath(), path);
-        QCOMPARE(g.game.saved(), QStringLiteral("Y"));
+        QCOMPARE(g.game.FilePath(), path);
+        QCOMPARE(g.game.Saved(), QStringLiteral("Y"));
     }
 
 private slots:
@@ -154,42 +154,42 @@ private slots:
             {QStringLiteral("All files (*.*) "), QStringLiteral("*")}};
         QCOMPARE(setup.filters, filters);
         QCOMPARE(setup.filterIndex, 2);
-        QCOMPARE(FileValues::Of(g.game.state()), BaseGame().Values());
+        QCOMPARE(FileValues::Of(g.game.State()), BaseGame().Values());
     }
 
     void cancelInOpenDialogChangesNothing() {
         FileGame g;
         g.game.DropMarker();
-        g.game.setFilePath(QStringLiteral("/somewhere/game.maz"));
-        const MazeState state = g.game.state();
+        g.game.SetFilePath(QStringLiteral("/somewhere/game.maz"));
+        const MazeState state = g.game.State();
         const QImage maze = g.game.picMaze().Picture();
         const QImage map = g.game.picMap().Picture();
-        const MarkerKey lastKey = g.game.keys().Last();
+        const MarkerKey lastKey = g.game.Keys().Last();
         SeededRandom random = g.random;
 
         OpenGame(g.game);  // no name queued: the player cancels
 
-        QVERIFY(g.game.state() == state);
+        QVERIFY(g.game.State() == state);
         QVERIFY(g.game.picMaze().Picture() == maze);
         QVERIFY(g.game.picMap().Picture() == map);
-        QCOMPARE(g.game.keys().Last(), lastKey);
+        QCOMPARE(g.game.Keys().Last(), lastKey);
         QCOMPARE(g.random.NextUniform(), random.NextUniform());  // no new maze drawn
-        QCOMPARE(g.game.filePath(), QStringLiteral("/somewhere/game.maz"));
-        QCOMPARE(g.game.saved(), QStringLiteral("N"));
+        QCOMPARE(g.game.FilePath(), QStringLiteral("/somewhere/game.maz"));
+        QCOMPARE(g.game.Saved(), QStringLiteral("N"));
         QCOMPARE(g.dialogs.Messages(), QStringList());
     }
 
     void openedGameGoesOnWhereItWasSaved() {
         FileGame g;
-        g.game.state().EndReached = true;
-        const MarkerKey lastKey = g.game.keys().Last();
+        g.game.State().EndReached = true;
+        const MarkerKey lastKey = g.game.Keys().Last();
         const QString path = WriteTemp(BaseFile());
         CheckOpens(g, path);
 
-        const MazeState& s = g.game.state();
+        const MazeState& s = g.game.State();
         QCOMPARE(FileValues::Of(s), BaseGame().Values());
         QVERIFY(!s.EndReached);
-        QCOMPARE(g.game.keys().Last(), lastKey + 3);  // the run-wide keys go on
+        QCOMPARE(g.game.Keys().Last(), lastKey + 3);  // the run-wide keys go on
 
         // The cell view shows the mouse's cell with the mouse.
         MazeState copy = s;
@@ -202,7 +202,7 @@ private slots:
     void openingWhileMapShowsRedrawsTheMap() {
         const QString path = WriteTemp(BaseFile());
         FileGame g(2.0f);
-        g.game.state().MapView = true;
+        g.game.State().MapView = true;
         g.game.DrawMap();
         const QImage before = g.game.picMap().Picture();
 
@@ -210,7 +210,7 @@ private slots:
 
         FileGame twin(5.0f);  // opens the file with the cell view showing
         CheckOpens(twin, path);
-        twin.game.state().MapView = true;
+        twin.game.State().MapView = true;
         twin.game.DrawMap();
         QVERIFY(g.game.picMap().Picture() != before);
         QVERIFY(g.game.picMap().Picture() == twin.game.picMap().Picture());
@@ -245,7 +245,7 @@ private slots:
         QFETCH(QByteArray, file);
         FileGame g;
         CheckOpens(g, WriteTemp(file));
-        QCOMPARE(FileValues::Of(g.game.state()), BaseGame().Values());
+        QCOMPARE(FileValues::Of(g.game.State()), BaseGame().Values());
     }
 
     void emptyFieldsReadAsZero_data() {
@@ -294,7 +294,7 @@ private slots:
         CheckOpens(g, WriteTemp(Join(r)));
         FileValues expected = BaseGame().Values();
         expected.markers[(2 - 1) * kMazeSize + (3 - 1)].clear();
-        QCOMPARE(FileValues::Of(g.game.state()), expected);
+        QCOMPARE(FileValues::Of(g.game.State()), expected);
     }
 
     void valuesAtTheEdgesOfTheirWidthsFit_data() {
@@ -336,19 +336,19 @@ private slots:
         // The mouse stands in cell (2, 3); with the start there too, the
         // label and the map square are yellow.
         FileGame control;
-        control.game.state().MapView = true;
+        control.game.State().MapView = true;
         CheckOpens(control,
                    WriteTemp(Join(With(With(BaseGame().ToRecords(), 0, 0, "2"), 0, 1, "3"))));
         QVERIFY(hasStartColour(control.game.picMaze().Picture()));
         QVERIFY(hasStartColour(control.game.picMap().Picture()));
 
         FileGame g;
-        g.game.state().MapView = true;
+        g.game.State().MapView = true;
         Records r = BaseGame().ToRecords();
         r[0] = {"30", "30"};
         CheckOpens(g, WriteTemp(Join(r)));
-        QCOMPARE(g.game.state().StartX, std::int16_t{30});
-        QCOMPARE(g.game.state().StartY, std::int16_t{30});
+        QCOMPARE(g.game.State().StartX, std::int16_t{30});
+        QCOMPARE(g.game.State().StartY, std::int16_t{30});
         QVERIFY(!hasStartColour(g.game.picMaze().Picture()));
         QVERIFY(!hasStartColour(g.game.picMap().Picture()));
     }
@@ -457,23 +457,23 @@ private:
     static void CheckFailedOpen(const QString& path) {
         const float seed = 4.5f;
         FileGame g(seed);
-        g.game.setFilePath(QStringLiteral("/old/game.maz"));
-        g.game.setSaved(QStringLiteral("Y"));
+        g.game.SetFilePath(QStringLiteral("/old/game.maz"));
+        g.game.SetSaved(QStringLiteral("Y"));
         g.dialogs.fileNames = {path};
         OpenGame(g.game);
 
         QCOMPARE(g.dialogs.Messages(), QStringList{kOpenErrorMessage});
-        QCOMPARE(g.game.filePath(), QString());
-        QCOMPARE(g.game.saved(), QStringLiteral("N"));
+        QCOMPARE(g.game.FilePath(), QString());
+        QCOMPARE(g.game.Saved(), QStringLiteral("N"));
 
         // The twin makes the same two new mazes: before reading, after failing.
         FileGame twin(seed);
         twin.game.NewMaze();
         twin.game.NewMaze();
-        QCOMPARE(FileValues::Of(g.game.state()).MarkerTotal(), 0);
-        QVERIFY(FileValues::Of(g.game.state()) == FileValues::Of(twin.game.state()));
+        QCOMPARE(FileValues::Of(g.game.State()).MarkerTotal(), 0);
+        QVERIFY(FileValues::Of(g.game.State()) == FileValues::Of(twin.game.State()));
         QVERIFY(g.game.picMaze().Picture() == twin.game.picMaze().Picture());
-        QVERIFY(!g.game.state().EndReached);
+        QVERIFY(!g.game.State().EndReached);
     }
 };
 

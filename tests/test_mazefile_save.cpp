@@ -75,27 +75,27 @@ class TestMazeFileSave : public QObject {
         QVERIFY(s.g.game.SaveMazeFile(path));
         s.previousBytes = ReadFileBytes(path);
         s.g.game.DropMarker();
-        QCOMPARE(s.g.game.saved(), QStringLiteral("N"));
+        QCOMPARE(s.g.game.Saved(), QStringLiteral("N"));
     }
 
     // Saves to path, which must fail: the message, the labels and the game as
     // they were.
     static void CheckSaveFails(FileGame& g, const QString& path) {
-        const MazeState before = g.game.state();
-        const QString filePath = g.game.filePath();
-        const QString saved = g.game.saved();
+        const MazeState before = g.game.State();
+        const QString filePath = g.game.FilePath();
+        const QString saved = g.game.Saved();
         QVERIFY(!g.game.SaveMazeFile(path));
         QCOMPARE(g.dialogs.Messages(), QStringList{kSaveErrorMessage});
-        QCOMPARE(g.game.filePath(), filePath);
-        QCOMPARE(g.game.saved(), saved);
-        QVERIFY(g.game.state() == before);
+        QCOMPARE(g.game.FilePath(), filePath);
+        QCOMPARE(g.game.Saved(), saved);
+        QVERIFY(g.game.State() == before);
     }
 
 private slots:
     void workedExampleComesOutByteForByte() {
         QTemporaryDir dir;
         FileGame g;
-        MazeState& s = g.game.state();
+        MazeState& s = g.game.State();
         s.StartX = 1;
         s.StartY = 14;
         s.EndX = 25;
@@ -108,8 +108,8 @@ private slots:
         s.grid(1, 2) = 7;
         s.grid(1, 3) = 5;
         s.EmptyMarkers();
-        AddMarker(s, g.game.keys(), 1, 2, 1620, 2070, kWhite);
-        AddMarker(s, g.game.keys(), 1, 2, 2070, 1620, kCyan);
+        AddMarker(s, g.game.Keys(), 1, 2, 1620, 2070, kWhite);
+        AddMarker(s, g.game.Keys(), 1, 2, 2070, 1620, kCyan);
 
         const QString path = dir.filePath(QStringLiteral("example.maz"));
         QVERIFY(g.game.SaveMazeFile(path));
@@ -132,7 +132,7 @@ private slots:
     void gameWithoutMarkersGives1254RecordsColumnByColumn() {
         QTemporaryDir dir;
         FileGame g(7.25f);
-        const MazeState& s = g.game.state();
+        const MazeState& s = g.game.State();
         const QString path = dir.filePath(QStringLiteral("plain.maz"));
         QVERIFY(g.game.SaveMazeFile(path));
         const QByteArray bytes = ReadFileBytes(path);
@@ -163,7 +163,7 @@ private slots:
     void cellWithThreeMarkersListsThemInDropOrder() {
         QTemporaryDir dir;
         FileGame g;
-        MazeState& s = g.game.state();
+        MazeState& s = g.game.State();
         const struct {
             int x, y;
             Color colour;
@@ -191,7 +191,7 @@ private slots:
         QTemporaryDir dir;
         FileGame g(3.5f);
         for (int i = 0; i < 5; ++i) {
-            AddMarker(g.game.state(), g.game.keys(), 1 + i, 2 + i,
+            AddMarker(g.game.State(), g.game.Keys(), 1 + i, 2 + i,
                       static_cast<std::int16_t>(100 * i), -7, kCyan);
         }
         const QString first = dir.filePath(QStringLiteral("first.maz"));
@@ -208,12 +208,12 @@ private slots:
         QTemporaryDir dir;
         FileGame g;
         g.game.DropMarker();
-        const MazeState before = g.game.state();
+        const MazeState before = g.game.State();
         const QString path = dir.filePath(QStringLiteral("game.maz"));
         QVERIFY(g.game.SaveMazeFile(path));
-        QCOMPARE(g.game.filePath(), path);
-        QCOMPARE(g.game.saved(), QStringLiteral("Y"));
-        QVERIFY(g.game.state() == before);
+        QCOMPARE(g.game.FilePath(), path);
+        QCOMPARE(g.game.Saved(), QStringLiteral("Y"));
+        QVERIFY(g.game.State() == before);
         QVERIFY(g.dialogs.shown.isEmpty());
     }
 
@@ -232,9 +232,9 @@ private slots:
             {QStringLiteral("Maze file (*.maz) "), QStringLiteral("*.maz")}};
         QCOMPARE(setup.filters, filters);
         QCOMPARE(setup.filterIndex, 2);
-        QCOMPARE(ReadFileBytes(path), MazeFileBytes(g.game.state()).value());
-        QCOMPARE(g.game.filePath(), path);
-        QCOMPARE(g.game.saved(), QStringLiteral("Y"));
+        QCOMPARE(ReadFileBytes(path), MazeFileBytes(g.game.State()).value());
+        QCOMPARE(g.game.FilePath(), path);
+        QCOMPARE(g.game.Saved(), QStringLiteral("Y"));
     }
 
     void saveOfGameWithFileWritesThereWithoutDialog() {
@@ -243,9 +243,9 @@ private slots:
         SaveThenChange(s, dir.filePath(QStringLiteral("game.maz")));
         SaveGame(s.g.game);
         QVERIFY(s.g.dialogs.shown.isEmpty());
-        QCOMPARE(ReadFileBytes(s.previous), MazeFileBytes(s.g.game.state()).value());
+        QCOMPARE(ReadFileBytes(s.previous), MazeFileBytes(s.g.game.State()).value());
         QVERIFY(ReadFileBytes(s.previous) != s.previousBytes);
-        QCOMPARE(s.g.game.saved(), QStringLiteral("Y"));
+        QCOMPARE(s.g.game.Saved(), QStringLiteral("Y"));
     }
 
     void saveAsProposesTheCurrentFile() {
@@ -257,8 +257,8 @@ private slots:
         SaveGameAs(s.g.game);
         QCOMPARE(s.g.dialogs.shown.first().setup.fileName, s.previous);
         QCOMPARE(s.g.dialogs.shown.first().setup.filterIndex, 2);
-        QCOMPARE(s.g.game.filePath(), other);
-        QCOMPARE(ReadFileBytes(other), MazeFileBytes(s.g.game.state()).value());
+        QCOMPARE(s.g.game.FilePath(), other);
+        QCOMPARE(ReadFileBytes(other), MazeFileBytes(s.g.game.State()).value());
         QCOMPARE(ReadFileBytes(s.previous), s.previousBytes);
     }
 
@@ -273,7 +273,7 @@ private slots:
         SavedGame s;
         if (hasFile) SaveThenChange(s, dir.filePath(QStringLiteral("game.maz")));
         const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files);
-        const QString filePath = s.g.game.filePath();
+        const QString filePath = s.g.game.FilePath();
 
         SaveGameAs(s.g.game);  // no name queued: the player cancels
 
@@ -281,8 +281,8 @@ private slots:
         QCOMPARE(s.g.dialogs.Messages(), QStringList());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), filesBefore);
         if (hasFile) QCOMPARE(ReadFileBytes(s.previous), s.previousBytes);
-        QCOMPARE(s.g.game.filePath(), filePath);
-        QCOMPARE(s.g.game.saved(), QStringLiteral("N"));
+        QCOMPARE(s.g.game.FilePath(), filePath);
+        QCOMPARE(s.g.game.Saved(), QStringLiteral("N"));
     }
 
     void typedNameIsUsedWithoutAddingAnExtension() {
@@ -292,8 +292,8 @@ private slots:
         g.dialogs.fileNames = {path};
         SaveGameAs(g.game);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("mygame")});
-        QCOMPARE(ReadFileBytes(path), MazeFileBytes(g.game.state()).value());
-        QCOMPARE(g.game.filePath(), path);
+        QCOMPARE(ReadFileBytes(path), MazeFileBytes(g.game.State()).value());
+        QCOMPARE(g.game.FilePath(), path);
     }
 
     void savingOverAnExistingFileReplacesItWithoutAsking() {
@@ -305,7 +305,7 @@ private slots:
         SaveGameAs(g.game);
         QCOMPARE(g.dialogs.Count(QStringLiteral("question")), 0);
         QCOMPARE(g.dialogs.Messages(), QStringList());
-        QCOMPARE(ReadFileBytes(path), MazeFileBytes(g.game.state()).value());
+        QCOMPARE(ReadFileBytes(path), MazeFileBytes(g.game.State()).value());
     }
 
     void cellWithMoreMarkersThanTheCountHoldsIsNotSaved() {
@@ -313,7 +313,7 @@ private slots:
         SavedGame s;
         SaveThenChange(s, dir.filePath(QStringLiteral("game.maz")));
         for (int i = 0; i < 32768; ++i)
-            AddMarker(s.g.game.state(), s.g.game.keys(), 3, 4, 10, 20, kBlack);
+            AddMarker(s.g.game.State(), s.g.game.Keys(), 3, 4, 10, 20, kBlack);
 
         CheckSaveFails(s.g, s.previous);
         QCOMPARE(ReadFileBytes(s.previous), s.previousBytes);
@@ -324,9 +324,9 @@ private slots:
     void cellWithAsManyMarkersAsTheCountHoldsIsSaved() {
         QTemporaryDir dir;
         FileGame g;
-        g.game.state().EmptyMarkers();
+        g.game.State().EmptyMarkers();
         for (int i = 0; i < 32767; ++i)
-            AddMarker(g.game.state(), g.game.keys(), 1, 1, 10, 20, kBlack);
+            AddMarker(g.game.State(), g.game.Keys(), 1, 1, 10, 20, kBlack);
         const QString path = dir.filePath(QStringLiteral("full.maz"));
         QVERIFY(g.game.SaveMazeFile(path));
         const QList<QByteArray> records = Records(ReadFileBytes(path));
@@ -407,8 +407,8 @@ private slots:
         }
         if (!limited) QSKIP("the file size limit cannot be set here");
         QCOMPARE(s.g.dialogs.Messages(), QStringList{kSaveErrorMessage});
-        QCOMPARE(s.g.game.filePath(), s.previous);
-        QCOMPARE(s.g.game.saved(), QStringLiteral("N"));
+        QCOMPARE(s.g.game.FilePath(), s.previous);
+        QCOMPARE(s.g.game.Saved(), QStringLiteral("N"));
         QCOMPARE(ReadFileBytes(s.previous), s.previousBytes);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("game.maz")});
@@ -428,9 +428,9 @@ private slots:
 
         SaveGame(s.g.game);
         QCOMPARE(s.g.dialogs.Messages().size(), 1);
-        QCOMPARE(ReadFileBytes(s.previous), MazeFileBytes(s.g.game.state()).value());
-        QCOMPARE(s.g.game.filePath(), s.previous);
-        QCOMPARE(s.g.game.saved(), QStringLiteral("Y"));
+        QCOMPARE(ReadFileBytes(s.previous), MazeFileBytes(s.g.game.State()).value());
+        QCOMPARE(s.g.game.FilePath(), s.previous);
+        QCOMPARE(s.g.game.Saved(), QStringLiteral("Y"));
     }
 };
 

@@ -51,21 +51,21 @@ void TestMovement::fourLeftsFromCentreOfOpenCellReachSevenAndAHalfUnits() {
     t.OpenGrid();
     t.PutMouse(13, 13, kCentre, kCentre);
     for (int i = 0; i < 4; ++i) t.game.MoveMouse(QStringLiteral("L"));
-    QCOMPARE(Where(t.game.state()), (Place{13, 13, kCentre - 4 * kUnit, kCentre}));
-    QCOMPARE(t.game.state().PosX, std::int16_t(1350));
+    QCOMPARE(Where(t.game.State()), (Place{13, 13, kCentre - 4 * kUnit, kCentre}));
+    QCOMPARE(t.game.State().PosX, std::int16_t(1350));
 }
 
 void TestMovement::leftsCrossIntoWestCellOnceCandidateIsBelowFive() {
     TestGame t;
     t.OpenGrid();
-    t.game.state().grid(12, 13) = 7;  // the cell to the west shows its east bar
+    t.game.State().grid(12, 13) = 7;  // the cell to the west shows its east bar
     t.PutMouse(13, 13, kCentre, kCentre);
     // 2070 - 11 x 180 = 90 is still in the cell; the next candidate is -90.
     for (int i = 0; i < 11; ++i) t.game.MoveMouse(QStringLiteral("L"));
-    QCOMPARE(Where(t.game.state()), (Place{13, 13, 90, kCentre}));
+    QCOMPARE(Where(t.game.State()), (Place{13, 13, 90, kCentre}));
 
     t.game.MoveMouse(QStringLiteral("L"));
-    QCOMPARE(Where(t.game.state()), (Place{12, 13, kFarEdge, kCentre}));
+    QCOMPARE(Where(t.game.State()), (Place{12, 13, kFarEdge, kCentre}));
     // The view now shows the new cell: its east bar is there.
     QCOMPARE(t.game.picMaze().Point(13.5 * kUnit, 11.5 * kUnit), kWallColor);
     QCOMPARE(t.game.picMaze().Point(11.5 * kUnit, 9.5 * kUnit), t.game.picMaze().BackColor());
@@ -106,7 +106,7 @@ void TestMovement::crossingDependsOnCandidateAgainstEdgeLimits() {
     t.OpenGrid();
     t.PutMouse(13, 13, posX, posY);
     t.game.MoveMouse(direction);
-    QCOMPARE(Where(t.game.state()), (Place{mouseX, mouseY, newX, newY}));
+    QCOMPARE(Where(t.game.State()), (Place{mouseX, mouseY, newX, newY}));
 }
 
 void TestMovement::barStopsStepAndMouseIsRedrawnInPlace_data() {
@@ -127,20 +127,20 @@ void TestMovement::barStopsStepAndMouseIsRedrawnInPlace() {
     QFETCH(int, stopY);
     TestGame t;
     t.OpenGrid();
-    t.game.state().grid(13, 13) = static_cast<CellCode>(code);
+    t.game.State().grid(13, 13) = static_cast<CellCode>(code);
     t.PutMouse(13, 13, kCentre, kCentre);
 
     t.game.MoveMouse(direction);
-    QCOMPARE(Where(t.game.state()), (Place{13, 13, stopX, stopY}));
+    QCOMPARE(Where(t.game.State()), (Place{13, 13, stopX, stopY}));
     const QImage before = t.game.picMaze().Picture().copy();
-    t.game.setSaved(QStringLiteral("Y"));
+    t.game.SetSaved(QStringLiteral("Y"));
 
     t.game.MoveMouse(direction);
-    QCOMPARE(Where(t.game.state()), (Place{13, 13, stopX, stopY}));
+    QCOMPARE(Where(t.game.State()), (Place{13, 13, stopX, stopY}));
     // Erased and drawn again at the same place: the picture is as it was.
     QVERIFY(t.game.picMaze().Picture() == before);
     QVERIFY(!PixelsOf(before, kMouseColor).isEmpty());
-    QCOMPARE(t.game.saved(), QStringLiteral("N"));
+    QCOMPARE(t.game.Saved(), QStringLiteral("N"));
 }
 
 void TestMovement::borderBarsKeepMouseInsideGrid_data() {
@@ -163,40 +163,40 @@ void TestMovement::borderBarsKeepMouseInsideGrid() {
     QFETCH(QString, direction);
     TestGame t;
     t.OpenGrid();
-    t.game.state().EndX = 12;  // no labels in the cells tried here
-    t.game.state().EndY = 12;
-    t.game.state().StartX = 12;
+    t.game.State().EndX = 12;  // no labels in the cells tried here
+    t.game.State().EndY = 12;
+    t.game.State().StartX = 12;
     t.PutMouse(x, y, kCentre, kCentre);
     for (int i = 0; i < 30; ++i) t.game.MoveMouse(direction);
     // One step to the edge of the centre square, then the border bar.
     const int dx = direction == "L" ? -kUnit : direction == "R" ? kUnit : 0;
     const int dy = direction == "U" ? -kUnit : direction == "D" ? kUnit : 0;
-    QCOMPARE(Where(t.game.state()), (Place{x, y, kCentre + dx, kCentre + dy}));
+    QCOMPARE(Where(t.game.State()), (Place{x, y, kCentre + dx, kCentre + dy}));
 }
 
 void TestMovement::oneSidedOpeningOnlyLetsMouseWalkBack() {
     TestGame t;
     t.OpenGrid();
-    t.game.state().grid(14, 13) = 13;  // no opening back to the west
+    t.game.State().grid(14, 13) = 13;  // no opening back to the west
     t.PutMouse(13, 13, kFarEdge, kCentre);
 
     t.game.MoveMouse(QStringLiteral("R"));
-    QCOMPARE(Where(t.game.state()), (Place{14, 13, 10, kCentre}));
+    QCOMPARE(Where(t.game.State()), (Place{14, 13, 10, kCentre}));
     // 10 + 8 x 180 = 1450 is the last point before the bar at 9 units.
     for (int i = 0; i < 20; ++i) t.game.MoveMouse(QStringLiteral("R"));
-    QCOMPARE(Where(t.game.state()), (Place{14, 13, 1450, kCentre}));
+    QCOMPARE(Where(t.game.State()), (Place{14, 13, 1450, kCentre}));
     for (int i = 0; i < 9; ++i) t.game.MoveMouse(QStringLiteral("L"));
-    QCOMPARE(Where(t.game.state()), (Place{13, 13, kFarEdge, kCentre}));
+    QCOMPARE(Where(t.game.State()), (Place{13, 13, kFarEdge, kCentre}));
 }
 
 void TestMovement::unknownDirectionLeavesMouseInPlaceButMarksUnsaved() {
     TestGame t;
     t.OpenGrid();
     t.PutMouse(13, 13, kCentre, kCentre);
-    t.game.setSaved(QStringLiteral("Y"));
+    t.game.SetSaved(QStringLiteral("Y"));
     t.game.MoveMouse(QStringLiteral("X"));
-    QCOMPARE(Where(t.game.state()), (Place{13, 13, kCentre, kCentre}));
-    QCOMPARE(t.game.saved(), QStringLiteral("N"));
+    QCOMPARE(Where(t.game.State()), (Place{13, 13, kCentre, kCentre}));
+    QCOMPARE(t.game.Saved(), QStringLiteral("N"));
 }
 
 void TestMovement::enteringEndCellFromArmShowsNoMessage() {
@@ -210,36 +210,36 @@ void TestMovement::enteringEndCellFromArmShowsNoMessage() {
     for (const auto& e : entries) {
         TestGame t;
         t.OpenGrid();
-        t.game.state().EndX = t.game.state().EndY = 14;
+        t.game.State().EndX = t.game.State().EndY = 14;
         t.PutMouse(e.fromX, e.fromY, e.posX, e.posY);
         t.game.MoveMouse(QString::fromLatin1(e.direction));
-        QCOMPARE(t.game.state().MouseX, std::int16_t(14));
-        QCOMPARE(t.game.state().MouseY, std::int16_t(14));
+        QCOMPARE(t.game.State().MouseX, std::int16_t(14));
+        QCOMPARE(t.game.State().MouseY, std::int16_t(14));
         QCOMPARE(t.dialogs.shown.size(), 0);
-        QVERIFY(!t.game.state().EndReached);
+        QVERIFY(!t.game.State().EndReached);
     }
 }
 
 void TestMovement::walkingIntoCentreOfEndCellCongratulatesOnce() {
     TestGame t;
     t.OpenGrid();
-    t.game.state().EndX = t.game.state().EndY = 14;
+    t.game.State().EndX = t.game.State().EndY = 14;
     t.PutMouse(13, 14, kFarEdge, kCentre);
     t.game.MoveMouse(QStringLiteral("R"));
-    QCOMPARE(t.game.state().PosX, std::int16_t(10));
+    QCOMPARE(t.game.State().PosX, std::int16_t(10));
 
     // 10 + 9 x 180 = 1630 is still in the west arm; 1810 lies in the centre square.
     for (int i = 0; i < 9; ++i) t.game.MoveMouse(QStringLiteral("R"));
-    QCOMPARE(t.game.state().PosX, std::int16_t(1630));
+    QCOMPARE(t.game.State().PosX, std::int16_t(1630));
     QCOMPARE(t.dialogs.shown.size(), 0);
 
     t.game.MoveMouse(QStringLiteral("R"));
-    QCOMPARE(t.game.state().PosX, std::int16_t(1810));
+    QCOMPARE(t.game.State().PosX, std::int16_t(1810));
     QCOMPARE(t.dialogs.shown.size(), 1);
     QCOMPARE(t.dialogs.shown[0].kind, QStringLiteral("message"));
     QCOMPARE(t.dialogs.shown[0].text, kEndText);
     QCOMPARE(t.dialogs.shown[0].title, kEndTitle);
-    QVERIFY(t.game.state().EndReached);
+    QVERIFY(t.game.State().EndReached);
 
     // Walking about in the centre square says nothing more.
     for (const char* d : {"R", "R", "U", "D", "L", "L"}) t.game.MoveMouse(QString::fromLatin1(d));
@@ -249,23 +249,23 @@ void TestMovement::walkingIntoCentreOfEndCellCongratulatesOnce() {
 void TestMovement::returningToEndCellShowsNothingMoreUntilNewMaze() {
     TestGame t;
     t.OpenGrid();
-    t.game.state().EndX = t.game.state().EndY = 14;
+    t.game.State().EndX = t.game.State().EndY = 14;
     t.PutMouse(14, 14, kCentre - kUnit, kCentre);
     t.game.MoveMouse(QStringLiteral("R"));
     QCOMPARE(Congratulations(t.dialogs), 1);
 
     // Out to the east, into the next cell, and back to the middle.
-    while (t.game.state().MouseX == 14) t.game.MoveMouse(QStringLiteral("R"));
-    while (t.game.state().MouseX != 14) t.game.MoveMouse(QStringLiteral("L"));
+    while (t.game.State().MouseX == 14) t.game.MoveMouse(QStringLiteral("R"));
+    while (t.game.State().MouseX != 14) t.game.MoveMouse(QStringLiteral("L"));
     for (int i = 0; i < 12; ++i) t.game.MoveMouse(QStringLiteral("L"));
-    QCOMPARE(GetZone(t.game.state(), t.game.state().PosX, t.game.state().PosY).zx, 2);
+    QCOMPARE(GetZone(t.game.State(), t.game.State().PosX, t.game.State().PosY).zx, 2);
     QCOMPARE(Congratulations(t.dialogs), 1);
 
     // A new maze may be finished again.
     t.game.NewMaze();
-    QVERIFY(!t.game.state().EndReached);
+    QVERIFY(!t.game.State().EndReached);
     t.OpenGrid();
-    t.game.state().EndX = t.game.state().EndY = 14;
+    t.game.State().EndX = t.game.State().EndY = 14;
     t.PutMouse(14, 14, kCentre - kUnit, kCentre);
     t.game.MoveMouse(QStringLiteral("R"));
     QCOMPARE(Congratulations(t.dialogs), 2);
@@ -275,11 +275,11 @@ void TestMovement::returningToEndCellShowsNothingMoreUntilNewMaze() {
 void TestMovement::blockedStepInCentreOfEndCellStillCongratulates() {
     TestGame t;
     t.OpenGrid();
-    t.game.state().EndX = t.game.state().EndY = 14;
-    t.game.state().grid(14, 14) = 14;  // north bar
+    t.game.State().EndX = t.game.State().EndY = 14;
+    t.game.State().grid(14, 14) = 14;  // north bar
     t.PutMouse(14, 14, kCentre, kCentre - kUnit);
     t.game.MoveMouse(QStringLiteral("U"));
-    QCOMPARE(Where(t.game.state()), (Place{14, 14, kCentre, kCentre - kUnit}));
+    QCOMPARE(Where(t.game.State()), (Place{14, 14, kCentre, kCentre - kUnit}));
     QCOMPARE(Congratulations(t.dialogs), 1);
 }
 
@@ -287,19 +287,19 @@ void TestMovement::wallColouredMarkerBlocksLikeWall() {
     TestGame t;
     t.OpenGrid();
     // Only a maze file can bring a marker of the wall colour.
-    AddMarker(t.game.state(), t.game.keys(), 13, 13, kCentre - 2 * kUnit, kCentre, kWallColor);
-    AddMarker(t.game.state(), t.game.keys(), 13, 13, kCentre, kCentre - 2 * kUnit, kWhite);
+    AddMarker(t.game.State(), t.game.Keys(), 13, 13, kCentre - 2 * kUnit, kCentre, kWallColor);
+    AddMarker(t.game.State(), t.game.Keys(), 13, 13, kCentre, kCentre - 2 * kUnit, kWhite);
     t.PutMouse(13, 13, kCentre, kCentre);
 
     t.game.MoveMouse(QStringLiteral("L"));
     t.game.MoveMouse(QStringLiteral("L"));
-    QCOMPARE(Where(t.game.state()), (Place{13, 13, kCentre - kUnit, kCentre}));
+    QCOMPARE(Where(t.game.State()), (Place{13, 13, kCentre - kUnit, kCentre}));
 
     // A white marker in the same place on another axis is walked over.
     t.game.MoveMouse(QStringLiteral("R"));
     t.game.MoveMouse(QStringLiteral("U"));
     t.game.MoveMouse(QStringLiteral("U"));
-    QCOMPARE(Where(t.game.state()), (Place{13, 13, kCentre, kCentre - 2 * kUnit}));
+    QCOMPARE(Where(t.game.State()), (Place{13, 13, kCentre, kCentre - 2 * kUnit}));
 }
 
 void TestMovement::positionsAnywhereInSixteenBitsNeverLeaveGrid_data() {
@@ -333,10 +333,10 @@ void TestMovement::positionsAnywhereInSixteenBitsNeverLeaveGrid() {
     TestGame t;
     t.OpenGrid();
     t.PutMouse(mouseX, mouseY, posX, posY);
-    t.game.setSaved(QStringLiteral("Y"));
+    t.game.SetSaved(QStringLiteral("Y"));
     t.game.MoveMouse(direction);
-    QCOMPARE(Where(t.game.state()), (Place{mouseX, mouseY, posX, posY}));
-    QCOMPARE(t.game.saved(), QStringLiteral("N"));
+    QCOMPARE(Where(t.game.State()), (Place{mouseX, mouseY, posX, posY}));
+    QCOMPARE(t.game.Saved(), QStringLiteral("N"));
 }
 
 PATHWICK_TEST_CLASS(TestMovement)

@@ -46,7 +46,7 @@ View ViewFor(const MazeState& s, const Place& p) {
 // circles never touch a point that a step can land on, just as in play, where a
 // cell is drawn once when the mouse enters it.
 Place Step(Game& game, View& shown, const Place& place, const QString& direction) {
-    MazeState& s = game.state();
+    MazeState& s = game.State();
     s.MouseX = place.mouseX;
     s.MouseY = place.mouseY;
     s.PosX = place.posX;
@@ -118,7 +118,7 @@ void TestWalk::endCentreIsReachableByArrowKeysInEveryMaze() {
         const float seed = static_cast<float>(maze) * 37.25f;
         TestGame t(seed);
         Game& game = t.game;
-        const MazeState& s = game.state();
+        const MazeState& s = game.State();
         const int w = s.UnitW, h = s.UnitH;
         const Place start = Where(s);
         const auto cells = CellDistances(s.grid, s.EndX, s.EndY);
@@ -182,12 +182,12 @@ void TestWalk::endCentreIsReachableByArrowKeysInEveryMaze() {
 
         // The way found, played on a fresh game of the same maze, key after key.
         TestGame player(seed);
-        QVERIFY(player.game.state().grid == s.grid);
+        QVERIFY(player.game.State().grid == s.grid);
         for (int direction : path) {
             player.game.MoveMouse(kDirections[direction]);
-            QVERIFY(OnGrid(Where(player.game.state())));
+            QVERIFY(OnGrid(Where(player.game.State())));
         }
-        QVERIFY2(InCentreOfEnd(player.game.state(), Where(player.game.state())),
+        QVERIFY2(InCentreOfEnd(player.game.State(), Where(player.game.State())),
                  qPrintable(
                      QStringLiteral("maze %1: the way found does not lead to the end").arg(maze)));
         QCOMPARE(
@@ -200,7 +200,7 @@ void TestWalk::randomWalksNeverStandOnWallOrLeaveGrid() {
     for (int maze = 0; maze < kWalkedMazes; ++maze) {
         TestGame t(static_cast<float>(maze) * 101.5f + 3.0f);
         Game& game = t.game;
-        MazeState& s = game.state();
+        MazeState& s = game.State();
         std::mt19937 pick(static_cast<unsigned>(maze));
 
         // The walls of the mouse's cell on a surface of their own, which no

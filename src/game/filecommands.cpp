@@ -12,8 +12,8 @@ bool Game::SaveMazeFile(const QString& path) {
         dialogs_.Message(tr("There was an error saving the file."), tr("File Save Error"));
         return false;
     }
-    setFilePath(path);
-    setSaved(QStringLiteral("Y"));
+    SetFilePath(path);
+    SetSaved(QStringLiteral("Y"));
     return true;
 }
 
@@ -24,8 +24,8 @@ bool Game::OpenMazeFile(const QString& path) {
         DrawCell(picMaze_, state_, state_.MouseX, state_.MouseY);
         DrawMouse();
         if (state_.MapView) DrawMap();
-        setFilePath(path);
-        setSaved(QStringLiteral("Y"));
+        SetFilePath(path);
+        SetSaved(QStringLiteral("Y"));
         return true;
     }
     dialogs_.Message(
@@ -36,7 +36,7 @@ bool Game::OpenMazeFile(const QString& path) {
 }
 
 void SaveGame(Game& game) {
-    const QString path = game.filePath();
+    const QString path = game.FilePath();
     if (path.isEmpty())
         SaveGameAs(game);
     else
@@ -44,7 +44,7 @@ void SaveGame(Game& game) {
 }
 
 void SaveGameAs(Game& game) {
-    const QString path = game.dialogs().SaveFileName(SaveAsDialogSetup(game.filePath()));
+    const QString path = game.dialogs().SaveFileName(SaveAsDialogSetup(game.FilePath()));
     if (!path.isEmpty()) game.SaveMazeFile(path);
 }
 

@@ -18,19 +18,19 @@ Game::Game(QSize mazeSize, QSize mapSize, RandomSource& random, Dialogs& dialogs
     picMap_.Cls();
 }
 
-void Game::setFilePath(const QString& path) {
+void Game::SetFilePath(const QString& path) {
     if (filePath_ == path) return;
     filePath_ = path;
     emit indicatorsChanged();
 }
 
-void Game::setSaved(const QString& saved) {
+void Game::SetSaved(const QString& saved) {
     if (saved_ == saved) return;
     saved_ = saved;
     emit indicatorsChanged();
 }
 
-void Game::setEndFillColorSource(std::function<Color()> source) {
+void Game::SetEndFillColorSource(std::function<Color()> source) {
     endFillColor_ = std::move(source);
 }
 
@@ -46,8 +46,8 @@ void Game::Start(float seed) {
 
 void Game::NewMaze() {
     state_.EndReached = false;
-    setFilePath(QString());
-    setSaved(QStringLiteral("N"));
+    SetFilePath(QString());
+    SetSaved(QStringLiteral("N"));
     picMaze_.Cls();
     GenerateNewMaze(state_, random_);
     DrawCell(picMaze_, state_, state_.StartX, state_.StartY);
@@ -63,7 +63,7 @@ void Game::DropMarker() {
     AddMarker(state_, keys_, state_.MouseX, state_.MouseY, state_.PosX, state_.PosY,
               state_.MarkerColor);
     DrawMarker(picMaze_, state_, state_.PosX, state_.PosY, state_.MarkerColor);
-    setSaved(QStringLiteral("N"));
+    SetSaved(QStringLiteral("N"));
 }
 
 void Game::DrawMap() {

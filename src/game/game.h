@@ -24,28 +24,28 @@ public:
     // of the map; random and dialogs must outlive the game.
     Game(QSize mazeSize, QSize mapSize, RandomSource& random, Dialogs& dialogs);
 
-    const MazeState& state() const { return state_; }
+    const MazeState& State() const { return state_; }
     // The state itself, for the window's own drawing and for tests that set up
     // a position; whoever changes it redraws what it changed.
-    MazeState& state() { return state_; }
+    MazeState& State() { return state_; }
     DrawingSurface& picMaze() { return picMaze_; }  // the cell view: one cell, magnified
     const DrawingSurface& picMaze() const { return picMaze_; }
     DrawingSurface& picMap() { return picMap_; }  // the map of the whole maze
     const DrawingSurface& picMap() const { return picMap_; }
-    MarkerKeyCounter& keys() { return keys_; }  // run-wide marker keys
+    MarkerKeyCounter& Keys() { return keys_; }  // run-wide marker keys
     Dialogs& dialogs() { return dialogs_; }
 
     // The caption of lblFilePath: the file the game was last saved to or
     // opened from, empty for a game without a file.
-    const QString& filePath() const { return filePath_; }
+    const QString& FilePath() const { return filePath_; }
     // The caption of lblSaved: "Y" right after a save or open, "N" after any change.
-    const QString& saved() const { return saved_; }
-    void setFilePath(const QString& path);
-    void setSaved(const QString& saved);
+    const QString& Saved() const { return saved_; }
+    void SetFilePath(const QString& path);
+    void SetSaved(const QString& saved);
 
     // Where the map reads the fill colour of the end's key swatch, each time
     // it is drawn. The end colour until set.
-    void setEndFillColorSource(std::function<Color()> source);
+    void SetEndFillColorSource(std::function<Color()> source);
     Color EndFillColor() const { return endFillColor_(); }
 
     // Start-up: the units from the cell view's inner size, white markers, the

@@ -80,7 +80,7 @@ void Game::MoveMouse(const QString& direction) {
         }
     }
 
-    setSaved(QStringLiteral("N"));
+    SetSaved(QStringLiteral("N"));
 }
 
 }  // namespace pathwick

@@ -106,7 +106,7 @@ frmMaze::frmMaze(RandomSource& random, Dialogs& dialogs, std::function<float()> 
     SetFixedWindowSize();
     Form_Load();
     accessibility_ = std::make_unique<GameAccessibility>(
-        game_->state(), GameAccessibility::Controls{
+        game_->State(), GameAccessibility::Controls{
                             picMaze, picMap, lblFilePath, lblSaved, {shpMouse, ShpStart, shpEnd}});
     ShowIndicators();
     picMaze->setFocus();  // the first control in the tab order
@@ -210,7 +210,7 @@ void frmMaze::CreateGame(RandomSource& random) {
                                    random, dialogs_);
     const ViewUnits units = ComputeViewUnits(game_->picMaze());
     game_->picMaze().SetFont(CellViewFont(units.w, units.h));
-    game_->setEndFillColorSource([this] { return shpEnd->FillColor(); });
+    game_->SetEndFillColorSource([this] { return shpEnd->FillColor(); });
     connect(game_.get(), &Game::indicatorsChanged, this, &frmMaze::ShowIndicators);
     picMaze->SetSurface(&game_->picMaze());
     picMap->SetSurface(&game_->picMap());
@@ -291,11 +291,11 @@ void frmMaze::Form_Load() {
 }
 
 void frmMaze::ShowIndicators() {
-    lblFilePath->setText(game_->filePath());
-    lblFilePath->setToolTip(game_->filePath().isEmpty() ? FilePathDescription()
-                                                        : game_->filePath());
-    lblSaved->setText(game_->saved());
-    if (accessibility_) accessibility_->IndicatorsShown(game_->filePath(), game_->saved());
+    lblFilePath->setText(game_->FilePath());
+    lblFilePath->setToolTip(game_->FilePath().isEmpty() ? FilePathDescription()
+                                                        : game_->FilePath());
+    lblSaved->setText(game_->Saved());
+    if (accessibility_) accessibility_->IndicatorsShown(game_->FilePath(), game_->Saved());
 }
 
 // ---- The keyboard ---------------------------------------------------------
@@ -359,7 +359,7 @@ void frmMaze::Form_KeyDown(int key, Qt::KeyboardModifiers) {
 }
 
 void frmMaze::DropMarkerOfColour(QRadioButton* option) {
-    if (game_->state().MapView) return;
+    if (game_->State().MapView) return;
     option->setChecked(true);  // its handler sets the marker colour
     cmdDropMarker_Click();
 }
@@ -393,7 +393,7 @@ void frmMaze::CentreOnScreen() {
 // ---- Markers and views ----------------------------------------------------
 
 void frmMaze::cmdDropMarker_Click() {
-    if (!game_->state().MapView) {
+    if (!game_->State().MapView) {
         game_->DropMarker();
         picMaze->setFocus();
         accessibility_->AfterDrop();
@@ -406,8 +406,8 @@ void frmMaze::cmdDropMarker_Click() {
 }
 
 void frmMaze::cmdViewMap_Click() {
-    if (!game_->state().MapView) {
-        game_->state().MapView = true;
+    if (!game_->State().MapView) {
+        game_->State().MapView = true;
         picMaze->setVisible(false);
         picMap->setVisible(true);
         cmdViewMap->setText(tr("&View Maze"));
@@ -415,7 +415,7 @@ void frmMaze::cmdViewMap_Click() {
         fraMarkerColorChks->setVisible(true);
         game_->DrawMap();
     } else {
-        game_->state().MapView = false;
+        game_->State().MapView = false;
         picMaze->setVisible(true);
         picMap->setVisible(false);
         cmdViewMap->setText(tr("&View Map"));
@@ -427,16 +427,16 @@ void frmMaze::cmdViewMap_Click() {
 }
 
 void frmMaze::optWhite_Click() {
-    game_->state().MarkerColor = kWhite;
+    game_->State().MarkerColor = kWhite;
 }
 void frmMaze::optBlack_Click() {
-    game_->state().MarkerColor = kBlack;
+    game_->State().MarkerColor = kBlack;
 }
 void frmMaze::optCyan_Click() {
-    game_->state().MarkerColor = kCyan;
+    game_->State().MarkerColor = kCyan;
 }
 void frmMaze::optMagenta_Click() {
-    game_->state().MarkerColor = kMagenta;
+    game_->State().MarkerColor = kMagenta;
 }
 
 // ---- Menus ------------------------------------------------------------------

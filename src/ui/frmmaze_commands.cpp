@@ -19,9 +19,9 @@ namespace pathwick {
 
 void frmMaze::mnuFileOpen_Click() {
     // Cancel changes nothing and is not told.
-    const MazeState before = game_->state();
+    const MazeState before = game_->State();
     OpenGame(*game_);
-    if (!(game_->state() == before)) accessibility_->AfterNewGame();
+    if (!(game_->State() == before)) accessibility_->AfterNewGame();
 }
 
 void frmMaze::mnuFileSave_Click() {
@@ -33,7 +33,7 @@ void frmMaze::mnuFileSaveAs_Click() {
 }
 
 void frmMaze::mnuFilePrint_Click() {
-    PrintMaze(game_->state(), dialogs_);
+    PrintMaze(game_->State(), dialogs_);
 }
 
 void frmMaze::mnuFileExit_Click() {

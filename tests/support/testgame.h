@@ -59,20 +59,20 @@ struct TestGame {
     // in the bottom corners, no markers.
     void OpenGrid() {
         for (int x = 1; x <= kMazeSize; ++x)
-            for (int y = 1; y <= kMazeSize; ++y) game.state().grid(x, y) = 15;
-        game.state().StartX = 1;
-        game.state().StartY = 25;
-        game.state().EndX = 25;
-        game.state().EndY = 25;
+            for (int y = 1; y <= kMazeSize; ++y) game.State().grid(x, y) = 15;
+        game.State().StartX = 1;
+        game.State().StartY = 25;
+        game.State().EndX = 25;
+        game.State().EndY = 25;
     }
 
     // The mouse at (px, py) in cell (x, y), the view drawn as a step leaves it.
     void PutMouse(int x, int y, int px, int py) {
-        game.state().MouseX = static_cast<std::int16_t>(x);
-        game.state().MouseY = static_cast<std::int16_t>(y);
-        game.state().PosX = static_cast<std::int16_t>(px);
-        game.state().PosY = static_cast<std::int16_t>(py);
-        DrawCell(game.picMaze(), game.state(), x, y);
+        game.State().MouseX = static_cast<std::int16_t>(x);
+        game.State().MouseY = static_cast<std::int16_t>(y);
+        game.State().PosX = static_cast<std::int16_t>(px);
+        game.State().PosY = static_cast<std::int16_t>(py);
+        DrawCell(game.picMaze(), game.State(), x, y);
         game.DrawMouse();
     }
 
@@ -135,7 +135,7 @@ inline QImage FreshCellView(Game& game) {
     const QSize size = game.picMaze().Picture().size();
     DrawingSurface fresh(size.width(), size.height());
     fresh.SetFont(game.picMaze().Font());
-    MazeState copy = game.state();
+    MazeState copy = game.State();
     DrawCell(fresh, copy, copy.MouseX, copy.MouseY);
     DrawMouseFigure(fresh, copy, kMouseColor);
     return fresh.Picture();

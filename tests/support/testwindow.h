@@ -95,7 +95,7 @@ struct TestWindow {
     frmMaze& operator*() { return *window; }
     frmMaze* operator->() { return window.get(); }
     Game& game() { return window->game(); }
-    MazeState& state() { return window->game().state(); }
+    MazeState& State() { return window->game().State(); }
 
     template <typename T = QWidget>
     T* Control(const char* name) {
@@ -114,7 +114,7 @@ struct TestWindow {
     // Puts the mouse into cell (x, y) of the given code at (posX, posY) and
     // shows that cell with the mouse, as a step into it would.
     void PlaceMouse(int x, int y, int code, int posX, int posY) {
-        MazeState& s = state();
+        MazeState& s = State();
         s.grid(x, y) = static_cast<CellCode>(code);
         s.MouseX = static_cast<std::int16_t>(x);
         s.MouseY = static_cast<std::int16_t>(y);
@@ -137,7 +137,7 @@ struct Snapshot {
     QString dropCaption;
 
     explicit Snapshot(TestWindow& w)
-        : state(w.state()),
+        : state(w.State()),
           cellView(w.game().picMaze().Picture().copy()),
           map(w.game().picMap().Picture().copy()),
           filePath(w.ui.lblFilePath->text()),
@@ -148,7 +148,7 @@ struct Snapshot {
 
     // The game, the pictures and the indicators are as they were.
     void Compare(TestWindow& w) const {
-        QVERIFY(w.state() == state);
+        QVERIFY(w.State() == state);
         QCOMPARE(w.game().picMaze().Picture(), cellView);
         QCOMPARE(w.game().picMap().Picture(), map);
         QCOMPARE(w.ui.lblFilePath->text(), filePath);

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "support/cellviewmodel.h"
+#include "support/testmain.h"
 #include "test_frmmaze_support.h"
 #include "ui/picturebox.h"
 #include "views/cellview.h"
@@ -140,7 +141,7 @@ void TestHiDpiWidget::mainWindowDrawsFirstCellAtScreenResolution() {
 }
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    pathwick::testing::ChooseTestPlatform();
     qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
     TestHiDpiWidget tc;

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "support/activewindow.h"
 #include "support/testmain.h"
 #include "ui/qtdialogs.h"
 
@@ -178,7 +179,7 @@ void TestFrmMazeDialogs::dialogsOpenOverTheActiveWindow() {
     QWidget active;
     active.show();
     active.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&active));
+    PATHWICK_REQUIRE_ACTIVE_WINDOW(active);
     WhenShown<QMessageBox>([&](QMessageBox* box) {
         parent = box->parentWidget();
         box->button(QMessageBox::Ok)->click();

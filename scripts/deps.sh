@@ -8,9 +8,13 @@ build_packages=(build-essential cmake qt6-base-dev libgl-dev fonts-dejavu-core)
 # pdftotext for the printing tests, clang for the fuzz targets, Google Benchmark for bench/,
 # desktop-file-validate and appstreamcli for the desktop entry and metainfo tests,
 # time (/usr/bin/time, peak memory), xvfb and dbus-daemon (a session bus, as on a desktop) for
-# scripts/measure-startup.sh.
+# scripts/measure-startup.sh; shared-mime-info, xdg-utils, libfile-mimeinfo-perl (the mimetype
+# program xdg-mime asks outside GNOME and KDE) and libglib2.0-bin (gio, which it asks on GNOME)
+# for the maze files' type; openbox, weston and qt6-wayland for the window tests on X11 and
+# Wayland (scripts/test-lane.sh).
 test_packages=(libbenchmark-dev poppler-utils clang desktop-file-utils appstream time xvfb
-    dbus-daemon)
+    dbus-daemon shared-mime-info xdg-utils libfile-mimeinfo-perl libglib2.0-bin openbox weston
+    qt6-wayland)
 
 packages=("${build_packages[@]}")
 if [[ "${1:-}" == "--test" ]]; then

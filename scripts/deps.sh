@@ -11,10 +11,10 @@ build_packages=(build-essential cmake qt6-base-dev libgl-dev fonts-dejavu-core)
 # scripts/measure-startup.sh; shared-mime-info, xdg-utils, libfile-mimeinfo-perl (the mimetype
 # program xdg-mime asks outside GNOME and KDE) and libglib2.0-bin (gio, which it asks on GNOME)
 # for the maze files' type; openbox, weston and qt6-wayland for the window tests on X11 and
-# Wayland (scripts/test-lane.sh).
+# Wayland (scripts/test-lane.sh), libxcb1-dev for the test that asks the X11 window manager.
 test_packages=(libbenchmark-dev poppler-utils clang desktop-file-utils appstream time xvfb
     dbus-daemon shared-mime-info xdg-utils libfile-mimeinfo-perl libglib2.0-bin openbox weston
-    qt6-wayland)
+    qt6-wayland libxcb1-dev)
 
 packages=("${build_packages[@]}")
 if [[ "${1:-}" == "--test" ]]; then

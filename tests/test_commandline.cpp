@@ -81,7 +81,8 @@ class TestCommandLine : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QDir::setCurrent(QStringLiteral(PATHWICK_BINARY_DIR)); }
+    // Some tests start the game from another folder.
+    void cleanup() { QDir::setCurrent(startFolder_); }
 
     void argumentsAreRead_data();
     void argumentsAreRead();
@@ -90,6 +91,9 @@ private slots:
     void validFileIsOpenedByItsWholePath();
     void unreadableFileIsReportedAndGivesAFreshMaze_data();
     void unreadableFileIsReportedAndGivesAFreshMaze();
+
+private:
+    const QString startFolder_ = QDir::currentPath();
 };
 
 void TestCommandLine::argumentsAreRead_data() {

@@ -92,6 +92,19 @@ protected:
     }
 };
 
+// Counts the desktop's answers to requests for another window state (maximised, normal...).
+class StateAnswers final : public QObject {
+public:
+    explicit StateAnswers(QWindow& window) { window.installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::WindowStateChange && event->spontaneous()) ++count;
+        return false;
+    }
+};
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Route)
@@ -336,14 +349,22 @@ void TestFrmMazeLifecycle::windowKeepsItsFixedSize() {
 }
 
 void TestFrmMazeLifecycle::maximisedAndRestoredWindowHasItsFixedSize() {
+    // A Wayland compositor may insist that a maximised window fill the screen; weston ends the
+    // connection of one that keeps its own size, as this window does.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        QSKIP(
+            "maximising is the compositor's; weston disconnects a maximised window of fixed size");
     TestWindow w;
     const QSize fixed = w->size();
 
+    // As a player would, restore the window once the desktop has answered the maximising: a
+    // Wayland compositor that answers after the restore leaves the window maximised.
+    StateAnswers answers(*w->windowHandle());
     w->showMaximized();
-    Settle();
+    if (!QTest::qWaitFor([&answers] { return answers.count > 0; }, 2000))
+        qInfo("the desktop did not answer the maximising; the window stays as it was");
     w->showNormal();
     Settle();
-    // A compositor confirms the states when it likes.
     QTRY_COMPARE(w->windowState(), Qt::WindowNoState);
     QTRY_COMPARE(w->size(), fixed);
     QCOMPARE(w->centralWidget()->size(), frmMaze::ClientSize());

@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` puts where: the program, its rules document, the desktop entry, the
-# AppStream metainfo and the icon in the hicolor theme. The program finds the rules document in
-# <prefix>/share/pathwick, next to its own bin directory.
+# AppStream metainfo, the maze files' MIME type and the icon in the hicolor theme. The program
+# finds the rules document in <prefix>/share/pathwick, next to its own bin directory.
 include(GNUInstallDirs)
 
 set(PATHWICK_APP_ID io.github.pathwick.Pathwick)
@@ -14,6 +14,10 @@ install(FILES ${pathwick_resources}/desktop/${PATHWICK_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${pathwick_resources}/desktop/${PATHWICK_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The shared MIME database reads every package file in share/mime/packages; the desktop's
+# update-mime-database (a dpkg trigger for the Debian package) builds the database from it.
+install(FILES ${pathwick_resources}/desktop/${PATHWICK_APP_ID}.mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${PATHWICK_APP_ID}.xml)
 install(FILES ${pathwick_resources}/icons/${PATHWICK_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size IN LISTS PATHWICK_ICON_SIZES)

@@ -23,6 +23,14 @@ if ! command -v debootstrap >/dev/null; then
     DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends debootstrap
 fi
 
+# apt-get installs what a package recommends, as a desktop's package tool does.
+recommends=$(dpkg-deb -f "$deb" Recommends)
+echo "== Recommends: $recommends"
+if [[ ", $recommends," != *", qt6-wayland,"* ]]; then
+    echo "== FAILED: the package does not recommend qt6-wayland"
+    exit 1
+fi
+
 root=$(mktemp -d /var/tmp/pathwick-chroot.XXXXXX)
 mounts=()
 cleanup() {
@@ -88,6 +96,26 @@ if in_root test -f /usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf; then
 else
     echo "DejaVu Sans Mono missing"
     failures=$((failures + 1))
+fi
+
+echo "== Qt's Wayland platform (recommended)"
+if in_root sh -c 'ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so' 2>/dev/null; then
+    :
+else
+    echo "missing"
+    failures=$((failures + 1))
+fi
+
+echo "== the maze files' MIME type in the shared MIME database"
+if in_root test -x /usr/bin/update-mime-database; then
+    if in_root test -f /usr/share/mime/application/x-pathwick-maze.xml; then
+        echo "application/x-pathwick-maze registered"
+    else
+        echo "application/x-pathwick-maze not registered"
+        failures=$((failures + 1))
+    fi
+else
+    echo "(shared-mime-info is not installed in the root; nothing to register the type with)"
 fi
 
 echo "== QT_QPA_PLATFORM=offscreen timeout 5 pathwick"

@@ -169,6 +169,7 @@ void TestAccessibility::keyboardFocusShowsOnTheControls() {
     QFETCH(QString, from);
     QFETCH(QString, control);
     TestWindow w;
+    PATHWICK_REQUIRE_ACTIVE_WINDOW(*w);  // keyboard focus shows only in the active window
     QWidget* widget = w->findChild<QWidget*>(control);
     w->findChild<QWidget*>(from)->setFocus();
     Settle();

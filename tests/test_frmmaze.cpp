@@ -211,6 +211,9 @@ void TestFrmMaze::windowHasAFixedClientAreaBelowTheMenuBar() {
 }
 
 void TestFrmMaze::windowIsCentredOnTheScreen() {
+    // On Wayland the window's place is the compositor's alone, and the program never learns it.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        QSKIP("a Wayland compositor places windows itself; the program cannot centre its window");
     TestWindow w;
     const QRect screen = w->screen()->availableGeometry();
     const QPoint offset = w->frameGeometry().center() - screen.center();

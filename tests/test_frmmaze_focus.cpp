@@ -65,6 +65,7 @@ void TestFrmMazeFocus::keyboardReachesOnlyControlsThatShow() {
     QFETCH(QString, route);
     const QStringList steps = route.split(QLatin1Char(' '));
     TestWindow w;
+    PATHWICK_REQUIRE_ACTIVE_WINDOW(*w);  // the keyboard goes to the active window
     if (steps[0] == QLatin1String("map")) QTest::mouseClick(w.ui.cmdViewMap, Qt::LeftButton);
     w.Control(qPrintable(steps[1]))->setFocus();
     QCOMPARE(FocusName(), steps[1]);
@@ -100,6 +101,7 @@ void TestFrmMazeFocus::arrowKeysWalkTheColoursInTheirOrder() {
     QFETCH(QString, chosen);
     QFETCH(int, colour);
     TestWindow w;
+    PATHWICK_REQUIRE_ACTIVE_WINDOW(*w);  // the keyboard goes to the active window
     w.PlaceMouse(13, 13, 15, kCentre, kCentre);
     w.Control<QRadioButton>(qPrintable(focus))->click();
     w.Control(qPrintable(focus))->setFocus();

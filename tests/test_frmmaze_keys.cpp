@@ -82,6 +82,7 @@ void TestFrmMazeKeys::keyReachesTheGameOnceWhateverHasTheFocus() {
 
 void TestFrmMazeKeys::focusedOptionButtonStillMovesTheSelection() {
     TestWindow w;
+    PATHWICK_REQUIRE_ACTIVE_WINDOW(*w);  // the option buttons move the focus only there
     MoveEndsAway(w.State());
     w.PlaceMouse(13, 13, 15, kCentre, kCentre);
     w.ui.optBlack->click();

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QResizeEvent>
 #include <QTemporaryDir>
 
 #include "support/insistingdesktop.h"
@@ -56,6 +57,19 @@ void PlaySomething(TestWindow& w, const QString& path) {
     w.ui.mnuFileSaveAs->trigger();
     w.Press(Qt::Key_Right);
 }
+
+// Counts the desktop's answers to requests for another window state (maximised, normal...).
+class StateAnswers final : public QObject {
+public:
+    explicit StateAnswers(QWindow& window) { window.installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::WindowStateChange && event->spontaneous()) ++count;
+        return false;
+    }
+};
 
 }  // namespace
 
@@ -296,21 +310,32 @@ void TestFrmMazeLifecycle::windowKeepsItsFixedSize() {
     else
         w->resize(target);
     Settle();
+    // A window manager answers a request for another size when it likes; it may refuse it
+    // (the window's limits) or grant it (and the window undoes it).
+    QTRY_COMPARE(w->windowHandle()->size(), fixed);
     QCOMPARE(w->size(), fixed);
-    QCOMPARE(w->windowHandle()->size(), fixed);
     QCOMPARE(w->centralWidget()->size(), frmMaze::ClientSize());
 }
 
 void TestFrmMazeLifecycle::maximisedAndRestoredWindowHasItsFixedSize() {
+    // A Wayland compositor may insist that a maximised window fill the screen; weston ends the
+    // connection of one that keeps its own size, as this window does.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        QSKIP(
+            "maximising is the compositor's; weston disconnects a maximised window of fixed size");
     TestWindow w;
     const QSize fixed = w->size();
 
+    // As a player would, restore the window once the desktop has answered the maximising: a
+    // Wayland compositor that answers after the restore leaves the window maximised.
+    StateAnswers answers(*w->windowHandle());
     w->showMaximized();
-    Settle();
+    if (!QTest::qWaitFor([&answers] { return answers.count > 0; }, 2000))
+        qInfo("the desktop did not answer the maximising; the window stays as it was");
     w->showNormal();
     Settle();
-    QCOMPARE(w->windowState(), Qt::WindowNoState);
-    QCOMPARE(w->size(), fixed);
+    QTRY_COMPARE(w->windowState(), Qt::WindowNoState);
+    QTRY_COMPARE(w->size(), fixed);
     QCOMPARE(w->centralWidget()->size(), frmMaze::ClientSize());
 }
 
@@ -333,6 +358,8 @@ void TestFrmMazeLifecycle::desktopInsistingOnASizeIsNotFoughtForEver() {
     QFETCH(QList<QSize>, sizes);
     QFETCH(QSize, kept);
     QFETCH(int, refused);
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        QSKIP("a window manager keeps the window's size limits, so no size can be imposed");
     TestWindow w;
     const QSize fixed = w->size();
     InsistingDesktop desktop(w->windowHandle(), refusals);

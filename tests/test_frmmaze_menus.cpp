@@ -178,7 +178,7 @@ void TestFrmMazeMenus::shortcutAsksForItsDialog() {
     QFETCH(int, key);
     QFETCH(QString, kind);
     TestWindow w;
-    QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+    PATHWICK_REQUIRE_ACTIVE_WINDOW(*w);  // shortcuts work in the active window
     w.dialogs.answers = {false};
     const Snapshot before(w);
 
@@ -533,12 +533,13 @@ void TestFrmMazeMenus::printingToAFileWritesItWithoutAMessage() {
 
 void TestFrmMazeMenus::rulesTwiceGiveOneWindowBroughtForward() {
     TestWindow w;
+    PATHWICK_REQUIRE_ACTIVE_WINDOW(*w);
     w.ui.mnuHelpRules->trigger();
     QCOMPARE(RulesWindows().size(), 1);
     const QPointer<frmRules> rules = RulesWindows().first();
     QTRY_VERIFY(rules->isActiveWindow());
     w->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+    PATHWICK_REQUIRE_ACTIVE_WINDOW(*w);
 
     w.ui.mnuHelpRules->trigger();
     QTRY_VERIFY(rules->isActiveWindow());

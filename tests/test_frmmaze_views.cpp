@@ -28,6 +28,7 @@ private slots:
 
 void TestFrmMazeViews::newAnsweredNoKeepsTheGame() {
     TestWindow w;
+    PATHWICK_REQUIRE_ACTIVE_WINDOW(*w);  // Ctrl+N works in the active window
     w.Press(Qt::Key_F4);
     w.game().SetFilePath(QStringLiteral("/tmp/some.maz"));
     w.game().SetSaved(QStringLiteral("Y"));
@@ -111,6 +112,7 @@ void TestFrmMazeViews::viewMapShowsTheMapAndTheColourFilter() {
 
 void TestFrmMazeViews::viewMazeRestoresTheCellViewAsItWas() {
     TestWindow w;
+    PATHWICK_REQUIRE_ACTIVE_WINDOW(*w);  // the cell view gets the keyboard focus back
     w.Press(Qt::Key_F2);
     const QImage view = w.game().picMaze().Picture().copy();
     QTest::mouseClick(w.ui.cmdViewMap, Qt::LeftButton);

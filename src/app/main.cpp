@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QStringList>
 #include <cstdio>
-#include <cstring>
 
+#include "app/commandline.h"
 #include "app/firstframe.h"
 #include "core/dialogs.h"
 #include "core/random.h"
@@ -41,34 +42,42 @@ int CheckRules() {
     return 0;
 }
 
-// --help and --version are answered without starting the game; every other
-// argument is ignored, as the game has always done.
-bool AnswerCommandLine(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::printf(
-                "Usage: pathwick [--help] [--version]\n"
-                "%s\n\n"
-                "Walk the mouse with the arrow keys, drop markers with F1 to F4, and\n"
-                "use the menus to save, open and print mazes. Help > Rules explains it all.\n\n"
-                "  -h, --help     show this help and exit\n"
-                "  --version      show the version and exit\n",
-                pathwick::kDescription);
-            return true;
-        }
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("Pathwick! %s\n", pathwick::kVersion);
-            return true;
-        }
+// Prints the answer to --help or --version.
+void Answer(pathwick::CommandLine::Answer answer) {
+    if (answer == pathwick::CommandLine::Answer::kHelp) {
+        std::printf(
+            "Usage: pathwick [--help] [--version]\n"
+            "%s\n\n"
+            "Walk the mouse with the arrow keys, drop markers with F1 to F4, and\n"
+            "use the menus to save, open and print mazes. Help > Rules explains it all.\n\n"
+            "  -h, --help     show this help and exit\n"
+            "  --version      show the version and exit\n",
+            pathwick::kDescription);
+    } else {
+        std::printf("Pathwick! %s\n", pathwick::kVersion);
     }
-    return false;
+}
+
+QStringList Arguments(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (AnswerCommandLine(argc, argv)) return 0;
+    // --help and --version need no display, so they are answered before the application exists.
+    const pathwick::CommandLine early = pathwick::ParseCommandLine(Arguments(argc, argv));
+    if (early.answer != pathwick::CommandLine::Answer::kNone) {
+        Answer(early.answer);
+        return 0;
+    }
     QApplication app(argc, argv);
+    // Qt has now taken its own options out of the arguments.
+    const pathwick::CommandLine line = pathwick::ParseCommandLine(QApplication::arguments());
+    for (const QString& ignored : line.ignored)
+        std::fprintf(stderr, "pathwick: %s\n", qPrintable(ignored));
     QApplication::setApplicationName(QStringLiteral("Pathwick!"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pathwick.Pathwick"));
     QApplication::setWindowIcon(pathwick::ProgramIcon());
@@ -80,6 +89,6 @@ int main(int argc, char** argv) {
     pathwick::frmMaze window(random, dialogs);
     dialogs.SetParent(&window);
     startup::QuitAfterFirstFrameIfAsked(window);
-    window.show();
+    pathwick::StartGame(window, line.file);
     return app.exec();
 }

@@ -39,6 +39,7 @@ expected=(
     share/pathwick/Rules.rtf
     "share/applications/$app_id.desktop"
     "share/metainfo/$app_id.metainfo.xml"
+    "share/mime/packages/$app_id.xml"
     "share/icons/hicolor/scalable/apps/$app_id.svg"
 )
 for size in 16 32 48 64 128 256; do

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the desktop integration files against the freedesktop.org tools and against each other:
 # the desktop entry (desktop-file-validate), the AppStream metainfo (appstreamcli), the names
-# that tie them to the icon, the newest release against the project's version, and the size of
+# that tie them to the icon and to the maze files' MIME type, the newest release against the project's version, and the size of
 # every icon picture.
 #   validate.sh SOURCE_DIR PROJECT_VERSION
 set -uo pipefail
@@ -12,6 +12,7 @@ project_version=$2
 app_id=io.github.pathwick.Pathwick
 desktop=$source_dir/resources/desktop/$app_id.desktop
 metainfo=$source_dir/resources/desktop/$app_id.metainfo.xml
+mime=$source_dir/resources/desktop/$app_id.mime.xml
 icons=$source_dir/resources/icons
 
 failures=0
@@ -28,7 +29,19 @@ grep -q "<id>$app_id</id>" "$metainfo" || fail "the metainfo's id is not $app_id
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $app_id.desktop"
 grep -qx "Icon=$app_id" "$desktop" || fail "the desktop entry's icon is not $app_id"
-grep -qx "Exec=pathwick" "$desktop" || fail "the desktop entry does not start pathwick"
+grep -qx "Exec=pathwick %f" "$desktop" ||
+    fail "the desktop entry does not start pathwick with the file it is given"
+
+# The maze files' type: defined once, declared by the desktop entry and the metainfo, shown with
+# the program's icon.
+maze_type=$(grep -o '<mime-type type="[^"]*"' "$mime" | cut -d '"' -f 2)
+[[ "$maze_type" == application/x-pathwick-maze ]] ||
+    fail "$mime defines '$maze_type', not the one type application/x-pathwick-maze"
+grep -q '<glob pattern="\*\.maz"/>' "$mime" || fail "the maze type does not claim *.maz"
+grep -q "<icon name=\"$app_id\"/>" "$mime" || fail "the maze type's icon is not $app_id"
+grep -qx "MimeType=$maze_type;" "$desktop" || fail "the desktop entry does not declare $maze_type"
+grep -q "<mediatype>$maze_type</mediatype>" "$metainfo" ||
+    fail "the metainfo does not provide $maze_type"
 
 # The first release listed is the newest; it must be the version being built.
 newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d '"' -f 2)

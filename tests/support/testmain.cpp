@@ -30,7 +30,7 @@ const TestClassEntry* Find(const char* name) {
 
 // Runs one class in this process; argv[1] is its name, the rest go to QtTest.
 int RunOne(const TestClassEntry& entry, int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    ChooseTestPlatform();
     if (entry.beforeApplication) entry.beforeApplication();
     // QtTest sees the program name and the options, not the class name.
     std::vector<char*> args{argv[0]};

@@ -25,6 +25,18 @@ struct TestClassEntry {
 // Adds a class to the program's list; true, so it can initialise a constant.
 bool RegisterTestClass(const TestClassEntry& entry);
 
+// The platform the tests run on: offscreen unless QT_QPA_PLATFORM names another, so the tests
+// need no display. PATHWICK_TEST_PLATFORM names the platform over both: ctest sets
+// QT_QPA_PLATFORM=offscreen for every test, and scripts/test-lane.sh runs the window tests
+// again on a real display server (xcb, wayland) through it. Call before QApplication exists.
+inline void ChooseTestPlatform() {
+    const QByteArray lane = qgetenv("PATHWICK_TEST_PLATFORM");
+    if (!lane.isEmpty())
+        qputenv("QT_QPA_PLATFORM", lane);
+    else if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 }  // namespace pathwick::testing
 
 #define PATHWICK_TEST_CLASS_SETUP(TestClass, beforeApplication)                                 \
@@ -34,6 +46,5 @@ bool RegisterTestClass(const TestClassEntry& entry);
          beforeApplication});                                                                   \
     }
 
-// Registers TestClass with the test program; it runs on the offscreen platform
-// unless QT_QPA_PLATFORM says otherwise, so the tests need no display.
+// Registers TestClass with the test program; it runs on the platform ChooseTestPlatform() picks.
 #define PATHWICK_TEST_CLASS(TestClass) PATHWICK_TEST_CLASS_SETUP(TestClass, nullptr)

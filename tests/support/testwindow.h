@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "core/random.h"
+#include "support/activewindow.h"
 #include "support/fakedialogs.h"
 #include "support/testgame.h"
 #include "ui/frmmaze.h"
@@ -88,7 +89,8 @@ struct TestWindow {
           ui(*window) {
         window->show();
         window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window.get()))
+        if (!WaitUntilActive(*window) &&
+            !QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
             qWarning("the window did not become active");
     }
 

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "app/commandline.h"
+#include "support/filegame.h"
 #include "support/testmain.h"
 #include "support/testwindow.h"
 
@@ -181,11 +182,7 @@ void TestCommandLine::unreadableFileIsReportedAndGivesAFreshMaze() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString bad = dir.filePath(QStringLiteral("bad.maz"));
-    if (exists) {
-        QFile file(bad);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(contents), contents.size());
-    }
+    if (exists) QVERIFY(WriteFileBytes(bad, contents));
 
     StartedGame g(bad);
     QVERIFY(g.window.isVisible());

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <tuple>
 
+#include "support/filegame.h"
 #include "support/testmain.h"
 #include "support/testwindow.h"
 #include "ui/frmrules.h"
@@ -436,11 +437,7 @@ void TestFrmMazeMenus::openingABadFileReportsItAndStartsAFreshMaze() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString bad = dir.filePath(QStringLiteral("bad.maz"));
-    if (exists) {
-        QFile file(bad);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(contents), contents.size());
-    }
+    if (exists) QVERIFY(WriteFileBytes(bad, contents));
     TestWindow w;
     PlayAGame(w);
     SaveAs(w, dir.filePath(QStringLiteral("good.maz")));

@@ -11,7 +11,7 @@ using namespace pathwick::testing;
 namespace {
 
 const char* const kSides[] = {"north", "east", "south", "west"};
-const char* const kDirections[] = {"U", "R", "D", "L"};
+const char* const kStepKeys[] = {"U", "R", "D", "L"};
 
 }  // namespace
 
@@ -62,7 +62,7 @@ void TestDescription::openSidesAreTheSidesTheMouseCanLeaveBy() {
         t.PutMouse(x, y, kCentre, kCentre);
         if (side == 0) words = DescribeCell(t.game.State());
         for (int step = 0; step < 13; ++step)
-            t.game.MoveMouse(QString::fromLatin1(kDirections[side]));
+            t.game.MoveMouse(QString::fromLatin1(kStepKeys[side]));
         if (t.game.State().MouseX != x || t.game.State().MouseY != y)
             open << QLatin1String(kSides[side]);
     }
@@ -123,7 +123,7 @@ void TestDescription::mousePlace() {
 // takes must never leave the words as they were.
 void TestDescription::everyStepThatMovesChangesTheReport_data() {
     QTest::addColumn<QString>("direction");
-    for (const char* direction : kDirections) QTest::newRow(direction) << QString(direction);
+    for (const char* direction : kStepKeys) QTest::newRow(direction) << QString(direction);
 }
 
 void TestDescription::everyStepThatMovesChangesTheReport() {

@@ -19,7 +19,7 @@ namespace {
 const QString kOpenErrorMessage = QStringLiteral(
     "File Open Error: There was an error opening the file.\r\nNew maze will be generated instead");
 
-using Records = QList<QList<QByteArray>>;
+using FileRecords = QList<QList<QByteArray>>;
 
 // A small game, written out by hand: start (1, 14), end (25, 9), the mouse in
 // cell (2, 3) at (2070, 1620), cell codes (3x + y) mod 16, two markers in cell
@@ -45,9 +45,9 @@ struct BaseGame {
         return v;
     }
 
-    Records ToRecords() const {
+    FileRecords ToRecords() const {
         const auto n = [](int value) { return QByteArray::number(value); };
-        Records r;
+        FileRecords r;
         for (int i = 0; i < 8; i += 2) r.append({n(header[i]), n(header[i + 1])});
         for (int x = 1; x <= kMazeSize; ++x) {
             for (int y = 1; y <= kMazeSize; ++y) {
@@ -73,7 +73,7 @@ int CodeRecord(int x, int y) {
     return -1;
 }
 
-QByteArray Join(const Records& records, const QByteArray& comma = ",",
+QByteArray Join(const FileRecords& records, const QByteArray& comma = ",",
                 const QByteArray& lineEnd = "\r\n") {
     QByteArray bytes;
     for (const auto& record : records) bytes += record.join(comma) + lineEnd;
@@ -85,7 +85,7 @@ QByteArray BaseFile() {
 }
 
 // records with one field replaced.
-Records With(Records records, int record, int field, const QByteArray& text) {
+FileRecords With(FileRecords records, int record, int field, const QByteArray& text) {
     records[record][field] = text;
     return records;
 }
@@ -219,7 +219,7 @@ private slots:
 
     void layoutOfTheFileDoesNotMatter_data() {
         QTest::addColumn<QByteArray>("file");
-        const Records r = BaseGame().ToRecords();
+        const FileRecords r = BaseGame().ToRecords();
         QList<QByteArray> fields;
         for (const auto& record : r) fields += record;
 
@@ -251,10 +251,10 @@ private slots:
     void emptyFieldsReadAsZero_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QByteArray>("expected");  // the file as saving writes it back
-        const Records r = BaseGame().ToRecords();
+        const FileRecords r = BaseGame().ToRecords();
         const int marker = CodeRecord(2, 3) + 2;
         const int code = CodeRecord(1, 2);
-        const auto row = [&](const char* name, const Records& file, int record, int field,
+        const auto row = [&](const char* name, const FileRecords& file, int record, int field,
                              const QByteArray& lineEnd = "\r\n") {
             QTest::newRow(name) << Join(file, ",", lineEnd) << Join(With(r, record, field, "0"));
         };
@@ -286,7 +286,7 @@ private slots:
         QFETCH(QByteArray, count);
         // Cell (2, 3) loses its count and its two marker records; the reading
         // goes on with the next cell.
-        Records r = BaseGame().ToRecords();
+        FileRecords r = BaseGame().ToRecords();
         const int code = CodeRecord(2, 3);
         r[code + 1] = {count};
         r.remove(code + 2, 2);
@@ -321,7 +321,7 @@ private slots:
         // Saving writes the value back in its place.
         const QString saved = dir_.filePath(QStringLiteral("edge.maz"));
         QVERIFY(g.game.SaveMazeFile(saved));
-        Records expected = BaseGame().ToRecords();
+        FileRecords expected = BaseGame().ToRecords();
         expected[record][field] = QByteArray::number(value);
         QCOMPARE(ReadFileBytes(saved), Join(expected));
     }
@@ -344,7 +344,7 @@ private slots:
 
         FileGame g;
         g.game.State().MapView = true;
-        Records r = BaseGame().ToRecords();
+        FileRecords r = BaseGame().ToRecords();
         r[0] = {"30", "30"};
         CheckOpens(g, WriteTemp(Join(r)));
         QCOMPARE(g.game.State().StartX, std::int16_t{30});
@@ -355,7 +355,7 @@ private slots:
 
     void unreadableFileGivesAFreshMaze_data() {
         QTest::addColumn<QByteArray>("file");
-        const Records r = BaseGame().ToRecords();
+        const FileRecords r = BaseGame().ToRecords();
         const int code = CodeRecord(5, 6);
         const int marker = CodeRecord(2, 3) + 2;
         const QByteArray base = Join(r);
@@ -429,7 +429,7 @@ private slots:
 
     void readingInSmallChunksGivesTheSameResult_data() {
         QTest::addColumn<QByteArray>("file");
-        const Records r = BaseGame().ToRecords();
+        const FileRecords r = BaseGame().ToRecords();
         QTest::newRow("as written") << Join(r);
         QTest::newRow("CR line ends") << Join(r, ",", "\r");
         QTest::newRow("blanks around numbers") << Join(r, "  ,\t", " \r\n ");

@@ -14,7 +14,7 @@
 
 #include "benchsupport.h"
 #include "core/random.h"
-#include "files/mazefile.h"
+#include "files/mazeformat.h"
 #include "game/game.h"
 #include "support/testgame.h"
 

@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "files/mazefile.h"
+#include "files/mazeformat.h"
 #include "support/activewindow.h"
 #include "support/testmain.h"
 #include "ui/qtdialogs.h"

@@ -9,7 +9,7 @@
 #include "support/fakedialogs.h"
 #include "support/testmain.h"
 #include "ui/frmrules.h"
-#include "ui/programinfo.h"
+#include "program/programinfo.h"
 
 using namespace pathwick;
 using pathwick::testing::FakeDialogs;

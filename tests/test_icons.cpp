@@ -3,8 +3,8 @@
 #include <QImage>
 #include <QPixmap>
 
+#include "program/programicon.h"
 #include "support/testmain.h"
-#include "ui/programicon.h"
 
 using namespace pathwick;
 

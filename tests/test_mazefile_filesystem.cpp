@@ -18,8 +18,8 @@
 #include <atomic>
 #include <thread>
 
-#include "files/gamefiles.h"
-#include "files/mazefile.h"
+#include "files/savefile.h"
+#include "files/mazeformat.h"
 #include "game/filecommands.h"
 #include "support/filegame.h"
 

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <random>
 
-#include "files/mazefile.h"
+#include "files/mazeformat.h"
 #include "game/filecommands.h"
 #include "support/filegame.h"
 #include "support/testmain.h"

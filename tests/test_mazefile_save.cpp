@@ -11,7 +11,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "files/mazefile.h"
+#include "files/mazeformat.h"
 #include "game/filecommands.h"
 #include "support/filegame.h"
 #include "support/testmain.h"

@@ -10,9 +10,10 @@
 #include <QStyleOption>
 #include <memory>
 
+#include "app/programstyle.h"
+#include "program/deferredicon.h"
 #include "support/testmain.h"
-#include "ui/deferredicon.h"
-#include "ui/programstyle.h"
+#include "ui/frmmaze_controls.h"
 
 using namespace pathwick;
 

@@ -6,8 +6,8 @@
 #include <QTextDocument>
 #include <QTextFragment>
 
+#include "rules/rtfreader.h"
 #include "support/testmain.h"
-#include "ui/rtfreader.h"
 
 using namespace pathwick;
 

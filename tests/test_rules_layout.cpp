@@ -11,7 +11,7 @@
 #include "support/fakedialogs.h"
 #include "support/testmain.h"
 #include "ui/frmrules.h"
-#include "ui/rtfreader.h"
+#include "rules/rtfreader.h"
 
 using namespace pathwick;
 

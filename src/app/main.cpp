@@ -9,8 +9,8 @@
 #include "core/random.h"
 #include "ui/frmmaze.h"
 #include "ui/frmrules.h"
-#include "ui/programicon.h"
-#include "ui/programstyle.h"
+#include "program/programicon.h"
+#include "app/programstyle.h"
 #include "ui/qtdialogs.h"
 #include "version.h"
 
@@ -25,7 +25,6 @@ public:
     bool AskYesNo(const QString&, const QString&) override { return false; }
     QString OpenFileName(const pathwick::FileDialogSetup&) override { return {}; }
     QString SaveFileName(const pathwick::FileDialogSetup&) override { return {}; }
-    bool ChoosePrinter(QPrinter&) override { return false; }
 };
 
 // PATHWICK_CHECK_RULES=1: creates the rules window as "Rules..." does, says whether it loaded its

@@ -4,8 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-class QPrinter;
-
 namespace pathwick {
 
 // Setup of an open or save file dialog. Filters are "description|pattern"
@@ -34,9 +32,6 @@ public:
     // A save dialog that accepts new names, asks nothing before replacing a
     // file and adds no extension; empty on Cancel.
     virtual QString SaveFileName(const FileDialogSetup& setup) = 0;
-
-    // The print dialog for printer; false on Cancel.
-    virtual bool ChoosePrinter(QPrinter& printer) = 0;
 };
 
 }  // namespace pathwick

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/filecommands.h"
 
-#include "files/gamefiles.h"
-#include "files/mazefile.h"
+#include "files/savefile.h"
+#include "files/mazeformat.h"
 #include "views/cellview.h"
 
 namespace pathwick {

@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "core/twips.h"
-#include "ui/programinfo.h"
+#include "program/programinfo.h"
 #include "version.h"
 
 namespace pathwick {

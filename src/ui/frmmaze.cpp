@@ -14,7 +14,7 @@
 #include <QStyle>
 #include <QWindow>
 
-#include "core/dialogs.h"
+#include "ui/windowdialogs.h"
 #include "core/newmaze.h"
 #include "core/twips.h"
 #include "ui/accessibility.h"
@@ -22,8 +22,7 @@
 #include "ui/frmrules.h"
 #include "ui/pathlabel.h"
 #include "ui/picturebox.h"
-#include "ui/programicon.h"
-#include "ui/programstyle.h"
+#include "program/programicon.h"
 
 namespace pathwick {
 
@@ -86,7 +85,7 @@ QFont CellViewFont(int unitW, int unitH) {
 
 }  // namespace
 
-frmMaze::frmMaze(RandomSource& random, Dialogs& dialogs, std::function<float()> timeOfDay,
+frmMaze::frmMaze(RandomSource& random, WindowDialogs& dialogs, std::function<float()> timeOfDay,
                  QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), timeOfDay_(std::move(timeOfDay)) {
     setObjectName(QStringLiteral("frmMaze"));

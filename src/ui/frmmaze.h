@@ -18,7 +18,7 @@ namespace pathwick {
 
 class CheckBox;
 class CommandButton;
-class Dialogs;
+class WindowDialogs;
 class GameAccessibility;
 class PictureBox;
 class RulesWindow;
@@ -40,7 +40,7 @@ class frmMaze : public QMainWindow {
 public:
     // random and dialogs must outlive the window; timeOfDay gives the seed of
     // the game, the seconds since midnight.
-    frmMaze(RandomSource& random, Dialogs& dialogs,
+    frmMaze(RandomSource& random, WindowDialogs& dialogs,
             std::function<float()> timeOfDay = SecondsSinceMidnight, QWidget* parent = nullptr);
     ~frmMaze() override;
 
@@ -155,7 +155,7 @@ private:
     QAction* mnuHelpRules = nullptr;
     QAction* mnuHelpAbout = nullptr;
 
-    Dialogs& dialogs_;
+    WindowDialogs& dialogs_;
     std::function<float()> timeOfDay_;
     std::unique_ptr<Game> game_;
     std::unique_ptr<RulesWindow> rules_;

@@ -7,7 +7,7 @@
 #include <QSessionManager>
 #include <utility>
 
-#include "core/dialogs.h"
+#include "ui/windowdialogs.h"
 #include "game/filecommands.h"
 #include "ui/accessibility.h"
 #include "ui/frmabout.h"

@@ -151,6 +151,11 @@ int CompactButtonStyle::pixelMetric(PixelMetric metric, const QStyleOption* opti
     return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
+QString DrawingStyleName(const QStyle& style) {
+    const auto* proxy = qobject_cast<const QProxyStyle*>(&style);
+    return proxy && proxy->baseStyle() ? DrawingStyleName(*proxy->baseStyle()) : style.name();
+}
+
 Shape::Shape(Color fillColor, QWidget* parent) : QWidget(parent), fillColor_(fillColor) {}
 
 void Shape::SetFillColor(Color colour) {

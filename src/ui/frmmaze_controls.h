@@ -71,6 +71,10 @@ public:
                     const QWidget* widget = nullptr) const override;
 };
 
+// The name of the style that `style` draws with: the style's own name, or for a proxy
+// style, that of the style it stands in front of.
+QString DrawingStyleName(const QStyle& style);
+
 // A rectangle shape: a solid fill in FillColor inside a one-pixel black border.
 class Shape : public QWidget {
     Q_OBJECT

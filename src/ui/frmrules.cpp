@@ -13,7 +13,7 @@
 
 #include "core/dialogs.h"
 #include "core/twips.h"
-#include "ui/rtfreader.h"
+#include "rules/rtfreader.h"
 
 namespace pathwick {
 

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "ui/programinfo.h"
+#include "program/programinfo.h"
 
 class QLabel;
 class QListWidget;

@@ -105,7 +105,7 @@ bool PrintLines(QPrinter& printer, const QStringList& lines, const QFont& font) 
     return painter.end() && printer.printerState() != QPrinter::Error;
 }
 
-PrintResult PrintMaze(const MazeState& state, Dialogs& dialogs, QPrinter& printer) {
+PrintResult PrintMaze(const MazeState& state, WindowDialogs& dialogs, QPrinter& printer) {
     if (!dialogs.ChoosePrinter(printer)) return PrintResult::kCancelled;
     const bool printed =
         printer.isValid() && PrintLines(printer, PrintoutLines(state), PrintoutFont());
@@ -116,7 +116,7 @@ PrintResult PrintMaze(const MazeState& state, Dialogs& dialogs, QPrinter& printe
     return PrintResult::kFailed;
 }
 
-PrintResult PrintMaze(const MazeState& state, Dialogs& dialogs) {
+PrintResult PrintMaze(const MazeState& state, WindowDialogs& dialogs) {
     QPrinter printer(QPrinter::HighResolution);
     return PrintMaze(state, dialogs, printer);
 }

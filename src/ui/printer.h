@@ -4,7 +4,7 @@
 #include <QFont>
 #include <QStringList>
 
-#include "core/dialogs.h"
+#include "ui/windowdialogs.h"
 #include "core/mazestate.h"
 
 class QPrinter;
@@ -22,9 +22,9 @@ enum class PrintResult { kPrinted, kCancelled, kFailed };
 // The "Print..." command: the print dialog for printer, then the printout of
 // the maze. Cancel in the dialog ends it silently; any other failure is
 // reported with a "Print Error" message. Reads the game and changes nothing.
-PrintResult PrintMaze(const MazeState& state, Dialogs& dialogs, QPrinter& printer);
+PrintResult PrintMaze(const MazeState& state, WindowDialogs& dialogs, QPrinter& printer);
 
 // The same with a fresh high-resolution printer for the system's default.
-PrintResult PrintMaze(const MazeState& state, Dialogs& dialogs);
+PrintResult PrintMaze(const MazeState& state, WindowDialogs& dialogs);
 
 }  // namespace pathwick

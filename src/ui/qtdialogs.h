@@ -5,14 +5,14 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "core/dialogs.h"
+#include "ui/windowdialogs.h"
 
 namespace pathwick {
 
 // The game's dialogs as the player sees them: Qt message boxes, Qt's own
 // (non-native) file dialogs and the print dialog, each modal over the active
 // window, or over the fallback parent when no window of the program is active.
-class QtDialogs final : public Dialogs {
+class QtDialogs final : public WindowDialogs {
 public:
     explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "files/mazefile.h"
+#include "files/mazeformat.h"
 #include "support/chunkeddevice.h"
 
 namespace {

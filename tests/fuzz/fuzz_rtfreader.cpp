@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "ui/rtfreader.h"
+#include "rules/rtfreader.h"
 
 namespace {
 

@@ -6,14 +6,14 @@
 #include <QStringList>
 #include <functional>
 
-#include "core/dialogs.h"
+#include "ui/windowdialogs.h"
 
 namespace pathwick::testing {
 
 // Dialogs answered by the test. Every message and question is recorded;
 // questions take the queued answers (Yes when none is queued); file dialogs
 // return the queued names (empty, i.e. Cancel, when none is queued).
-class FakeDialogs final : public Dialogs {
+class FakeDialogs final : public WindowDialogs {
 public:
     struct Shown {
         QString kind;  // "message", "question", "open", "save", "print"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/mazefile.h"
+#include "files/mazeformat.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

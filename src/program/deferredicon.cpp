@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/deferredicon.h"
+#include "program/deferredicon.h"
 
 #include <QIconEngine>
 #include <QPainter>

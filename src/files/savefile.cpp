@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/gamefiles.h"
+#include "files/savefile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,7 +13,7 @@
 #include <optional>
 #include <utility>
 
-#include "files/mazefile.h"
+#include "files/mazeformat.h"
 
 namespace pathwick {
 

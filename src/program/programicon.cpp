@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/programicon.h"
+#include "program/programicon.h"
 
 #include <QCoreApplication>
 #include <QImageReader>
 #include <QPixmap>
 #include <QString>
 
-#include "ui/deferredicon.h"
+#include "program/deferredicon.h"
 
 // Registers resources/pathwick.qrc. The resources live in a static library, whose object file
 // the linker leaves out unless something refers to it; this call is that reference. It has to

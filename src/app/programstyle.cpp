@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/programstyle.h"
+#include "app/programstyle.h"
 
 #include <QApplication>
 #include <QPointer>
 #include <QStyleOption>
 #include <QWidget>
 
-#include "ui/deferredicon.h"
+#include "program/deferredicon.h"
 
 namespace pathwick {
 
@@ -33,11 +33,6 @@ void InstallProgramStyle() {
     if (qobject_cast<ProgramStyle*>(QApplication::style())) return;
     // The proxy takes the application's style as its own base, so the application keeps it.
     QApplication::setStyle(new ProgramStyle(QApplication::style()));
-}
-
-QString DrawingStyleName(const QStyle& style) {
-    const auto* proxy = qobject_cast<const QProxyStyle*>(&style);
-    return proxy && proxy->baseStyle() ? DrawingStyleName(*proxy->baseStyle()) : style.name();
 }
 
 }  // namespace pathwick

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/programinfo.h"
+#include "program/programinfo.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/rtfreader.h"
+#include "rules/rtfreader.h"
 
 #include <QColor>
 #include <QDir>

@@ -22,8 +22,4 @@ public:
 // line (-style) or QT_STYLE_OVERRIDE chose.
 void InstallProgramStyle();
 
-// The name of the style that `style` draws with: the style's own name, or for a proxy
-// style, that of the style it stands in front of.
-QString DrawingStyleName(const QStyle& style);
-
 }  // namespace pathwick

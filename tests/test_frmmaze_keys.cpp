@@ -176,7 +176,7 @@ void TestFrmMazeKeys::functionKeySelectsItsColourAndDropsAMarker() {
     w.PlaceMouse(13, 13, 15, kCentre - kUnit, kCentre);
     // Another colour first, so that the key has to change it.
     (option == QLatin1String("optMagenta") ? w.ui.optCyan : w.ui.optMagenta)->click();
-    w.game().SetSaved(QStringLiteral("Y"));
+    GameSeam::SetSaved(w.game(), QStringLiteral("Y"));
     w.ui.cmdViewMap->setFocus();
 
     w.Press(key);
@@ -285,7 +285,7 @@ void TestFrmMazeKeys::westBarStopsTheMouseButMarksTheMazeUnsaved() {
     w.PlaceMouse(13, 13, 13, kCentre, kCentre);  // code 13: west closed
     w.Press(Qt::Key_Left);
     QCOMPARE(w.State().PosX, std::int16_t{1890});  // 10.5 units, in front of the bar
-    w.game().SetSaved(QStringLiteral("Y"));
+    GameSeam::SetSaved(w.game(), QStringLiteral("Y"));
     QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("Y"));
 
     w.Press(Qt::Key_Left);

@@ -30,8 +30,8 @@ void TestFrmMazeViews::newAnsweredNoKeepsTheGame() {
     TestWindow w;
     PATHWICK_REQUIRE_ACTIVE_WINDOW(*w);  // Ctrl+N works in the active window
     w.Press(Qt::Key_F4);
-    w.game().SetFilePath(QStringLiteral("/tmp/some.maz"));
-    w.game().SetSaved(QStringLiteral("Y"));
+    GameSeam::SetFilePath(w.game(), QStringLiteral("/tmp/some.maz"));
+    GameSeam::SetSaved(w.game(), QStringLiteral("Y"));
     const MazeState before = w.State();
     const QImage view = w.game().picMaze().Picture().copy();
     w.dialogs.answers = {false};
@@ -51,8 +51,8 @@ void TestFrmMazeViews::newAnsweredNoKeepsTheGame() {
 void TestFrmMazeViews::newAnsweredYesBuildsAFreshMaze() {
     TestWindow w;
     w.Press(Qt::Key_F1);
-    w.game().SetFilePath(QStringLiteral("/tmp/some.maz"));
-    w.game().SetSaved(QStringLiteral("Y"));
+    GameSeam::SetFilePath(w.game(), QStringLiteral("/tmp/some.maz"));
+    GameSeam::SetSaved(w.game(), QStringLiteral("Y"));
     const MazeState before = w.State();
     w.dialogs.answers = {true};
 
@@ -192,7 +192,7 @@ void TestFrmMazeViews::displayMarkersLeavesFocusAndSavedIndicatorAlone() {
     TestWindow w;
     w.Press(Qt::Key_F1);
     QTest::mouseClick(w.ui.cmdViewMap, Qt::LeftButton);
-    w.game().SetSaved(QStringLiteral("Y"));
+    GameSeam::SetSaved(w.game(), QStringLiteral("Y"));
     w.ui.chkWhite->SetValue(1);
     const MazeState before = w.State();
 

@@ -35,7 +35,7 @@ constexpr Color kOtherEnd = 0x804020;
 
 // Every cell open on all four sides, the start at (3, 3), the end at
 // (20, 20), the mouse in the centre of the start cell; the cell view shows it.
-void UseOpenGrid(Game& game) {
+void UseOpenGrid(SeamGame& game) {
     MazeState& s = game.State();
     for (int y = 1; y <= kMazeSize; ++y)
         for (int x = 1; x <= kMazeSize; ++x) s.grid(x, y) = 15;
@@ -56,11 +56,11 @@ int Anchor(int cell, int square, int unit = kMapSquare) {
 }
 
 // The colour inside square (i, j) of cell (x, y).
-Color SquareColour(const Game& game, int x, int y, int i, int j, int unit = kMapSquare) {
+Color SquareColour(const SeamGame& game, int x, int y, int i, int j, int unit = kMapSquare) {
     return game.picMap().Point(Anchor(x, i, unit) + unit / 2, Anchor(y, j, unit) + unit / 2);
 }
 
-Color Back(const Game& game) {
+Color Back(const SeamGame& game) {
     return game.picMap().BackColor();
 }
 
@@ -71,7 +71,7 @@ int ZoneSquare(int p, int unit) {
 }
 
 // What square (i, j) of cell (x, y) must show right after DrawMap.
-Color ExpectedAfterDrawMap(const Game& game, int x, int y, int i, int j) {
+Color ExpectedAfterDrawMap(const SeamGame& game, int x, int y, int i, int j) {
     const MazeState& s = game.State();
     const Color back = Back(game);
     Color colour = back;
@@ -90,7 +90,7 @@ Color ExpectedAfterDrawMap(const Game& game, int x, int y, int i, int j) {
 
 // Compares every square of every cell with what DrawMap must leave; returns
 // the first difference as text, empty when there is none.
-QString FirstDifferenceFromGrid(const Game& game) {
+QString FirstDifferenceFromGrid(const SeamGame& game) {
     for (int y = 1; y <= kMazeSize; ++y)
         for (int x = 1; x <= kMazeSize; ++x)
             for (int j = 0; j < 3; ++j)
@@ -117,7 +117,7 @@ int CountPixels(const QImage& picture, Color colour) {
     return n;
 }
 
-void AddAt(Game& game, int x, int y, int px, int py, Color colour) {
+void AddAt(SeamGame& game, int x, int y, int px, int py, Color colour) {
     QVERIFY(AddMarker(game.State(), game.Keys(), x, y, static_cast<std::int16_t>(px),
                       static_cast<std::int16_t>(py), colour));
 }
@@ -582,7 +582,7 @@ void TestMap::drawMapClearsEverythingDrawnBefore() {
 
 void TestMap::newMazeWhileMapShowsDrawsTheNewMazeOnTheMap() {
     MapGame g;
-    Game& game = g.game;
+    SeamGame& game = g.game;
     game.State().MapView = true;
     game.DrawMap();
     const QImage oldMap = game.picMap().Picture();
@@ -621,7 +621,7 @@ void TestMap::newMazeWhileCellViewShowsLeavesTheMapAlone() {
 // the neighbour's wall square).
 void TestMap::displayWithNoBoxTickedChangesNothingOnAFreshMap() {
     MapGame g;
-    Game& game = g.game;
+    SeamGame& game = g.game;
     const Color colours[] = {kWhite, kBlack, kCyan, kMagenta};
     int added = 0;
     for (int y = 1; y <= kMazeSize; ++y)
@@ -640,7 +640,7 @@ void TestMap::displayWithNoBoxTickedChangesNothingOnAFreshMap() {
 
 void TestMap::filterChangesBetweenClicksShowAndHideMarkers() {
     MapGame g;
-    Game& game = g.game;
+    SeamGame& game = g.game;
     UseOpenGrid(game);
     AddAt(game, 8, 8, kCentre, kNorthArmY, kWhite);
     AddAt(game, 8, 8, kCentre, kCentre, kBlack);
@@ -678,7 +678,7 @@ void TestMap::eachBoxAdmitsExactlyItsColour() {
     QFETCH(int, box);
     QFETCH(Color, colour);
     MapGame g;
-    Game& game = g.game;
+    SeamGame& game = g.game;
     UseOpenGrid(game);
     const Color colours[] = {kWhite, kBlack, kCyan, kMagenta};
     const int arms[4][2] = {
@@ -704,7 +704,7 @@ void TestMap::boxAdmitsOnlyWhenItsValueIsOne_data() {
 void TestMap::boxAdmitsOnlyWhenItsValueIsOne() {
     QFETCH(int, value);
     MapGame g;
-    Game& game = g.game;
+    SeamGame& game = g.game;
     UseOpenGrid(game);
     AddAt(game, 8, 8, kCentre, kNorthArmY, kWhite);
     AddAt(game, 9, 8, kCentre, kNorthArmY, kBlack);
@@ -725,7 +725,7 @@ void TestMap::markerOfAnotherColourNeverShows_data() {
 void TestMap::markerOfAnotherColourNeverShows() {
     QFETCH(Color, colour);
     MapGame g;
-    Game& game = g.game;
+    SeamGame& game = g.game;
     UseOpenGrid(game);
     AddAt(game, 8, 8, kCentre, kNorthArmY, colour);
     game.DrawMap();
@@ -736,7 +736,7 @@ void TestMap::markerOfAnotherColourNeverShows() {
 
 void TestMap::laterMarkerAtTheSameSpotShows() {
     MapGame g;
-    Game& game = g.game;
+    SeamGame& game = g.game;
     UseOpenGrid(game);
     AddAt(game, 8, 8, 900, kCentre, kCyan);
     AddAt(game, 8, 8, 900, kCentre, kMagenta);
@@ -766,7 +766,7 @@ void TestMap::markerSquareLiesInTheZoneOfItsPosition() {
     QFETCH(int, i);
     QFETCH(int, j);
     MapGame g;
-    Game& game = g.game;
+    SeamGame& game = g.game;
     UseOpenGrid(game);
     AddAt(game, 8, 8, px, py, kCyan);
     game.DrawMap();
@@ -781,7 +781,7 @@ void TestMap::markerSquareLiesInTheZoneOfItsPosition() {
 
 void TestMap::markerInStartCentreIsHiddenUnderYellow() {
     MapGame g;
-    Game& game = g.game;
+    SeamGame& game = g.game;
     UseOpenGrid(game);
     game.State().PosY = kNorthArmY;  // the mouse out of the way
     AddAt(game, 3, 3, kCentre, kCentre, kWhite);
@@ -793,7 +793,7 @@ void TestMap::markerInStartCentreIsHiddenUnderYellow() {
 
 void TestMap::markerWhereTheMouseStandsIsHiddenUnderRed() {
     MapGame g;
-    Game& game = g.game;
+    SeamGame& game = g.game;
     UseOpenGrid(game);
     game.State().MouseX = 8;
     game.State().MouseY = 8;
@@ -810,7 +810,7 @@ void TestMap::markerWhereTheMouseStandsIsHiddenUnderRed() {
 // walks back to the centre, where the yellow start square hides it.
 void TestMap::markerDroppedByTheMouseShowsWhereItWasDropped() {
     MapGame g;
-    Game& game = g.game;
+    SeamGame& game = g.game;
     UseOpenGrid(game);
     for (int step = 0; step < 3; ++step) game.MoveMouse(QStringLiteral("U"));
     QCOMPARE(int(game.State().PosY), kCentre - 3 * 180);
@@ -829,7 +829,7 @@ void TestMap::markerDroppedByTheMouseShowsWhereItWasDropped() {
 
 void TestMap::cellsWithoutMarkersAreNotRepainted() {
     MapGame g;
-    Game& game = g.game;
+    SeamGame& game = g.game;
     UseOpenGrid(game);
     AddAt(game, 8, 8, kCentre, kNorthArmY, kWhite);
     game.DrawMap();
@@ -850,7 +850,7 @@ void TestMap::cellsWithoutMarkersAreNotRepainted() {
 
 void TestMap::mouseStartAndEndAreRedrawnInEveryCell() {
     MapGame g;
-    Game& game = g.game;
+    SeamGame& game = g.game;
     UseOpenGrid(game);
     game.State().PosY = kNorthArmY;
     game.DrawMap();
@@ -864,7 +864,7 @@ void TestMap::mouseStartAndEndAreRedrawnInEveryCell() {
 
 void TestMap::displayReadsTheEndFillColour() {
     MapGame g;
-    Game& game = g.game;
+    SeamGame& game = g.game;
     const MazeState& s = game.State();
     game.DrawMap();
     game.SetEndFillColorSource([] { return kOtherEnd; });
@@ -874,7 +874,7 @@ void TestMap::displayReadsTheEndFillColour() {
 
 void TestMap::displayCreatesTheMarkerListsOfEveryCell() {
     MapGame g;
-    Game& game = g.game;
+    SeamGame& game = g.game;
     int missing = 0;
     for (int y = 1; y <= kMazeSize; ++y)
         for (int x = 1; x <= kMazeSize; ++x) missing += game.State().MarkerXs.Exists(x, y) ? 0 : 1;
@@ -892,7 +892,7 @@ void TestMap::displayCreatesTheMarkerListsOfEveryCell() {
 
 void TestMap::markersAreGoneAfterTheMapIsDrawnAgain() {
     MapGame g;
-    Game& game = g.game;
+    SeamGame& game = g.game;
     UseOpenGrid(game);
     game.DrawMap();
     const QImage plain = game.picMap().Picture();

@@ -13,7 +13,7 @@ using namespace pathwick::testing;
 namespace {
 
 // The colour of the picture at a point of the cell view.
-Color At(const Game& game, int px, int py) {
+Color At(const SeamGame& game, int px, int py) {
     return PixelColor(game.picMaze().Picture(), Pixel(px), Pixel(py));
 }
 

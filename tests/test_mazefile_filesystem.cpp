@@ -18,9 +18,8 @@
 #include <atomic>
 #include <thread>
 
-#include "files/savefile.h"
 #include "files/mazeformat.h"
-#include "game/filecommands.h"
+#include "files/savefile.h"
 #include "support/filegame.h"
 
 using namespace pathwick;
@@ -173,7 +172,7 @@ private slots:
         });
         FileGame g;
         g.dialogs.fileNames = {path == "pipe" ? dir.filePath(path) : path};
-        OpenGame(g.game);
+        g.game.Open();
         done = true;
         writer.join();
         QVERIFY(!waited);

@@ -6,7 +6,6 @@
 #include <random>
 
 #include "files/mazeformat.h"
-#include "game/filecommands.h"
 #include "support/filegame.h"
 #include "support/testmain.h"
 #include "views/cellview.h"
@@ -144,7 +143,7 @@ private slots:
     void openDialogIsSetUp() {
         FileGame g;
         g.dialogs.fileNames = {WriteTemp(BaseFile())};
-        OpenGame(g.game);
+        g.game.Open();
         QCOMPARE(g.dialogs.Count(QStringLiteral("open")), 1);
         const FileDialogSetup& setup = g.dialogs.shown.first().setup;
         QCOMPARE(setup.fileName, QString());
@@ -167,7 +166,7 @@ private slots:
         const MarkerKey lastKey = g.game.Keys().Last();
         SeededRandom random = g.random;
 
-        OpenGame(g.game);  // no name queued: the player cancels
+        g.game.Open();  // no name queued: the player cancels
 
         QVERIFY(g.game.State() == state);
         QVERIFY(g.game.picMaze().Picture() == maze);
@@ -460,7 +459,7 @@ private:
         g.game.SetFilePath(QStringLiteral("/old/game.maz"));
         g.game.SetSaved(QStringLiteral("Y"));
         g.dialogs.fileNames = {path};
-        OpenGame(g.game);
+        g.game.Open();
 
         QCOMPARE(g.dialogs.Messages(), QStringList{kOpenErrorMessage});
         QCOMPARE(g.game.FilePath(), QString());

@@ -12,7 +12,6 @@
 #include <QTemporaryDir>
 
 #include "files/mazeformat.h"
-#include "game/filecommands.h"
 #include "support/filegame.h"
 #include "support/testmain.h"
 
@@ -222,7 +221,7 @@ private slots:
         FileGame g;
         const QString path = dir.filePath(QStringLiteral("new.maz"));
         g.dialogs.fileNames = {path};
-        SaveGame(g.game);
+        g.game.Save();
 
         QCOMPARE(g.dialogs.Count(QStringLiteral("save")), 1);
         const FileDialogSetup& setup = g.dialogs.shown.first().setup;
@@ -241,7 +240,7 @@ private slots:
         QTemporaryDir dir;
         SavedGame s;
         SaveThenChange(s, dir.filePath(QStringLiteral("game.maz")));
-        SaveGame(s.g.game);
+        s.g.game.Save();
         QVERIFY(s.g.dialogs.shown.isEmpty());
         QCOMPARE(ReadFileBytes(s.previous), MazeFileBytes(s.g.game.State()).value());
         QVERIFY(ReadFileBytes(s.previous) != s.previousBytes);
@@ -254,7 +253,7 @@ private slots:
         SaveThenChange(s, dir.filePath(QStringLiteral("game.maz")));
         const QString other = dir.filePath(QStringLiteral("other.txt"));
         s.g.dialogs.fileNames = {other};
-        SaveGameAs(s.g.game);
+        s.g.game.SaveAs();
         QCOMPARE(s.g.dialogs.shown.first().setup.fileName, s.previous);
         QCOMPARE(s.g.dialogs.shown.first().setup.filterIndex, 2);
         QCOMPARE(s.g.game.FilePath(), other);
@@ -275,7 +274,7 @@ private slots:
         const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files);
         const QString filePath = s.g.game.FilePath();
 
-        SaveGameAs(s.g.game);  // no name queued: the player cancels
+        s.g.game.SaveAs();  // no name queued: the player cancels
 
         QCOMPARE(s.g.dialogs.Count(QStringLiteral("save")), 1);
         QCOMPARE(s.g.dialogs.Messages(), QStringList());
@@ -290,7 +289,7 @@ private slots:
         FileGame g;
         const QString path = dir.filePath(QStringLiteral("mygame"));
         g.dialogs.fileNames = {path};
-        SaveGameAs(g.game);
+        g.game.SaveAs();
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("mygame")});
         QCOMPARE(ReadFileBytes(path), MazeFileBytes(g.game.State()).value());
         QCOMPARE(g.game.FilePath(), path);
@@ -302,7 +301,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("old.maz"));
         QVERIFY(WriteFileBytes(path, QByteArray(5000, 'x')));
         g.dialogs.fileNames = {path};
-        SaveGameAs(g.game);
+        g.game.SaveAs();
         QCOMPARE(g.dialogs.Count(QStringLiteral("question")), 0);
         QCOMPARE(g.dialogs.Messages(), QStringList());
         QCOMPARE(ReadFileBytes(path), MazeFileBytes(g.game.State()).value());
@@ -421,12 +420,12 @@ private slots:
         {
             FileSizeLimit limit(1024);
             if (!limit.Active()) QSKIP("the file size limit cannot be set here");
-            SaveGame(s.g.game);
+            s.g.game.Save();
         }
         QCOMPARE(s.g.dialogs.Messages(), QStringList{kSaveErrorMessage});
         QCOMPARE(ReadFileBytes(s.previous), s.previousBytes);
 
-        SaveGame(s.g.game);
+        s.g.game.Save();
         QCOMPARE(s.g.dialogs.Messages().size(), 1);
         QCOMPARE(ReadFileBytes(s.previous), MazeFileBytes(s.g.game.State()).value());
         QCOMPARE(s.g.game.FilePath(), s.previous);

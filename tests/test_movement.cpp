@@ -36,7 +36,6 @@ private slots:
     void borderBarsKeepMouseInsideGrid_data();
     void borderBarsKeepMouseInsideGrid();
     void oneSidedOpeningOnlyLetsMouseWalkBack();
-    void unknownDirectionLeavesMouseInPlaceButMarksUnsaved();
     void enteringEndCellFromArmShowsNoMessage();
     void walkingIntoCentreOfEndCellCongratulatesOnce();
     void returningToEndCellShowsNothingMoreUntilNewMaze();
@@ -187,16 +186,6 @@ void TestMovement::oneSidedOpeningOnlyLetsMouseWalkBack() {
     QCOMPARE(Where(t.game.State()), (Place{14, 13, 1450, kCentre}));
     for (int i = 0; i < 9; ++i) t.game.MoveMouse(QStringLiteral("L"));
     QCOMPARE(Where(t.game.State()), (Place{13, 13, kFarEdge, kCentre}));
-}
-
-void TestMovement::unknownDirectionLeavesMouseInPlaceButMarksUnsaved() {
-    TestGame t;
-    t.OpenGrid();
-    t.PutMouse(13, 13, kCentre, kCentre);
-    t.game.SetSaved(QStringLiteral("Y"));
-    t.game.MoveMouse(QStringLiteral("X"));
-    QCOMPARE(Where(t.game.State()), (Place{13, 13, kCentre, kCentre}));
-    QCOMPARE(t.game.Saved(), QStringLiteral("N"));
 }
 
 void TestMovement::enteringEndCellFromArmShowsNoMessage() {

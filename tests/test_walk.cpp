@@ -45,7 +45,7 @@ View ViewFor(const MazeState& s, const Place& p) {
 // the view shows another cell or another lattice; within one lattice the mouse
 // circles never touch a point that a step can land on, just as in play, where a
 // cell is drawn once when the mouse enters it.
-Place Step(Game& game, View& shown, const Place& place, const QString& direction) {
+Place Step(SeamGame& game, View& shown, const Place& place, const QString& direction) {
     MazeState& s = game.State();
     s.MouseX = place.mouseX;
     s.MouseY = place.mouseY;
@@ -117,7 +117,7 @@ void TestWalk::endCentreIsReachableByArrowKeysInEveryMaze() {
     for (int maze = 0; maze < kSearchedMazes; ++maze) {
         const float seed = static_cast<float>(maze) * 37.25f;
         TestGame t(seed);
-        Game& game = t.game;
+        SeamGame& game = t.game;
         const MazeState& s = game.State();
         const int w = s.UnitW, h = s.UnitH;
         const Place start = Where(s);
@@ -199,7 +199,7 @@ void TestWalk::endCentreIsReachableByArrowKeysInEveryMaze() {
 void TestWalk::randomWalksNeverStandOnWallOrLeaveGrid() {
     for (int maze = 0; maze < kWalkedMazes; ++maze) {
         TestGame t(static_cast<float>(maze) * 101.5f + 3.0f);
-        Game& game = t.game;
+        SeamGame& game = t.game;
         MazeState& s = game.State();
         std::mt19937 pick(static_cast<unsigned>(maze));
 

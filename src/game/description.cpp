@@ -33,29 +33,8 @@ QString JoinAnd(const QStringList& items) {
         .arg(items.mid(0, items.size() - 1).join(QStringLiteral(", ")), items.last());
 }
 
-QString Capitalised(QString text) {
-    if (!text.isEmpty()) text[0] = text[0].toUpper();
-    return text;
-}
-
 QString CellName(int x, int y) {
     return Description::tr("column %1, row %2").arg(x).arg(y);
-}
-
-// The cell view draws a bar on a side that a code of the generator keeps
-// closed, and on every side at the border of the grid; codes the generator
-// never makes get border bars only. What the picture shows is what the mouse
-// meets, so the words follow the picture.
-bool GeneratedCode(int code) {
-    return code == 3 || code == 5 || code == 6 || code == 7 || (code >= 9 && code <= 15);
-}
-
-bool Barred(const MazeState& state, int x, int y, CellCode side) {
-    if ((side == kNorth && y == 1) || (side == kSouth && y == kMazeSize) ||
-        (side == kWest && x == 1) || (side == kEast && x == kMazeSize))
-        return true;
-    const int code = state.grid(x, y);
-    return GeneratedCode(code) && (code & side) == 0;
 }
 
 QString OpenSides(const MazeState& state) {
@@ -64,10 +43,10 @@ QString OpenSides(const MazeState& state) {
         const char* name;
     } sides[] = {
         {kNorth, N("north")}, {kEast, N("east")}, {kSouth, N("south")}, {kWest, N("west")}};
+    const CellCode bars = BarredSides(state, state.MouseX, state.MouseY);
     QStringList open;
     for (const auto& side : sides)
-        if (!Barred(state, state.MouseX, state.MouseY, side.side))
-            open << Description::tr(side.name);
+        if (!(bars & side.side)) open << Description::tr(side.name);
     if (open.isEmpty()) return Description::tr("closed on all sides");
     if (open.size() == 4) return Description::tr("open on all sides");
     return Description::tr("open %1").arg(JoinAnd(open));
@@ -122,11 +101,10 @@ QString MousePlace(const MazeState& state) {
     const int aside = across ? oy : ox;
     const char* side =
         across ? (zone.zx == 1 ? N("west") : N("east")) : (zone.zy == 1 ? N("north") : N("south"));
-    bool atEdge = false;
-    if (across)
-        atEdge = zone.zx == 1 ? state.PosX - w < 5 : state.PosX + w > 23 * w;
-    else
-        atEdge = zone.zy == 1 ? state.PosY - h < 5 : state.PosY + h > 23 * h;
+    // At an edge, one more step outwards crosses into the next cell.
+    const int outX = across ? (zone.zx == 1 ? -w : w) : 0;
+    const int outY = across ? 0 : (zone.zy == 1 ? -h : h);
+    const bool atEdge = SideCrossed(state, state.PosX + outX, state.PosY + outY).has_value();
     QString place = atEdge ? Description::tr("mouse at the %1 edge").arg(Description::tr(side))
                            : Description::tr("mouse in the %1 arm, %2")
                                  .arg(Description::tr(side),
@@ -157,6 +135,11 @@ QString ColourCounts(const std::array<int, 5>& counts) {
 
 }  // namespace
 
+QString Capitalised(QString text) {
+    if (!text.isEmpty()) text[0] = text[0].toUpper();
+    return text;
+}
+
 QString ColourName(Color colour) {
     switch (colour) {
         case kWhite:
@@ -178,16 +161,11 @@ QString ColourName(Color colour) {
     }
 }
 
-Whereabouts Locate(const MazeState& state) {
-    return {state.MouseX, state.MouseY, state.PosX, state.PosY, state.EndReached};
-}
-
-CellChange StepChange(const Whereabouts& before, const Whereabouts& after) {
+CellChange StepChange(const MouseStep& step) {
     CellChange change;
-    change.newCell = before.cellX != after.cellX || before.cellY != after.cellY;
-    const bool moved = change.newCell || before.posX != after.posX || before.posY != after.posY;
-    change.blocked = moved ? 0 : 1;
-    change.endReached = after.endReached && !before.endReached;
+    change.blocked = step.outcome == StepOutcome::kBlocked ? 1 : 0;
+    change.newCell = step.outcome == StepOutcome::kCrossed;
+    change.endReached = step.endReached;
     return change;
 }
 

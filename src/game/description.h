@@ -7,6 +7,7 @@
 
 #include "core/color.h"
 #include "core/mazestate.h"
+#include "game/game.h"
 
 namespace pathwick {
 
@@ -18,17 +19,8 @@ namespace pathwick {
 // for any colour a maze file may bring.
 QString ColourName(Color colour);
 
-// Where the mouse stands: what a step is compared by.
-struct Whereabouts {
-    int cellX = 0;
-    int cellY = 0;
-    int posX = 0;
-    int posY = 0;
-    bool endReached = false;
-
-    friend bool operator==(const Whereabouts&, const Whereabouts&) = default;
-};
-Whereabouts Locate(const MazeState& state);
+// text with its first letter in upper case: "Red" for "red".
+QString Capitalised(QString text);
 
 // What one command changed, told before the cell itself.
 struct CellChange {
@@ -41,7 +33,7 @@ struct CellChange {
 
 // The change made by one arrow key: blocked (once) when the mouse neither
 // moved nor changed cell, a new cell, the end reached.
-CellChange StepChange(const Whereabouts& before, const Whereabouts& after);
+CellChange StepChange(const MouseStep& step);
 
 // "Blocked.", "New cell.", "Cyan marker dropped.", ... joined by spaces;
 // empty when nothing is to be told.

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/filecommands.h"
+// The File menu's commands and the procedures that write and read maze files.
 
-#include "files/savefile.h"
 #include "files/mazeformat.h"
+#include "files/savefile.h"
+#include "game/game.h"
 #include "views/cellview.h"
 
 namespace pathwick {
@@ -18,7 +19,7 @@ bool Game::SaveMazeFile(const QString& path) {
 }
 
 bool Game::OpenMazeFile(const QString& path) {
-    NewMaze();
+    MakeNewMaze();
     // The cell view can only show a cell of the grid.
     if (ReadGameFile(path, state_, keys_) && !IsOutside(state_.MouseX, state_.MouseY)) {
         DrawCell(picMaze_, state_, state_.MouseX, state_.MouseY);
@@ -26,31 +27,40 @@ bool Game::OpenMazeFile(const QString& path) {
         if (state_.MapView) DrawMap();
         SetFilePath(path);
         SetSaved(QStringLiteral("Y"));
+        emit gameReplaced();
         return true;
     }
     dialogs_.Message(
         tr("There was an error opening the file.\r\nNew maze will be generated instead"),
         tr("File Open Error"));
-    NewMaze();
+    MakeNewMaze();
+    emit gameReplaced();
     return false;
 }
 
-void SaveGame(Game& game) {
-    const QString path = game.FilePath();
-    if (path.isEmpty())
-        SaveGameAs(game);
-    else
-        game.SaveMazeFile(path);
+namespace {
+
+FileOutcome Outcome(bool done) {
+    return done ? FileOutcome::kDone : FileOutcome::kFailed;
 }
 
-void SaveGameAs(Game& game) {
-    const QString path = game.dialogs().SaveFileName(SaveAsDialogSetup(game.FilePath()));
-    if (!path.isEmpty()) game.SaveMazeFile(path);
+}  // namespace
+
+FileOutcome Game::Save() {
+    if (filePath_.isEmpty()) return SaveAs();
+    return Outcome(SaveMazeFile(filePath_));
 }
 
-void OpenGame(Game& game) {
-    const QString path = game.dialogs().OpenFileName(OpenDialogSetup());
-    if (!path.isEmpty()) game.OpenMazeFile(path);
+FileOutcome Game::SaveAs() {
+    const QString path = dialogs_.SaveFileName(SaveAsDialogSetup(filePath_));
+    if (path.isEmpty()) return FileOutcome::kCancelled;
+    return Outcome(SaveMazeFile(path));
+}
+
+FileOutcome Game::Open() {
+    const QString path = dialogs_.OpenFileName(OpenDialogSetup());
+    if (path.isEmpty()) return FileOutcome::kCancelled;
+    return Outcome(OpenMazeFile(path));
 }
 
 }  // namespace pathwick

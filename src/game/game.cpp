@@ -45,6 +45,11 @@ void Game::Start(float seed) {
 }
 
 void Game::NewMaze() {
+    MakeNewMaze();
+    emit gameReplaced();
+}
+
+void Game::MakeNewMaze() {
     state_.EndReached = false;
     SetFilePath(QString());
     SetSaved(QStringLiteral("N"));
@@ -59,11 +64,24 @@ void Game::DrawMouse() {
     DrawMouseFigure(picMaze_, state_, kMouseColor);
 }
 
+void Game::SetMarkerColor(Color colour) {
+    if (state_.MarkerColor == colour) return;
+    state_.MarkerColor = colour;
+    emit markerColorChanged(colour);
+}
+
 void Game::DropMarker() {
     AddMarker(state_, keys_, state_.MouseX, state_.MouseY, state_.PosX, state_.PosY,
               state_.MarkerColor);
     DrawMarker(picMaze_, state_, state_.PosX, state_.PosY, state_.MarkerColor);
     SetSaved(QStringLiteral("N"));
+    emit markerDropped(state_.MarkerColor);
+}
+
+void Game::SwitchView() {
+    state_.MapView = !state_.MapView;
+    if (state_.MapView) DrawMap();
+    emit viewSwitched(state_.MapView);
 }
 
 void Game::DrawMap() {
@@ -72,6 +90,7 @@ void Game::DrawMap() {
 
 void Game::DisplayMarkers(const MarkerFilter& filter) {
     DrawMarkersOnMap(picMap_, state_, filter, picMaze_.BackColor(), EndFillColor());
+    emit markersDisplayed(filter);
 }
 
 }  // namespace pathwick

@@ -15,37 +15,48 @@ bool Fits16(int value) {
 
 }  // namespace
 
-void Game::MoveMouse(const QString& direction) {
+void Game::MoveMouse(Direction direction) {
     MazeState& s = state_;
     const int w = s.UnitW;
     const int h = s.UnitH;
+    const int cellXBefore = s.MouseX;
+    const int cellYBefore = s.MouseY;
+    const int posXBefore = s.PosX;
+    const int posYBefore = s.PosY;
 
     // Erase the mouse in the background colour of this moment.
     DrawMouseFigure(picMaze_, s, picMaze_.BackColor());
 
     int nx = s.PosX;
     int ny = s.PosY;
-    if (direction == QLatin1String("L"))
-        nx -= w;
-    else if (direction == QLatin1String("U"))
-        ny -= h;
-    else if (direction == QLatin1String("R"))
-        nx += w;
-    else if (direction == QLatin1String("D"))
-        ny += h;
+    switch (direction) {
+        case Direction::kLeft:
+            nx -= w;
+            break;
+        case Direction::kUp:
+            ny -= h;
+            break;
+        case Direction::kRight:
+            nx += w;
+            break;
+        case Direction::kDown:
+            ny += h;
+            break;
+    }
 
     // A position read from a maze file can lie anywhere in 16 bits; a step that
     // would leave that range, or cross out of the 25 x 25 grid, is refused like
     // a step onto a wall. In a drawn maze the border bars stop the mouse first.
+    const std::optional<Side> crossing = SideCrossed(s, nx, ny);
     int cellX = s.MouseX;
     int cellY = s.MouseY;
-    if (nx < 5)
+    if (crossing == Side::kWest)
         --cellX;
-    else if (nx > kViewUnits * w)
+    else if (crossing == Side::kEast)
         ++cellX;
-    else if (ny < 5)
+    else if (crossing == Side::kNorth)
         --cellY;
-    else if (ny > kViewUnits * h)
+    else if (crossing == Side::kSouth)
         ++cellY;
     const bool allowed = Fits16(nx) && Fits16(ny) && !IsOutside(cellX, cellY);
 
@@ -56,15 +67,15 @@ void Game::MoveMouse(const QString& direction) {
     }
 
     // Crossing is decided on the candidate, whether or not the step was taken.
-    if (allowed && (cellX != s.MouseX || cellY != s.MouseY)) {
+    if (allowed && crossing) {
         s.MouseX = static_cast<std::int16_t>(cellX);
         s.MouseY = static_cast<std::int16_t>(cellY);
         DrawCell(picMaze_, s, s.MouseX, s.MouseY);
-        if (nx < 5)
+        if (crossing == Side::kWest)
             s.PosX = static_cast<std::int16_t>(kViewUnits * w);
-        else if (nx > kViewUnits * w)
+        else if (crossing == Side::kEast)
             s.PosX = 10;
-        else if (ny < 5)
+        else if (crossing == Side::kNorth)
             s.PosY = static_cast<std::int16_t>(kViewUnits * h);
         else
             s.PosY = 10;
@@ -72,15 +83,23 @@ void Game::MoveMouse(const QString& direction) {
 
     DrawMouse();
 
+    MouseStep step;
+    if (s.MouseX != cellXBefore || s.MouseY != cellYBefore)
+        step.outcome = StepOutcome::kCrossed;
+    else if (s.PosX != posXBefore || s.PosY != posYBefore)
+        step.outcome = StepOutcome::kMoved;
+
     if (s.MouseX == s.EndX && s.MouseY == s.EndY && !s.EndReached) {
         const Zone zone = GetZone(s, s.PosX, s.PosY);
         if (zone.zx == 2 && zone.zy == 2) {
             s.EndReached = true;
+            step.endReached = true;
             dialogs_.Message(tr("You've reached the end of the maze!"), tr("Congratulations!"));
         }
     }
 
     SetSaved(QStringLiteral("N"));
+    emit stepped(step);
 }
 
 }  // namespace pathwick

@@ -28,11 +28,6 @@ QAccessibleInterface* PictureBoxFactory(const QString& className, QObject* objec
     return nullptr;
 }
 
-QString Capitalised(QString text) {
-    if (!text.isEmpty()) text[0] = text[0].toUpper();
-    return text;
-}
-
 }  // namespace
 
 void InstallAccessibleInterfaces() {
@@ -42,8 +37,8 @@ void InstallAccessibleInterfaces() {
     QAccessible::installFactory(PictureBoxFactory);
 }
 
-GameAccessibility::GameAccessibility(const MazeState& state, const Controls& controls)
-    : state_(state), controls_(controls) {
+GameAccessibility::GameAccessibility(const Game& game, const Controls& controls)
+    : game_(game), controls_(controls) {
     InstallAccessibleInterfaces();
     // The cell view is walked with the keyboard, the map is looked at.
     controls_.picMaze->SetAccessibleRole(QAccessible::Canvas);
@@ -54,46 +49,44 @@ GameAccessibility::GameAccessibility(const MazeState& state, const Controls& con
     for (std::size_t i = 0; i < controls_.swatches.size(); ++i)
         if (controls_.swatches[i])
             controls_.swatches[i]->setAccessibleName(Capitalised(ColourName(swatchColours[i])));
-    before_ = Locate(state_);
+    connect(&game, &Game::stepped, this, &GameAccessibility::Stepped);
+    connect(&game, &Game::markerDropped, this, &GameAccessibility::MarkerDropped);
+    connect(&game, &Game::markersDisplayed, this, &GameAccessibility::MarkersDisplayed);
+    connect(&game, &Game::viewSwitched, this, &GameAccessibility::ViewSwitched);
+    connect(&game, &Game::gameReplaced, this, &GameAccessibility::GameReplaced);
+    connect(&game, &Game::indicatorsChanged, this, &GameAccessibility::IndicatorsChanged);
     TellCellView({});
     TellMap();
+    IndicatorsChanged();
 }
 
-void GameAccessibility::BeforeKey() {
-    before_ = Locate(state_);
-}
-
-void GameAccessibility::AfterKey(int key) {
-    if (key != Qt::Key_Left && key != Qt::Key_Up && key != Qt::Key_Right && key != Qt::Key_Down)
-        return;
-    // While the map shows, the keys do nothing.
-    if (state_.MapView) return;
-    CellChange change = StepChange(before_, Locate(state_));
+void GameAccessibility::Stepped(const MouseStep& step) {
+    CellChange change = StepChange(step);
     blockedInARow_ = change.blocked ? blockedInARow_ + 1 : 0;
     change.blocked = blockedInARow_;
     TellCellView(change);
 }
 
-void GameAccessibility::AfterDrop() {
+void GameAccessibility::MarkerDropped(Color colour) {
     blockedInARow_ = 0;
     CellChange change;
-    change.dropped = state_.MarkerColor;
+    change.dropped = colour;
     TellCellView(change);
 }
 
-void GameAccessibility::AfterDisplayMarkers(const ShownColours& shown) {
-    shown_ = shown;
+void GameAccessibility::MarkersDisplayed(const MarkerFilter& filter) {
+    shown_ = filter;
     TellMap();
 }
 
-void GameAccessibility::AfterViewSwitch() {
-    if (state_.MapView) {
+void GameAccessibility::ViewSwitched(bool mapView) {
+    if (mapView) {
         shown_.reset();  // the map was drawn afresh, without markers
         TellMap();
     }
 }
 
-void GameAccessibility::AfterNewGame() {
+void GameAccessibility::GameReplaced() {
     blockedInARow_ = 0;
     shown_.reset();
     CellChange change;
@@ -102,18 +95,18 @@ void GameAccessibility::AfterNewGame() {
     TellMap();
 }
 
-void GameAccessibility::IndicatorsShown(const QString& filePath, const QString& saved) {
-    controls_.lblFilePath->setAccessibleName(FilePathName(filePath));
-    controls_.lblSaved->setAccessibleName(SavedName(saved));
+void GameAccessibility::IndicatorsChanged() {
+    controls_.lblFilePath->setAccessibleName(FilePathName(game_.FilePath()));
+    controls_.lblSaved->setAccessibleName(SavedName(game_.Saved()));
 }
 
 void GameAccessibility::TellCellView(const CellChange& change) {
-    cellView_ = DescribeCellView(state_, change);
+    cellView_ = DescribeCellView(game_.State(), change);
     controls_.picMaze->setAccessibleDescription(cellView_);
 }
 
 void GameAccessibility::TellMap() {
-    map_ = DescribeMap(state_, shown_);
+    map_ = DescribeMap(game_.State(), shown_);
     controls_.picMap->setAccessibleDescription(map_);
 }
 

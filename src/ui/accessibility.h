@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <array>
 #include <optional>
 
-#include "core/mazestate.h"
 #include "game/description.h"
+#include "game/game.h"
 
 class QLabel;
 class QWidget;
@@ -31,7 +32,8 @@ void InstallAccessibleInterfaces();
 // is presented only for numeric controls such as sliders, and a text would be
 // taken for a document to move a caret through with the very arrow keys that
 // walk the mouse.
-class GameAccessibility {
+class GameAccessibility : public QObject {
+    Q_OBJECT
 public:
     struct Controls {
         PictureBox* picMaze = nullptr;
@@ -42,36 +44,27 @@ public:
         std::array<QWidget*, 3> swatches{};
     };
 
-    // state must outlive this object; the controls are the window's.
-    GameAccessibility(const MazeState& state, const Controls& controls);
-
-    // Around every key of the window: the mouse's place before and the words
-    // after an arrow key.
-    void BeforeKey();
-    void AfterKey(int key);
-
-    // After a marker was dropped in the cell view.
-    void AfterDrop();
-    // After "Display Markers" with the colour boxes' values.
-    void AfterDisplayMarkers(const ShownColours& shown);
-    // After the cell view and the map changed places.
-    void AfterViewSwitch();
-    // After a new maze was made or a file opened.
-    void AfterNewGame();
-    // After the file path or the saved indicator changed.
-    void IndicatorsShown(const QString& filePath, const QString& saved);
+    // Tells the words of game from now on, after each thing the game reports;
+    // game must outlive this object, the controls are the window's.
+    GameAccessibility(const Game& game, const Controls& controls);
 
     // What the cell view and the map report now.
     const QString& CellViewReport() const { return cellView_; }
     const QString& MapReport() const { return map_; }
 
 private:
+    void Stepped(const MouseStep& step);
+    void MarkerDropped(Color colour);
+    void MarkersDisplayed(const MarkerFilter& filter);
+    void ViewSwitched(bool mapView);
+    void GameReplaced();
+    void IndicatorsChanged();
+
     void TellCellView(const CellChange& change);
     void TellMap();
 
-    const MazeState& state_;
+    const Game& game_;
     Controls controls_;
-    Whereabouts before_;
     int blockedInARow_ = 0;
     // The colour boxes of the last "Display Markers" since the map was drawn.
     std::optional<ShownColours> shown_;

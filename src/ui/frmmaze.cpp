@@ -14,15 +14,15 @@
 #include <QStyle>
 #include <QWindow>
 
-#include "ui/windowdialogs.h"
 #include "core/newmaze.h"
 #include "core/twips.h"
+#include "program/programicon.h"
 #include "ui/accessibility.h"
 #include "ui/frmmaze_controls.h"
 #include "ui/frmrules.h"
 #include "ui/pathlabel.h"
 #include "ui/picturebox.h"
-#include "program/programicon.h"
+#include "ui/windowdialogs.h"
 
 namespace pathwick {
 
@@ -105,8 +105,8 @@ frmMaze::frmMaze(RandomSource& random, WindowDialogs& dialogs, std::function<flo
     SetFixedWindowSize();
     Form_Load();
     accessibility_ = std::make_unique<GameAccessibility>(
-        game_->State(), GameAccessibility::Controls{
-                            picMaze, picMap, lblFilePath, lblSaved, {shpMouse, ShpStart, shpEnd}});
+        *game_, GameAccessibility::Controls{
+                    picMaze, picMap, lblFilePath, lblSaved, {shpMouse, ShpStart, shpEnd}});
     ShowIndicators();
     picMaze->setFocus();  // the first control in the tab order
     qApp->installEventFilter(this);
@@ -211,6 +211,7 @@ void frmMaze::CreateGame(RandomSource& random) {
     game_->picMaze().SetFont(CellViewFont(units.w, units.h));
     game_->SetEndFillColorSource([this] { return shpEnd->FillColor(); });
     connect(game_.get(), &Game::indicatorsChanged, this, &frmMaze::ShowIndicators);
+    connect(game_.get(), &Game::viewSwitched, this, &frmMaze::ShowView);
     picMaze->SetSurface(&game_->picMaze());
     picMap->SetSurface(&game_->picMap());
 }
@@ -294,7 +295,6 @@ void frmMaze::ShowIndicators() {
     lblFilePath->setToolTip(game_->FilePath().isEmpty() ? FilePathDescription()
                                                         : game_->FilePath());
     lblSaved->setText(game_->Saved());
-    if (accessibility_) accessibility_->IndicatorsShown(game_->FilePath(), game_->Saved());
 }
 
 // ---- The keyboard ---------------------------------------------------------
@@ -316,9 +316,7 @@ bool frmMaze::eventFilter(QObject* watched, QEvent* event) {
         // parents of a control that ignored it are the same key again.
         if (receiver->window() == this && receiver == FirstKeyReceiver()) {
             const auto* key = static_cast<QKeyEvent*>(event);
-            accessibility_->BeforeKey();
             Form_KeyDown(key->key(), key->modifiers());
-            accessibility_->AfterKey(key->key());
         }
     }
     return QMainWindow::eventFilter(watched, event);
@@ -329,16 +327,16 @@ void frmMaze::Form_KeyDown(int key, Qt::KeyboardModifiers) {
     if (!picMaze->isVisibleTo(this)) return;
     switch (key) {
         case Qt::Key_Left:
-            game_->MoveMouse(QStringLiteral("L"));
+            game_->MoveMouse(Direction::kLeft);
             break;
         case Qt::Key_Up:
-            game_->MoveMouse(QStringLiteral("U"));
+            game_->MoveMouse(Direction::kUp);
             break;
         case Qt::Key_Right:
-            game_->MoveMouse(QStringLiteral("R"));
+            game_->MoveMouse(Direction::kRight);
             break;
         case Qt::Key_Down:
-            game_->MoveMouse(QStringLiteral("D"));
+            game_->MoveMouse(Direction::kDown);
             break;
         case Qt::Key_F1:
             DropMarkerOfColour(optWhite);
@@ -395,47 +393,36 @@ void frmMaze::cmdDropMarker_Click() {
     if (!game_->State().MapView) {
         game_->DropMarker();
         picMaze->setFocus();
-        accessibility_->AfterDrop();
     } else {
-        const MarkerFilter filter{chkWhite->Value(), chkBlack->Value(), chkCyan->Value(),
-                                  chkMagenta->Value()};
-        game_->DisplayMarkers(filter);
-        accessibility_->AfterDisplayMarkers(filter);
+        game_->DisplayMarkers(
+            {chkWhite->Value(), chkBlack->Value(), chkCyan->Value(), chkMagenta->Value()});
     }
 }
 
 void frmMaze::cmdViewMap_Click() {
-    if (!game_->State().MapView) {
-        game_->State().MapView = true;
-        picMaze->setVisible(false);
-        picMap->setVisible(true);
-        cmdViewMap->setText(tr("&View Maze"));
-        cmdDropMarker->setText(tr("&Display Markers"));
-        fraMarkerColorChks->setVisible(true);
-        game_->DrawMap();
-    } else {
-        game_->State().MapView = false;
-        picMaze->setVisible(true);
-        picMap->setVisible(false);
-        cmdViewMap->setText(tr("&View Map"));
-        cmdDropMarker->setText(tr("&Drop Marker"));
-        fraMarkerColorChks->setVisible(false);
-        picMaze->setFocus();
-    }
-    accessibility_->AfterViewSwitch();
+    game_->SwitchView();
+}
+
+void frmMaze::ShowView(bool mapView) {
+    picMaze->setVisible(!mapView);
+    picMap->setVisible(mapView);
+    cmdViewMap->setText(mapView ? tr("&View Maze") : tr("&View Map"));
+    cmdDropMarker->setText(mapView ? tr("&Display Markers") : tr("&Drop Marker"));
+    fraMarkerColorChks->setVisible(mapView);
+    if (!mapView) picMaze->setFocus();
 }
 
 void frmMaze::optWhite_Click() {
-    game_->State().MarkerColor = kWhite;
+    game_->SetMarkerColor(kWhite);
 }
 void frmMaze::optBlack_Click() {
-    game_->State().MarkerColor = kBlack;
+    game_->SetMarkerColor(kBlack);
 }
 void frmMaze::optCyan_Click() {
-    game_->State().MarkerColor = kCyan;
+    game_->SetMarkerColor(kCyan);
 }
 void frmMaze::optMagenta_Click() {
-    game_->State().MarkerColor = kMagenta;
+    game_->SetMarkerColor(kMagenta);
 }
 
 // ---- Menus ------------------------------------------------------------------
@@ -444,7 +431,6 @@ void frmMaze::mnuFileNew_Click() {
     if (dialogs_.AskYesNo(tr("Are you sure you want to create a new maze?"),
                           tr("Create new maze?"))) {
         game_->NewMaze();
-        accessibility_->AfterNewGame();
     }
 }
 

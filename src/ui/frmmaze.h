@@ -113,6 +113,9 @@ private:
     void ConnectSessionEnd();
 
     void ShowIndicators();
+    // The map (mapView) or the cell view, with the captions and colour boxes
+    // that go with it.
+    void ShowView(bool mapView);
     void CentreOnScreen();
 
     // The controls, by their names, which are also their object names (tests

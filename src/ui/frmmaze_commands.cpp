@@ -7,29 +7,24 @@
 #include <QSessionManager>
 #include <utility>
 
-#include "ui/windowdialogs.h"
-#include "game/filecommands.h"
-#include "ui/accessibility.h"
 #include "ui/frmabout.h"
 #include "ui/frmmaze.h"
 #include "ui/frmrules.h"
 #include "ui/printer.h"
+#include "ui/windowdialogs.h"
 
 namespace pathwick {
 
 void frmMaze::mnuFileOpen_Click() {
-    // Cancel changes nothing and is not told.
-    const MazeState before = game_->State();
-    OpenGame(*game_);
-    if (!(game_->State() == before)) accessibility_->AfterNewGame();
+    game_->Open();
 }
 
 void frmMaze::mnuFileSave_Click() {
-    SaveGame(*game_);
+    game_->Save();
 }
 
 void frmMaze::mnuFileSaveAs_Click() {
-    SaveGameAs(*game_);
+    game_->SaveAs();
 }
 
 void frmMaze::mnuFilePrint_Click() {

@@ -13,6 +13,28 @@ std::int16_t Units(int count, int unit) {
 
 }  // namespace
 
+CellCode BarredSides(const MazeState& state, int x, int y) {
+    const int code = state.grid(x, y);
+    const bool generated =
+        code == 3 || code == 5 || code == 6 || code == 7 || (code >= 9 && code <= 15);
+    int bars = generated ? ~code & (kNorth | kWest | kSouth | kEast) : 0;
+    if (OnBorder(x, y, Side::kNorth)) bars |= kNorth;
+    if (OnBorder(x, y, Side::kWest)) bars |= kWest;
+    if (OnBorder(x, y, Side::kSouth)) bars |= kSouth;
+    if (OnBorder(x, y, Side::kEast)) bars |= kEast;
+    return static_cast<CellCode>(bars);
+}
+
+std::optional<Side> SideCrossed(const MazeState& state, int px, int py) {
+    // The mouse's centre may come within 5 scale units of the west and north
+    // edges, and up to the east and south edges themselves.
+    if (px < 5) return Side::kWest;
+    if (px > kViewUnits * state.UnitW) return Side::kEast;
+    if (py < 5) return Side::kNorth;
+    if (py > kViewUnits * state.UnitH) return Side::kSouth;
+    return std::nullopt;
+}
+
 ViewUnits ComputeViewUnits(const DrawingSurface& picMaze) {
     return {static_cast<std::int16_t>(RoundHalfEven(picMaze.ScaleWidth()) / kViewUnits),
             static_cast<std::int16_t>(RoundHalfEven(picMaze.ScaleHeight()) / kViewUnits)};
@@ -70,54 +92,11 @@ void DrawCell(DrawingSurface& picMaze, MazeState& state, int x, int y) {
     DrawWallBox(picMaze, corner, 0, 13 * h);
     DrawWallBox(picMaze, corner, 13 * w, 13 * h);
 
-    // One bar on each side that the code keeps closed. Codes the generator
-    // never makes (0, 1, 2, 4, 8, negative, 16 and up) get no bars.
-    switch (state.grid(x, y)) {
-        case 3:
-            DrawEastWall(picMaze, state, verticalBar);
-            DrawSouthWall(picMaze, state, horizontalBar);
-            break;
-        case 5:
-            DrawWestWall(picMaze, state, verticalBar);
-            DrawEastWall(picMaze, state, verticalBar);
-            break;
-        case 6:
-            DrawNorthWall(picMaze, state, horizontalBar);
-            DrawEastWall(picMaze, state, verticalBar);
-            break;
-        case 7:
-            DrawEastWall(picMaze, state, verticalBar);
-            break;
-        case 9:
-            DrawWestWall(picMaze, state, verticalBar);
-            DrawSouthWall(picMaze, state, horizontalBar);
-            break;
-        case 10:
-            DrawNorthWall(picMaze, state, horizontalBar);
-            DrawSouthWall(picMaze, state, horizontalBar);
-            break;
-        case 11:
-            DrawSouthWall(picMaze, state, horizontalBar);
-            break;
-        case 12:
-            DrawNorthWall(picMaze, state, horizontalBar);
-            DrawWestWall(picMaze, state, verticalBar);
-            break;
-        case 13:
-            DrawWestWall(picMaze, state, verticalBar);
-            break;
-        case 14:
-            DrawNorthWall(picMaze, state, horizontalBar);
-            break;
-        default:
-            break;
-    }
-
-    // The border of the grid is always closed, whatever the codes say.
-    if (OnBorder(x, y, Side::kWest)) DrawWestWall(picMaze, state, verticalBar);
-    if (OnBorder(x, y, Side::kEast)) DrawEastWall(picMaze, state, verticalBar);
-    if (OnBorder(x, y, Side::kNorth)) DrawNorthWall(picMaze, state, horizontalBar);
-    if (OnBorder(x, y, Side::kSouth)) DrawSouthWall(picMaze, state, horizontalBar);
+    const CellCode bars = BarredSides(state, x, y);
+    if (bars & kNorth) DrawNorthWall(picMaze, state, horizontalBar);
+    if (bars & kWest) DrawWestWall(picMaze, state, verticalBar);
+    if (bars & kSouth) DrawSouthWall(picMaze, state, horizontalBar);
+    if (bars & kEast) DrawEastWall(picMaze, state, verticalBar);
 
     const CellMarkers markers = state.Markers(x, y);
     const int n = markers.Count();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "core/mazestate.h"
 #include "views/drawingsurface.h"
@@ -30,6 +31,20 @@ struct ViewUnits {
 
 // The view units of a cell view: its inner size rounded, then divided by 23.
 ViewUnits ComputeViewUnits(const DrawingSurface& picMaze);
+
+// The sides of cell (x, y) that the cell view closes with a bar, as a sum of
+// kNorth, kWest, kSouth and kEast: every side that a code of the generator
+// keeps closed, and every side on the border of the grid. Codes the generator
+// never makes (0, 1, 2, 4, 8, negative, 16 and up) get the border bars only.
+// The mouse meets what the picture shows, so the words follow this too.
+CellCode BarredSides(const MazeState& state, int x, int y);
+
+// The four ways the mouse steps, by the arrow keys.
+enum class Direction { kLeft, kUp, kRight, kDown };
+
+// The side of the cell view that the position (px, py) lies beyond: a step
+// there crosses into the next cell. Nothing for a position inside the view.
+std::optional<Side> SideCrossed(const MazeState& state, int px, int py);
 
 // Paints the filled box rect + (dx, dy) in WallColor, both corners included.
 void DrawWallBox(DrawingSurface& picMaze, const WallRect& rect, int dx, int dy);

@@ -45,6 +45,46 @@ inline QFont WideLabelFont() {
 // The font the cell view prints its labels in.
 enum class Labels { kPlain, kWide };
 
+// The way into a game for setting up a position: whoever changes the state
+// redraws what it changed.
+struct GameSeam {
+    static MazeState& State(Game& game) { return game.state_; }
+    static MarkerKeyCounter& Keys(Game& game) { return game.keys_; }
+    static void SetSaved(Game& game, const QString& saved) { game.SetSaved(saved); }
+    static void SetFilePath(Game& game, const QString& path) { game.SetFilePath(path); }
+};
+
+// A game whose state the test may set up directly, and that takes the steps
+// of the tests' tables by their letters "L", "U", "R" and "D".
+class SeamGame : public Game {
+public:
+    using Game::Game;
+    using Game::MoveMouse;
+
+    MazeState& State() { return GameSeam::State(*this); }
+    const MazeState& State() const { return Game::State(); }
+    MarkerKeyCounter& Keys() { return GameSeam::Keys(*this); }
+    void SetSaved(const QString& saved) { GameSeam::SetSaved(*this, saved); }
+    void SetFilePath(const QString& path) { GameSeam::SetFilePath(*this, path); }
+
+    void MoveMouse(const QString& key) {
+        static const QString letters = QStringLiteral("LURD");
+        const auto i = letters.indexOf(key);
+        if (key.size() != 1 || i < 0) qFatal("no step is called %s", qPrintable(key));
+        MoveMouse(static_cast<Direction>(i));
+    }
+
+    // One step, and what the game told of it.
+    MouseStep StepTold(const QString& key) {
+        MouseStep told;
+        const QMetaObject::Connection listening =
+            connect(this, &Game::stepped, [&told](const MouseStep& step) { told = step; });
+        MoveMouse(key);
+        disconnect(listening);
+        return told;
+    }
+};
+
 // A started game on a seeded generator with dialogs answered by the test.
 // By default its pictures have the window's size and its labels the wide font.
 struct TestGame {
@@ -78,7 +118,7 @@ struct TestGame {
 
     SeededRandom random;
     FakeDialogs dialogs;
-    Game game;
+    SeamGame game;
 };
 
 // Start and end in the corners (1, 1) and (25, 25), away from the cells a test walks in.

@@ -97,7 +97,7 @@ struct TestWindow {
     frmMaze& operator*() { return *window; }
     frmMaze* operator->() { return window.get(); }
     Game& game() { return window->game(); }
-    MazeState& State() { return window->game().State(); }
+    MazeState& State() { return GameSeam::State(window->game()); }
 
     template <typename T = QWidget>
     T* Control(const char* name) {

@@ -41,8 +41,8 @@ private slots:
 
 void TestAccessibility::picturesAndIndicatorsAreNamedTooltipsStay() {
     TestWindow w;
-    auto* picMaze = w.Control("picMaze");
-    auto* picMap = w.Control("picMap");
+    auto* picMaze = w.ui.picMaze;
+    auto* picMap = w.ui.picMap;
     QCOMPARE(QAccessible::queryAccessibleInterface(picMaze)->role(), QAccessible::Canvas);
     QCOMPARE(QAccessible::queryAccessibleInterface(picMap)->role(), QAccessible::Graphic);
     QCOMPARE(Name(picMaze), QStringLiteral("Maze"));
@@ -52,15 +52,16 @@ void TestAccessibility::picturesAndIndicatorsAreNamedTooltipsStay() {
     QVERIFY(Description(picMap).startsWith(QStringLiteral("Mouse in column ")));
     QCOMPARE(picMaze->toolTip(), QStringLiteral("One coordinate of the maze"));
     QCOMPARE(picMap->toolTip(), QStringLiteral("Map of the entire maze"));
-    for (const char* swatch : {"shpMouse", "ShpStart", "shpEnd"})
-        QVERIFY2(!Name(w.Control(swatch)).isEmpty(), swatch);
+    QCOMPARE(Name(w.ui.shpMouse), QStringLiteral("Red"));
+    QCOMPARE(Name(w.ui.ShpStart), QStringLiteral("Yellow"));
+    QCOMPARE(Name(w.ui.shpEnd), QStringLiteral("Green"));
 
-    QCOMPARE(Name(w.Control("lblFilePath")), QStringLiteral("File: none"));
-    QCOMPARE(Name(w.Control("lblSaved")), QStringLiteral("Saved: No"));
-    QCOMPARE(w.Control<QLabel>("lblSaved")->text(), QStringLiteral("N"));
+    QCOMPARE(Name(w.ui.lblFilePath), QStringLiteral("File: none"));
+    QCOMPARE(Name(w.ui.lblSaved), QStringLiteral("Saved: No"));
+    QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("N"));
     QVERIFY(w.game().SaveMazeFile(QDir::temp().filePath(QStringLiteral("pathwick-a11y.maz"))));
-    QCOMPARE(Name(w.Control("lblSaved")), QStringLiteral("Saved: Yes"));
-    QVERIFY(Name(w.Control("lblFilePath")).endsWith(QStringLiteral("pathwick-a11y.maz")));
+    QCOMPARE(Name(w.ui.lblSaved), QStringLiteral("Saved: Yes"));
+    QVERIFY(Name(w.ui.lblFilePath).endsWith(QStringLiteral("pathwick-a11y.maz")));
     QFile::remove(QDir::temp().filePath(QStringLiteral("pathwick-a11y.maz")));
 }
 
@@ -74,6 +75,9 @@ void TestAccessibility::commandsChangeWhatTheCellViewReports_data() {
                                    << "Blocked, 2 times in a row.";
     QTest::newRow("blocked, moved, blocked")
         << 5 << QList<int>{Qt::Key_Left, Qt::Key_Left, Qt::Key_Right, Qt::Key_Left, Qt::Key_Left}
+        << "Blocked. ";
+    QTest::newRow("blocked, dropped, blocked")
+        << 5 << QList<int>{Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_F3, Qt::Key_Left}
         << "Blocked. ";
     QTest::newRow("F3") << 15 << QList<int>{Qt::Key_F3} << "Cyan marker dropped. ";
     QTest::newRow("Drop Marker clicked after F2")
@@ -91,13 +95,13 @@ void TestAccessibility::commandsChangeWhatTheCellViewReports() {
     s.StartX = s.EndX = 1;
     s.StartY = s.EndY = 1;
     w.PlaceMouse(13, 13, code, kCentre, kCentre);
-    QString last = Description(w.Control("picMaze"));
+    QString last = Description(w.ui.picMaze);
     for (int key : keys) {
         if (key == kClickDropMarker)
-            w.Control<QAbstractButton>("cmdDropMarker")->click();
+            w.ui.cmdDropMarker->click();
         else
             w.Press(key);
-        const QString now = Description(w.Control("picMaze"));
+        const QString now = Description(w.ui.picMaze);
         if (key != Qt::Key_A) QVERIFY2(now != last, qPrintable(now));
         last = now;
     }
@@ -108,29 +112,29 @@ void TestAccessibility::commandsChangeWhatTheCellViewReports() {
 void TestAccessibility::mapTellsTheMarkersLastDisplayed() {
     TestWindow w;
     w.Press(Qt::Key_F3);
-    w.Control<QAbstractButton>("cmdViewMap")->click();
-    auto* picMap = w.Control("picMap");
+    w.ui.cmdViewMap->click();
+    auto* picMap = w.ui.picMap;
     QVERIFY(!Description(picMap).contains(QStringLiteral("Markers")));
-    w.Control<QAbstractButton>("chkCyan")->click();
-    w.Control<QAbstractButton>("cmdDropMarker")->click();  // Display Markers
+    w.ui.chkCyan->click();
+    w.ui.cmdDropMarker->click();  // Display Markers
     QVERIFY2(Description(picMap).contains(QStringLiteral("Markers shown: 1 cyan, in 1 cell")),
              qPrintable(Description(picMap)));
     // Ticks alone change nothing on the map, nor in its words.
-    w.Control<QAbstractButton>("chkCyan")->click();
+    w.ui.chkCyan->click();
     QVERIFY(Description(picMap).contains(QStringLiteral("Markers shown: 1 cyan")));
     // Drawn afresh, the map shows no markers, and says so.
-    w.Control<QAbstractButton>("cmdViewMap")->click();
-    w.Control<QAbstractButton>("cmdViewMap")->click();
+    w.ui.cmdViewMap->click();
+    w.ui.cmdViewMap->click();
     QVERIFY(!Description(picMap).contains(QStringLiteral("Markers")));
     w.dialogs.answers = {true};
-    w->findChild<QAction*>(QStringLiteral("mnuFileNew"))->trigger();
-    QVERIFY(Description(w.Control("picMaze")).startsWith(QStringLiteral("New maze. ")));
+    w.ui.mnuFileNew->trigger();
+    QVERIFY(Description(w.ui.picMaze).startsWith(QStringLiteral("New maze. ")));
 }
 
 void TestAccessibility::onTheMapTheKeyboardReachesOnlyWhatShows() {
     TestWindow w;
-    w.Control<QRadioButton>("optCyan")->click();
-    w.Control<QAbstractButton>("cmdViewMap")->click();
+    w.ui.optCyan->click();
+    w.ui.cmdViewMap->click();
     Settle();
     for (int i = 0; i < 20; ++i) {
         w.Press(Qt::Key_Tab);
@@ -139,18 +143,18 @@ void TestAccessibility::onTheMapTheKeyboardReachesOnlyWhatShows() {
         QVERIFY2(focus->isVisible() && !qobject_cast<QRadioButton*>(focus),
                  qPrintable(focus->objectName()));
     }
-    w.Control<QAbstractButton>("cmdViewMap")->click();
+    w.ui.cmdViewMap->click();
     for (const char* option : {"optWhite", "optBlack", "optCyan", "optMagenta"})
-        QVERIFY2(w.Control(option)->isVisible(), option);
-    QVERIFY(w.Control<QRadioButton>("optCyan")->isChecked());
+        QVERIFY2(w.ui.Named<QWidget>(option)->isVisible(), option);
+    QVERIFY(w.ui.optCyan->isChecked());
 }
 
 void TestAccessibility::cancelledOpenIsNotTold() {
     TestWindow w;
-    const QString before = Description(w.Control("picMaze"));
-    w->findChild<QAction*>(QStringLiteral("mnuFileOpen"))->trigger();  // no file: Cancel
+    const QString before = Description(w.ui.picMaze);
+    w.ui.mnuFileOpen->trigger();  // no file: Cancel
     QCOMPARE(w.dialogs.Count(QStringLiteral("open")), 1);
-    QCOMPARE(Description(w.Control("picMaze")), before);
+    QCOMPARE(Description(w.ui.picMaze), before);
 }
 
 void TestAccessibility::keyboardFocusShowsOnTheControls_data() {
@@ -170,8 +174,8 @@ void TestAccessibility::keyboardFocusShowsOnTheControls() {
     QFETCH(QString, control);
     TestWindow w;
     PATHWICK_REQUIRE_ACTIVE_WINDOW(*w);  // keyboard focus shows only in the active window
-    QWidget* widget = w->findChild<QWidget*>(control);
-    w->findChild<QWidget*>(from)->setFocus();
+    QWidget* widget = w.ui.Named<QWidget>(control);
+    w.ui.Named<QWidget>(from)->setFocus();
     Settle();
     const QImage unfocused = widget->grab().toImage();
     w.Press(Qt::Key_Tab);

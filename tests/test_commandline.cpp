@@ -114,6 +114,7 @@ void TestCommandLine::argumentsAreRead_data() {
     row("--help", {"--help"}, Answer::kHelp, {}, 0);
     row("-h", {"-h"}, Answer::kHelp, {}, 0);
     row("--version", {"--version"}, Answer::kVersion, {}, 0);
+    row("-version, one dash", {"-version"}, Answer::kVersion, {}, 0);
     row("first answer wins: version", {"--version", "--help"}, Answer::kVersion, {}, 0);
     row("first answer wins: help", {"a.maz", "-h", "--version"}, Answer::kHelp, "a.maz", 0);
     row("unknown option", {"--fullscreen", "a.maz"}, Answer::kNone, "a.maz", 1);

@@ -99,6 +99,8 @@ void TestDescription::mousePlace_data() {
         << kCentre << 23 * kUnit << "mouse at the south edge";
     QTest::newRow("one before the south edge")
         << kCentre << 22 * kUnit << "mouse in the south arm, 11 steps out";
+    QTest::newRow("one before the east edge")
+        << 22 * kUnit << kCentre << "mouse in the east arm, 11 steps out";
     QTest::newRow("west edge, entered from the west") << 10 << kCentre << "mouse at the west edge";
     QTest::newRow("east arm") << 20 * kUnit << kCentre << "mouse in the east arm, 9 steps out";
     QTest::newRow("west arm, north of its middle")
@@ -265,31 +267,42 @@ void TestDescription::mapNamesCellsAndNearestMarkers_data() {
     QTest::addColumn<bool>("displayed");
     QTest::addColumn<QList<int>>("boxes");  // white, black, cyan, magenta
     QTest::addColumn<QString>("tail");
+    QTest::addColumn<int>("mouseX");  // the mouse's column; its row is 10
     const QString cells = QStringLiteral(
         "Mouse in column 10, row 10, in the north arm; start at column 1, row 25; end at column "
         "25, row 25.");
-    QTest::newRow("before Display Markers") << false << QList<int>{1, 1, 1, 1} << cells;
+    QTest::newRow("before Display Markers") << false << QList<int>{1, 1, 1, 1} << cells << 10;
     QTest::newRow("nothing ticked")
-        << true << QList<int>{0, 0, 0, 0} << cells + " No marker colour is ticked.";
+        << true << QList<int>{0, 0, 0, 0} << cells + " No marker colour is ticked." << 10;
     QTest::newRow("greyed is not ticked")
-        << true << QList<int>{2, 2, 2, 2} << cells + " No marker colour is ticked.";
+        << true << QList<int>{2, 2, 2, 2} << cells + " No marker colour is ticked." << 10;
     QTest::newRow("no marker of the colour")
-        << true << QList<int>{0, 0, 0, 1} << cells + " No markers of the ticked colours.";
+        << true << QList<int>{0, 0, 0, 1} << cells + " No markers of the ticked colours." << 10;
     QTest::newRow("white") << true << QList<int>{1, 0, 0, 0}
                            << cells +
                                   " Markers shown: 2 white, in 2 cells; nearest: column 10, row "
-                                  "12, white; column 20, row 20, white.";
+                                  "12, white; column 20, row 20, white."
+                           << 10;
     QTest::newRow("all four, nearest three")
         << true << QList<int>{1, 1, 1, 1}
         << cells +
                " Markers shown: 2 white, 1 black, 2 cyan, in 4 cells; nearest: column 11, row 9, "
-               "cyan; column 9, row 11, black; column 10, row 12, white and cyan.";
+               "cyan; column 9, row 11, black; column 10, row 12, white and cyan."
+        << 10;
+    // Off the diagonal, columns and rows count each for themselves.
+    QTest::newRow("mouse east of the diagonal")
+        << true << QList<int>{1, 1, 1, 0}
+        << QString(cells).replace("column 10, row 10", "column 12, row 10") +
+               " Markers shown: 2 white, 1 black, 2 cyan, in 4 cells; nearest: column 11, row 9, "
+               "cyan; column 9, row 11, black; column 10, row 12, white and cyan."
+        << 12;
 }
 
 void TestDescription::mapNamesCellsAndNearestMarkers() {
     QFETCH(bool, displayed);
     QFETCH(QList<int>, boxes);
     QFETCH(QString, tail);
+    QFETCH(int, mouseX);
     TestGame t;
     t.OpenGrid();
     MazeState& s = t.game.State();
@@ -301,7 +314,7 @@ void TestDescription::mapNamesCellsAndNearestMarkers() {
     AddMarker(s, t.game.Keys(), 9, 11, kCentre, kCentre, kBlack);
     AddMarker(s, t.game.Keys(), 11, 9, kCentre, kCentre, kCyan);
     AddMarker(s, t.game.Keys(), 10, 10, kCentre, kCentre, 0x123456);
-    t.PutMouse(10, 10, kCentre, kCentre - 2 * kUnit);
+    t.PutMouse(mouseX, 10, kCentre, kCentre - 2 * kUnit);
     std::optional<ShownColours> shown;
     if (displayed) shown = ShownColours{boxes[0], boxes[1], boxes[2], boxes[3]};
     QCOMPARE(DescribeMap(s, shown), tail);

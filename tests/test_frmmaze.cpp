@@ -79,7 +79,7 @@ void TestFrmMaze::controlsLieWhereTheLayoutPutsThem() {
     QFETCH(QString, parent);
     QFETCH(QRect, geometry);
     TestWindow w;
-    QWidget* control = w.Control(QTest::currentDataTag());
+    QWidget* control = w.ui.Named<QWidget>(QTest::currentDataTag());
     QVERIFY(control);
     QVERIFY(control->parentWidget());
     QCOMPARE(control->parentWidget()->objectName(), parent);
@@ -110,7 +110,7 @@ void TestFrmMaze::controlsShowTheirTexts_data() {
 void TestFrmMaze::controlsShowTheirTexts() {
     QFETCH(QString, text);
     TestWindow w;
-    QWidget* control = w.Control(QTest::currentDataTag());
+    QWidget* control = w.ui.Named<QWidget>(QTest::currentDataTag());
     QVERIFY(control);
     QString shown;
     if (auto* button = qobject_cast<QAbstractButton*>(control))
@@ -145,7 +145,7 @@ void TestFrmMaze::controlsShowTheirTooltips_data() {
 void TestFrmMaze::controlsShowTheirTooltips() {
     QFETCH(QString, tip);
     TestWindow w;
-    QWidget* control = w.Control(QTest::currentDataTag());
+    QWidget* control = w.ui.Named<QWidget>(QTest::currentDataTag());
     QVERIFY(control);
     QCOMPARE(control->toolTip(), tip);
 }
@@ -249,11 +249,11 @@ void TestFrmMaze::menuCommandsHaveTheirCaptionsAndShortcuts() {
     QFETCH(QString, caption);
     QFETCH(QKeySequence, shortcut);
     TestWindow w;
-    auto* action = w->findChild<QAction*>(QLatin1String(QTest::currentDataTag()));
+    auto* action = w.ui.Named<QAction>(QLatin1String(QTest::currentDataTag()));
     QVERIFY(action);
     QCOMPARE(action->text(), caption);
     QCOMPARE(action->shortcut(), shortcut);
-    auto* owner = w->findChild<QMenu*>(menu);
+    auto* owner = w.ui.Named<QMenu>(menu);
     QVERIFY(owner);
     QVERIFY(owner->actions().contains(action));
 
@@ -354,7 +354,7 @@ void TestFrmMaze::shapesAreFilledInTheKeyColours_data() {
 void TestFrmMaze::shapesAreFilledInTheKeyColours() {
     QFETCH(int, colour);
     TestWindow w;
-    auto* shape = w.Control<Shape>(QTest::currentDataTag());
+    auto* shape = w.ui.Named<Shape>(QTest::currentDataTag());
     QVERIFY(shape);
     QCOMPARE(shape->FillColor(), colour);
     const QImage shown = shape->grab().toImage();

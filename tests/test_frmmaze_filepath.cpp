@@ -25,9 +25,9 @@ private slots:
         QVERIFY(QDir().mkpath(dir.filePath(folder)));
         const QString path = QDir(dir.filePath(folder)).filePath(QStringLiteral("mygame.maz"));
         TestWindow w;
-        auto* label = w.Control<QLabel>("lblFilePath");
+        auto* label = w.ui.lblFilePath;
         w.dialogs.fileNames = {path};
-        w->findChild<QAction*>(QStringLiteral("mnuFileSaveAs"))->trigger();
+        w.ui.mnuFileSaveAs->trigger();
         QCOMPARE(label->text(), path);
         QCOMPARE(label->toolTip(), path);
         // The player sees what a plain label shows of the path shortened to its width.
@@ -39,7 +39,7 @@ private slots:
         plain.setGeometry(label->geometry());
         QCOMPARE(label->grab().toImage(), plain.grab().toImage());
 
-        w->findChild<QAction*>(QStringLiteral("mnuFileNew"))->trigger();  // answered Yes
+        w.ui.mnuFileNew->trigger();  // answered Yes
         QCOMPARE(label->toolTip(), QStringLiteral("Shows filepath of current maze"));
     }
 };

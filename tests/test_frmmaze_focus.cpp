@@ -67,7 +67,7 @@ void TestFrmMazeFocus::keyboardReachesOnlyControlsThatShow() {
     TestWindow w;
     PATHWICK_REQUIRE_ACTIVE_WINDOW(*w);  // the keyboard goes to the active window
     if (steps[0] == QLatin1String("map")) QTest::mouseClick(w.ui.cmdViewMap, Qt::LeftButton);
-    w.Control(qPrintable(steps[1]))->setFocus();
+    w.ui.Named<QWidget>(qPrintable(steps[1]))->setFocus();
     QCOMPARE(FocusName(), steps[1]);
 
     for (const QString& step : steps.mid(2)) {
@@ -103,11 +103,11 @@ void TestFrmMazeFocus::arrowKeysWalkTheColoursInTheirOrder() {
     TestWindow w;
     PATHWICK_REQUIRE_ACTIVE_WINDOW(*w);  // the keyboard goes to the active window
     w.PlaceMouse(13, 13, 15, kCentre, kCentre);
-    w.Control<QRadioButton>(qPrintable(focus))->click();
-    w.Control(qPrintable(focus))->setFocus();
+    w.ui.Named<QRadioButton>(qPrintable(focus))->click();
+    w.ui.Named<QWidget>(qPrintable(focus))->setFocus();
 
     w.Press(key);
-    QVERIFY(w.Control<QRadioButton>(qPrintable(chosen))->isChecked());
+    QVERIFY(w.ui.Named<QRadioButton>(qPrintable(chosen))->isChecked());
     QCOMPARE(FocusName(), chosen);
     QCOMPARE(w.State().MarkerColor, colour);
     // The key moved the mouse as well, one unit.

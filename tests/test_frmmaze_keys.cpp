@@ -15,7 +15,7 @@ namespace {
 constexpr int kEastEntry = kViewUnits * kUnit;  // 4140
 
 QWidget* Named(TestWindow& w, const QString& name) {
-    return name.isEmpty() ? nullptr : w->findChild<QWidget*>(name);
+    return name.isEmpty() ? nullptr : w.ui.Named<QWidget>(name);
 }
 
 }  // namespace
@@ -180,7 +180,7 @@ void TestFrmMazeKeys::functionKeySelectsItsColourAndDropsAMarker() {
     w.ui.cmdViewMap->setFocus();
 
     w.Press(key);
-    auto* selected = w.Control<QRadioButton>(qPrintable(option));
+    auto* selected = w.ui.Named<QRadioButton>(qPrintable(option));
     QVERIFY(selected->isChecked());
     QCOMPARE(w.State().MarkerColor, colour);
     MazeState& s = w.State();

@@ -157,12 +157,12 @@ void TestFrmMazeMenus::menuCommandAsksForItsDialog() {
     w.dialogs.answers = {false};  // questions answered No; dialogs cancelled
     const Snapshot before(w);
 
-    auto* command = w->findChild<QAction*>(action);
+    auto* command = w.ui.Named<QAction>(action);
     QVERIFY(command);
     command->trigger();
     QCOMPARE(w.dialogs.shown.size(), 1);
     QCOMPARE(w.dialogs.shown.first().kind, kind);
-    before.Compare(w);
+    PATHWICK_COMPARE_SNAPSHOT(before, w);
     QVERIFY(w->isVisible());
 }
 
@@ -186,7 +186,7 @@ void TestFrmMazeMenus::shortcutAsksForItsDialog() {
     w.Press(key, Qt::ControlModifier);
     QCOMPARE(w.dialogs.shown.size(), 1);
     QCOMPARE(w.dialogs.shown.first().kind, kind);
-    before.Compare(w);
+    PATHWICK_COMPARE_SNAPSHOT(before, w);
 }
 
 // ---- Save and Save As -----------------------------------------------------
@@ -212,7 +212,7 @@ void TestFrmMazeMenus::cancelInSaveAsOfAGameWithoutAFileWritesNothing() {
     w.ui.mnuFileSaveAs->trigger();
     QCOMPARE(w.dialogs.Count(QStringLiteral("save")), 2);
     QCOMPARE(w.dialogs.Count(QStringLiteral("message")), 0);
-    before.Compare(w);
+    PATHWICK_COMPARE_SNAPSHOT(before, w);
 }
 
 void TestFrmMazeMenus::saveAsWritesTheChosenFileAndShowsIt() {
@@ -299,7 +299,7 @@ void TestFrmMazeMenus::cancelInSaveAsOfAGameWithAFileWritesNothing() {
     QCOMPARE(Contents(path), bytes);
     QCOMPARE(QFileInfo(path).lastModified(), stamp);
     QCOMPARE(w.dialogs.Count(QStringLiteral("message")), 0);
-    before.Compare(w);
+    PATHWICK_COMPARE_SNAPSHOT(before, w);
 }
 
 // ---- Open -----------------------------------------------------------------
@@ -331,7 +331,7 @@ void TestFrmMazeMenus::cancelInOpenChangesNothing() {
     w.ui.mnuFileOpen->trigger();
     QCOMPARE(w.dialogs.shown.size(), shown + 1);
     QCOMPARE(w.dialogs.Count(QStringLiteral("message")), 0);
-    before.Compare(w);
+    PATHWICK_COMPARE_SNAPSHOT(before, w);
 }
 
 void TestFrmMazeMenus::openingASavedFileRestoresTheGame() {
@@ -470,7 +470,7 @@ void TestFrmMazeMenus::cancelInPrintShowsNothingAndChangesNothing() {
     w.ui.mnuFilePrint->trigger();  // no answer queued: Cancel
     QCOMPARE(w.dialogs.shown.size(), 1);
     QCOMPARE(w.dialogs.shown.first().kind, QStringLiteral("print"));
-    before.Compare(w);
+    PATHWICK_COMPARE_SNAPSHOT(before, w);
 }
 
 void TestFrmMazeMenus::dialogsAfterACancelledPrintStillReturnOnCancel_data() {
@@ -490,11 +490,11 @@ void TestFrmMazeMenus::dialogsAfterACancelledPrintStillReturnOnCancel() {
     w.ui.mnuFilePrint->trigger();
     const Snapshot before(w);
 
-    w->findChild<QAction*>(action)->trigger();
+    w.ui.Named<QAction>(action)->trigger();
     QCOMPARE(w.dialogs.shown.size(), 2);
     QCOMPARE(w.dialogs.shown.last().kind, kind);
     QCOMPARE(w.dialogs.Count(QStringLiteral("message")), 0);
-    before.Compare(w);
+    PATHWICK_COMPARE_SNAPSHOT(before, w);
 }
 
 void TestFrmMazeMenus::failingPrintReportsThePrintError() {
@@ -505,7 +505,7 @@ void TestFrmMazeMenus::failingPrintReportsThePrintError() {
     w.ui.mnuFilePrint->trigger();
     QCOMPARE(w.dialogs.Messages(),
              QStringList{QStringLiteral("Print Error: There was an error attempting to print.")});
-    before.Compare(w);
+    PATHWICK_COMPARE_SNAPSHOT(before, w);
 }
 
 void TestFrmMazeMenus::printingToAFileWritesItWithoutAMessage() {
@@ -523,7 +523,7 @@ void TestFrmMazeMenus::printingToAFileWritesItWithoutAMessage() {
     w.ui.mnuFilePrint->trigger();
     QCOMPARE(w.dialogs.Messages(), QStringList());
     QVERIFY(Contents(pdf).startsWith("%PDF"));
-    before.Compare(w);
+    PATHWICK_COMPARE_SNAPSHOT(before, w);
 }
 
 // ---- Help -----------------------------------------------------------------

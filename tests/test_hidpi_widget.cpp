@@ -135,7 +135,7 @@ void TestHiDpiWidget::mainWindowDrawsFirstCellAtScreenResolution() {
     DrawMouseFigure(expected, state, kMouseColor);
     QCOMPARE(Untagged(game.picMaze().DisplayPicture()), Untagged(expected.DisplayPicture()));
 
-    auto* picMaze = w.Control<PictureBox>("picMaze");
+    auto* picMaze = w.ui.picMaze;
     QVERIFY(picMaze);
     const QImage display = Untagged(game.picMaze().DisplayPicture());
     QCOMPARE(GrabInner(*picMaze, display.size()), display);

@@ -106,6 +106,8 @@ private slots:
     void plainAndPardResetOnlyTheirOwnProperties();
     void sizeAndColourComeFromTheirParameterAndTable();
     void paragraphsLinesAndTabsKeepTheirPlaces();
+    void tabStopsKeepTheirKind_data();
+    void tabStopsKeepTheirKind();
     void paragraphAlignmentAppliesToItsParagraph();
 
     void malformedInputIsReadAsFarAsItMakesSense_data();
@@ -397,6 +399,32 @@ void TestRtfReader::paragraphsLinesAndTabsKeepTheirPlaces() {
     QVERIFY(ReadRtf("{\\rtf1 one\\line two\\par\r\nthree\\tab four\\\nfive}", document));
     QCOMPARE(BlockTexts(document),
              (QStringList{QStringLiteral("one\u2028two"), "three\tfour", "five"}));
+}
+
+void TestRtfReader::tabStopsKeepTheirKind_data() {
+    QTest::addColumn<QByteArray>("stops");
+    QTest::addColumn<int>("kind");  // of the first stop, a QTextOption::TabType
+    QTest::newRow("left") << QByteArray("\\tx720") << int(QTextOption::LeftTab);
+    QTest::newRow("right") << QByteArray("\\tqr\\tx720") << int(QTextOption::RightTab);
+    QTest::newRow("centred") << QByteArray("\\tqc\\tx720") << int(QTextOption::CenterTab);
+    QTest::newRow("decimal") << QByteArray("\\tqdec\\tx720") << int(QTextOption::DelimiterTab);
+    QTest::newRow("a kind goes with its stop")
+        << QByteArray("\\tqr\\tx720\\tx1440") << int(QTextOption::RightTab);
+    QTest::newRow("a bar tab takes the kind given before it")
+        << QByteArray("\\tqr\\tb360\\tx720") << int(QTextOption::LeftTab);
+}
+
+void TestRtfReader::tabStopsKeepTheirKind() {
+    QFETCH(QByteArray, stops);
+    QFETCH(int, kind);
+    QTextDocument document;
+    QVERIFY(ReadRtf("{\\rtf1\\pard" + stops + " a\\tab b\\par}", document));
+    const QList<QTextOption::Tab> tabs = document.firstBlock().blockFormat().tabPositions();
+    QVERIFY(!tabs.isEmpty());
+    QCOMPARE(int(tabs.first().type), kind);
+    QCOMPARE(tabs.first().position, 720.0 / 15);  // in pixels
+    if (QTest::currentDataTag() == QByteArray("a kind goes with its stop"))
+        QCOMPARE(int(tabs.at(1).type), int(QTextOption::LeftTab));
 }
 
 void TestRtfReader::paragraphAlignmentAppliesToItsParagraph() {

@@ -52,17 +52,16 @@ inline QList<UnitBox> WallBoxes(const QString& bars) {
     return boxes;
 }
 
-// The bars a cell of a generated maze shows: one on every side its code keeps
-// closed, plus the border bars of a cell at the edge of the grid.
+// The bars the cell view shows for cell (x, y) of the given code, e.g. "NW".
 inline QString ExpectedBars(int code, int x, int y) {
-    QString bars;
-    const bool generated =
-        code == 3 || code == 5 || code == 6 || code == 7 || (code >= 9 && code <= 15);
-    if ((generated && !(code & 1)) || y == 1) bars += QLatin1Char('N');
-    if ((generated && !(code & 2)) || x == 1) bars += QLatin1Char('W');
-    if ((generated && !(code & 4)) || y == 25) bars += QLatin1Char('S');
-    if ((generated && !(code & 8)) || x == 25) bars += QLatin1Char('E');
-    return bars;
+    MazeState state;
+    state.grid(x, y) = static_cast<CellCode>(code);
+    const CellCode bars = BarredSides(state, x, y);
+    QString names;
+    for (const auto& [side, name] :
+         {std::pair{kNorth, 'N'}, {kWest, 'W'}, {kSouth, 'S'}, {kEast, 'E'}})
+        if (bars & side) names += QLatin1Char(name);
+    return names;
 }
 
 // The pixels a box covers in a picture of 15 scale units a pixel, whose view

@@ -32,11 +32,17 @@ inline constexpr float kFixedTimeOfDay = 45296.25f;  // 12:34:56.25
 struct MazeControls {
     explicit MazeControls(QWidget& window) : window_(window) {}
 
+    // A control or menu command by its name, for names that come from a data
+    // table; a name the window lacks ends the test program at once.
+    template <typename T>
+    T* Named(const QString& name) const {
+        T* found = window_.findChild<T*>(name);
+        if (!found) qFatal("the main window has no control named %s", qPrintable(name));
+        return found;
+    }
     template <typename T>
     T* Named(const char* name) const {
-        T* found = window_.findChild<T*>(QLatin1String(name));
-        if (!found) qFatal("the main window has no control named %s", name);
-        return found;
+        return Named<T>(QString::fromLatin1(name));
     }
 
     QWidget& window_;
@@ -99,11 +105,6 @@ struct TestWindow {
     Game& game() { return window->game(); }
     MazeState& State() { return GameSeam::State(window->game()); }
 
-    template <typename T = QWidget>
-    T* Control(const char* name) {
-        return window->findChild<T*>(QLatin1String(name));
-    }
-
     // A key press and release as the platform delivers it: to the window,
     // which hands it to the focused control.
     void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -148,15 +149,28 @@ struct Snapshot {
           viewCaption(w.ui.cmdViewMap->text()),
           dropCaption(w.ui.cmdDropMarker->text()) {}
 
-    // The game, the pictures and the indicators are as they were.
-    void Compare(TestWindow& w) const {
-        QVERIFY(w.State() == state);
-        QCOMPARE(w.game().picMaze().Picture(), cellView);
-        QCOMPARE(w.game().picMap().Picture(), map);
-        QCOMPARE(w.ui.lblFilePath->text(), filePath);
-        QCOMPARE(w.ui.lblSaved->text(), saved);
+    // What differs now from the snapshot: the game, a picture or an
+    // indicator; empty when all are as they were.
+    QString Difference(TestWindow& w) const {
+        if (!(w.State() == state)) return QStringLiteral("the game's state changed");
+        if (w.game().picMaze().Picture() != cellView)
+            return QStringLiteral("the cell view changed");
+        if (w.game().picMap().Picture() != map) return QStringLiteral("the map changed");
+        if (w.ui.lblFilePath->text() != filePath)
+            return QStringLiteral("the file path is now \"%1\"").arg(w.ui.lblFilePath->text());
+        if (w.ui.lblSaved->text() != saved)
+            return QStringLiteral("the saved indicator is now \"%1\"").arg(w.ui.lblSaved->text());
+        return {};
     }
 };
+
+// Fails the calling test at once unless the game, its pictures and its
+// indicators are as in snapshot.
+#define PATHWICK_COMPARE_SNAPSHOT(snapshot, w)                  \
+    do {                                                        \
+        const QString difference = (snapshot).Difference(w);    \
+        QVERIFY2(difference.isEmpty(), qPrintable(difference)); \
+    } while (false)
 
 // Lets posted events (repaints, focus changes) run.
 inline void Settle() {

@@ -6,19 +6,37 @@
 
 #include "core/color.h"
 #include "ui/picturebox.h"
+#include "ui/speech.h"
 
 namespace pathwick {
 
 namespace {
 
-// A picture box as assistive technology sees it: the role it was given, and
-// its own name and description (the tooltip, when no description is set).
+// A picture box as assistive technology sees it: the role it was given, its
+// own name and description (the tooltip, when no description is set), and the
+// items of its speech as its children.
 class PictureBoxAccessible : public QAccessibleWidget {
 public:
     explicit PictureBoxAccessible(PictureBox* box) : QAccessibleWidget(box) {}
 
     QAccessible::Role role() const override {
         return static_cast<const PictureBox*>(widget())->AccessibleRole();
+    }
+    int childCount() const override {
+        const Speech* speech = Speech::Of(widget());
+        return speech ? speech->ItemCount() : 0;
+    }
+    QAccessibleInterface* child(int index) const override {
+        const Speech* speech = Speech::Of(widget());
+        return speech ? speech->Item(index) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const Speech* speech = Speech::Of(widget());
+        return speech ? speech->IndexOfItem(child) : -1;
+    }
+    QAccessibleInterface* focusChild() const override {
+        const Speech* speech = Speech::Of(widget());
+        return speech && widget()->hasFocus() ? speech->FocusedItem() : nullptr;
     }
 };
 
@@ -54,9 +72,12 @@ GameAccessibility::GameAccessibility(const MazeState& state, const Controls& con
     for (std::size_t i = 0; i < controls_.swatches.size(); ++i)
         if (controls_.swatches[i])
             controls_.swatches[i]->setAccessibleName(Capitalised(ColourName(swatchColours[i])));
+    // Both pictures speak for themselves, each while it shows.
+    cellViewSpeech_ = new Speech(controls_.picMaze);
+    mapSpeech_ = new Speech(controls_.picMap);
     before_ = Locate(state_);
-    TellCellView({});
-    TellMap();
+    TellCellView({}, false);
+    TellMap(false);
 }
 
 void GameAccessibility::BeforeKey() {
@@ -107,14 +128,20 @@ void GameAccessibility::IndicatorsShown(const QString& filePath, const QString& 
     controls_.lblSaved->setAccessibleName(SavedName(saved));
 }
 
-void GameAccessibility::TellCellView(const CellChange& change) {
-    cellView_ = DescribeCellView(state_, change);
-    controls_.picMaze->setAccessibleDescription(cellView_);
+void GameAccessibility::AfterSave(const QString& saved) {
+    (state_.MapView ? mapSpeech_ : cellViewSpeech_)->Announce(SavedName(saved));
 }
 
-void GameAccessibility::TellMap() {
+void GameAccessibility::TellCellView(const CellChange& change, bool announce) {
+    cellView_ = DescribeCellView(state_, change);
+    controls_.picMaze->setAccessibleDescription(cellView_);
+    if (announce && !state_.MapView) cellViewSpeech_->Announce(cellView_);
+}
+
+void GameAccessibility::TellMap(bool announce) {
     map_ = DescribeMap(state_, shown_);
     controls_.picMap->setAccessibleDescription(map_);
+    if (announce && state_.MapView) mapSpeech_->Announce(map_);
 }
 
 }  // namespace pathwick

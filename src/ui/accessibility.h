@@ -14,6 +14,7 @@ class QWidget;
 namespace pathwick {
 
 class PictureBox;
+class Speech;
 
 // Makes the picture boxes known to assistive technology by the role each one
 // is given (PictureBox::SetAccessibleRole). Once per program; later calls do
@@ -60,17 +61,24 @@ public:
     void AfterNewGame();
     // After the file path or the saved indicator changed.
     void IndicatorsShown(const QString& filePath, const QString& saved);
+    // After a save was tried: the saved indicator is said.
+    void AfterSave(const QString& saved);
 
     // What the cell view and the map report now.
     const QString& CellViewReport() const { return cellView_; }
     const QString& MapReport() const { return map_; }
 
 private:
-    void TellCellView(const CellChange& change);
-    void TellMap();
+    // The words go to the picture's description, and are said at once when
+    // announce is set and the picture shows.
+    void TellCellView(const CellChange& change, bool announce = true);
+    void TellMap(bool announce = true);
 
     const MazeState& state_;
     Controls controls_;
+    // Owned by the pictures.
+    Speech* cellViewSpeech_ = nullptr;
+    Speech* mapSpeech_ = nullptr;
     Whereabouts before_;
     int blockedInARow_ = 0;
     // The colour boxes of the last "Display Markers" since the map was drawn.

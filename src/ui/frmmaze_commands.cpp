@@ -26,10 +26,12 @@ void frmMaze::mnuFileOpen_Click() {
 
 void frmMaze::mnuFileSave_Click() {
     SaveGame(*game_);
+    accessibility_->AfterSave(game_->Saved());
 }
 
 void frmMaze::mnuFileSaveAs_Click() {
     SaveGameAs(*game_);
+    accessibility_->AfterSave(game_->Saved());
 }
 
 void frmMaze::mnuFilePrint_Click() {

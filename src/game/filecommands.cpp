@@ -15,6 +15,7 @@ bool Game::SaveMazeFile(const QString& path) {
     }
     SetFilePath(path);
     SetSaved(QStringLiteral("Y"));
+    emit fileSaved();
     return true;
 }
 

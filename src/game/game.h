@@ -116,6 +116,8 @@ public:
 signals:
     // FilePath or Saved changed.
     void indicatorsChanged();
+    // The game was written to its file.
+    void fileSaved();
     // A new maze was made or a file opened: everything may have changed.
     void gameReplaced();
     // The mouse took a step, or tried to.

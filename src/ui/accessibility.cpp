@@ -6,19 +6,37 @@
 
 #include "core/color.h"
 #include "ui/picturebox.h"
+#include "ui/speech.h"
 
 namespace pathwick {
 
 namespace {
 
-// A picture box as assistive technology sees it: the role it was given, and
-// its own name and description (the tooltip, when no description is set).
+// A picture box as assistive technology sees it: the role it was given, its
+// own name and description (the tooltip, when no description is set), and the
+// items of its speech as its children.
 class PictureBoxAccessible : public QAccessibleWidget {
 public:
     explicit PictureBoxAccessible(PictureBox* box) : QAccessibleWidget(box) {}
 
     QAccessible::Role role() const override {
         return static_cast<const PictureBox*>(widget())->AccessibleRole();
+    }
+    int childCount() const override {
+        const Speech* speech = Speech::Of(widget());
+        return speech ? speech->ItemCount() : 0;
+    }
+    QAccessibleInterface* child(int index) const override {
+        const Speech* speech = Speech::Of(widget());
+        return speech ? speech->Item(index) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const Speech* speech = Speech::Of(widget());
+        return speech ? speech->IndexOfItem(child) : -1;
+    }
+    QAccessibleInterface* focusChild() const override {
+        const Speech* speech = Speech::Of(widget());
+        return speech && widget()->hasFocus() ? speech->FocusedItem() : nullptr;
     }
 };
 
@@ -55,8 +73,12 @@ GameAccessibility::GameAccessibility(const Game& game, const Controls& controls)
     connect(&game, &Game::viewSwitched, this, &GameAccessibility::ViewSwitched);
     connect(&game, &Game::gameReplaced, this, &GameAccessibility::GameReplaced);
     connect(&game, &Game::indicatorsChanged, this, &GameAccessibility::IndicatorsChanged);
-    TellCellView({});
-    TellMap();
+    connect(&game, &Game::fileSaved, this, &GameAccessibility::FileSaved);
+    // Both pictures speak for themselves, each while it shows.
+    cellViewSpeech_ = new Speech(controls_.picMaze);
+    mapSpeech_ = new Speech(controls_.picMap);
+    TellCellView({}, false);
+    TellMap(false);
     IndicatorsChanged();
 }
 
@@ -100,14 +122,20 @@ void GameAccessibility::IndicatorsChanged() {
     controls_.lblSaved->setAccessibleName(SavedName(game_.Saved()));
 }
 
-void GameAccessibility::TellCellView(const CellChange& change) {
-    cellView_ = DescribeCellView(game_.State(), change);
-    controls_.picMaze->setAccessibleDescription(cellView_);
+void GameAccessibility::FileSaved() {
+    (game_.State().MapView ? mapSpeech_ : cellViewSpeech_)->Announce(SavedName(game_.Saved()));
 }
 
-void GameAccessibility::TellMap() {
+void GameAccessibility::TellCellView(const CellChange& change, bool announce) {
+    cellView_ = DescribeCellView(game_.State(), change);
+    controls_.picMaze->setAccessibleDescription(cellView_);
+    if (announce && !game_.State().MapView) cellViewSpeech_->Announce(cellView_);
+}
+
+void GameAccessibility::TellMap(bool announce) {
     map_ = DescribeMap(game_.State(), shown_);
     controls_.picMap->setAccessibleDescription(map_);
+    if (announce && game_.State().MapView) mapSpeech_->Announce(map_);
 }
 
 }  // namespace pathwick

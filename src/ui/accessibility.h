@@ -15,6 +15,7 @@ class QWidget;
 namespace pathwick {
 
 class PictureBox;
+class Speech;
 
 // Makes the picture boxes known to assistive technology by the role each one
 // is given (PictureBox::SetAccessibleRole). Once per program; later calls do
@@ -59,12 +60,18 @@ private:
     void ViewSwitched(bool mapView);
     void GameReplaced();
     void IndicatorsChanged();
+    void FileSaved();
 
-    void TellCellView(const CellChange& change);
-    void TellMap();
+    // The words go to the picture's description, and are said at once when
+    // announce is set and the picture shows.
+    void TellCellView(const CellChange& change, bool announce = true);
+    void TellMap(bool announce = true);
 
     const Game& game_;
     Controls controls_;
+    // Owned by the pictures.
+    Speech* cellViewSpeech_ = nullptr;
+    Speech* mapSpeech_ = nullptr;
     int blockedInARow_ = 0;
     // The colour boxes of the last "Display Markers" since the map was drawn.
     std::optional<ShownColours> shown_;

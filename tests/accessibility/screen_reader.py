@@ -143,10 +143,11 @@ class Session:
         raise CannotRun("the accessibility bus did not start: " +
                         self.output_of("at-spi-bus-launcher"))
 
-    def start_program(self):
+    def start_program(self, *arguments):
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                            QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="1")
-        return self._spawn("pathwick", [self.program], env=environment, cwd=self.scratch)
+        return self._spawn("pathwick", [self.program, *arguments], env=environment,
+                           cwd=self.scratch)
 
 
 class Reader:
@@ -440,9 +441,11 @@ def run(program):
             raise Failure("the program ended during the test" + fate())
 
 
-def main():
+def main(test=None, script=__file__, usage=__doc__, cannot_run=2):
+    """Runs test(program) in a session bus of its own; cannot_run is the status when it cannot."""
+    test = test or run
     if len(sys.argv) != 2:
-        print(__doc__, file=sys.stderr)
+        print(usage, file=sys.stderr)
         return 2
     program = os.path.abspath(sys.argv[1])
     if not os.environ.get(SESSION_MARK):
@@ -451,17 +454,17 @@ def main():
             runner = need_tool("dbus-run-session")
         except CannotRun as reason:
             print(f"cannot run: {reason}", file=sys.stderr)
-            return 2
+            return cannot_run
         environment = dict(os.environ, **{SESSION_MARK: "1"})
         environment.pop("DBUS_SESSION_BUS_ADDRESS", None)
         environment.pop("AT_SPI_BUS_ADDRESS", None)
-        return subprocess.run([runner, "--", sys.executable, os.path.abspath(__file__), program],
+        return subprocess.run([runner, "--", sys.executable, os.path.abspath(script), program],
                               env=environment).returncode
     try:
-        run(program)
+        test(program)
     except CannotRun as reason:
         print(f"cannot run: {reason}", file=sys.stderr)
-        return 2
+        return cannot_run
     except Failure as failure:
         print(f"FAIL: {failure}", file=sys.stderr)
         return 1

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include "app/commandline.h"
 #include "support/filegame.h"
@@ -88,6 +89,7 @@ private slots:
 
     void argumentsAreRead_data();
     void argumentsAreRead();
+    void helpNamesTheFileArgument();
     void noFileStartsTheGameAsAlways();
     void validFileIsOpenedByItsWholePath_data();
     void validFileIsOpenedByItsWholePath();
@@ -119,6 +121,10 @@ void TestCommandLine::argumentsAreRead_data() {
     row("unknown option", {"--fullscreen", "a.maz"}, Answer::kNone, "a.maz", 1);
     row("two files", {"a.maz", "b.maz"}, Answer::kNone, "a.maz", 1);
     row("a file named like an option", {"--", "-h.maz"}, Answer::kNone, "-h.maz", 0);
+    row("file URI", {"file:///home/me/M%C3%A4ze%20%231.maz"}, Answer::kNone,
+        "/home/me/M\u00e4ze #1.maz", 0);
+    row("file URI of localhost", {"FILE://localhost/tmp/a.maz"}, Answer::kNone, "/tmp/a.maz", 0);
+    row("file URI of another host", {"file://far/a.maz"}, Answer::kNone, "file://far/a.maz", 0);
 }
 
 void TestCommandLine::argumentsAreRead() {
@@ -132,6 +138,13 @@ void TestCommandLine::argumentsAreRead() {
     QCOMPARE(line.ignored.size(), ignored);
 }
 
+void TestCommandLine::helpNamesTheFileArgument() {
+    const QString help = HelpText();
+    QVERIFY(help.startsWith(QStringLiteral("Usage: pathwick [--help] [--version] [FILE]\n")));
+    for (const char* line : {"\n  FILE ", "\n  -h, --help ", "\n  --version "})
+        QVERIFY2(help.contains(QLatin1String(line)), line);
+}
+
 void TestCommandLine::noFileStartsTheGameAsAlways() {
     StartedGame g({});
     QVERIFY(QTest::qWaitForWindowExposed(&g.window));
@@ -142,21 +155,29 @@ void TestCommandLine::noFileStartsTheGameAsAlways() {
 }
 
 void TestCommandLine::validFileIsOpenedByItsWholePath_data() {
-    QTest::addColumn<bool>("relative");
-    QTest::newRow("whole path") << false;
-    QTest::newRow("relative to the current folder") << true;
+    QTest::addColumn<QString>("form");  // how the argument names the file
+    QTest::newRow("whole path") << "path";
+    QTest::newRow("relative to the current folder") << "relative";
+    QTest::newRow("file URI, percent-encoded") << "URI";
 }
 
 void TestCommandLine::validFileIsOpenedByItsWholePath() {
-    QFETCH(bool, relative);
+    QFETCH(QString, form);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("saved game.maz"));
+    const QString name = QStringLiteral("saved g\u00e4me.maz");
+    const QString path = dir.filePath(name);
     const MazeState saved = SaveAGame(path);
     QCOMPARE(MarkerCount(saved), 1);
     QVERIFY(QDir::setCurrent(dir.path()));
+    const QString argument = form == QLatin1String("path") ? path
+                             : form == QLatin1String("relative")
+                                 ? name
+                                 : QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded);
+    if (form == QLatin1String("URI"))
+        QVERIFY(argument.endsWith(QLatin1String("/saved%20g%C3%A4me.maz")));
 
-    StartedGame g(relative ? QStringLiteral("saved game.maz") : path);
+    StartedGame g(ParseCommandLine({QStringLiteral("pathwick"), argument}).file);
     QVERIFY(g.window.isVisible());
     QTRY_VERIFY(!g.FilePathShown().isEmpty());
     QVERIFY(QFileInfo(g.FilePathShown()).isAbsolute());

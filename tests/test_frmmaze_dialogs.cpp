@@ -15,10 +15,15 @@
 
 #include "files/mazefile.h"
 #include "support/activewindow.h"
+#include "support/desktopsize.h"
+#include "support/fakedialogs.h"
 #include "support/testmain.h"
+#include "ui/frmabout.h"
+#include "ui/frmrules.h"
 #include "ui/qtdialogs.h"
 
 using namespace pathwick;
+using namespace pathwick::testing;
 
 namespace {
 
@@ -94,6 +99,8 @@ private slots:
     void saveDialogReturnsNothingOnCancel();
     void printDialogOffersNeitherSelectionNorFile_data();
     void printDialogOffersNeitherSelectionNorFile();
+    void everyWindowFillsTheScreenMaximisedAndRestores_data();
+    void everyWindowFillsTheScreenMaximisedAndRestores();
 };
 
 void TestFrmMazeDialogs::nameFiltersNameTheirPatternsOnce_data() {
@@ -359,6 +366,57 @@ void TestFrmMazeDialogs::printDialogOffersNeitherSelectionNorFile() {
     QCOMPARE(dialogs.ChoosePrinter(printer), accept);
     QVERIFY(!selection);
     QVERIFY(!toFile);
+}
+
+void TestFrmMazeDialogs::everyWindowFillsTheScreenMaximisedAndRestores_data() {
+    QTest::addColumn<QString>("window");
+    for (const char* window : {"message", "exit question", "open", "save", "about", "rules"})
+        QTest::newRow(window) << QString::fromLatin1(window);
+}
+
+void TestFrmMazeDialogs::everyWindowFillsTheScreenMaximisedAndRestores() {
+    // A Wayland compositor ends the connection of a maximised window that keeps a smaller size:
+    // here that would end the test program.
+    QFETCH(QString, window);
+    if (window == QLatin1String("open") || window == QLatin1String("save")) {
+        // Qt 6.4 on a compositor without a keyboard crashes drawing the name field's text cursor.
+        QWidget keyboardProbe;
+        keyboardProbe.show();
+        keyboardProbe.activateWindow();
+        PATHWICK_REQUIRE_ACTIVE_WINDOW(keyboardProbe);
+    }
+    bool filled = false;
+    bool restored = false;
+    const auto maximiseAndRestore = [&](QWidget* shown) {
+        const QSize designed = shown->size();
+        shown->setWindowState(Qt::WindowMaximized);
+        filled = WaitUntilDesktopSized(*shown, Qt::WindowMaximized);
+        shown->showNormal();
+        restored = WaitUntilNormal(*shown, designed);
+        shown->close();
+    };
+    QtDialogs dialogs;
+    WhenShown<QDialog>([&](QDialog* shown) { maximiseAndRestore(shown); });
+    if (window == QLatin1String("message")) {
+        dialogs.Message(QStringLiteral("File Open Error"), QStringLiteral("Pathwick!"));
+    } else if (window == QLatin1String("exit question")) {
+        QVERIFY(!dialogs.AskYesNo(QStringLiteral("Are you sure you want to exit Pathwick!?"),
+                                  QStringLiteral("Exit Pathwick!?")));
+    } else if (window == QLatin1String("open")) {
+        dialogs.OpenFileName({QString(), kOpenFilters, 2});
+    } else if (window == QLatin1String("save")) {
+        dialogs.SaveFileName({QString(), kOpenFilters, 2});
+    } else if (window == QLatin1String("about")) {
+        ShowAbout(nullptr);
+    } else {
+        FakeDialogs quiet;
+        frmRules rules(quiet);
+        rules.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&rules));
+        maximiseAndRestore(&rules);
+    }
+    QVERIFY(filled);
+    QVERIFY(restored);
 }
 
 PATHWICK_TEST_CLASS(TestFrmMazeDialogs)

@@ -23,6 +23,24 @@ if ! command -v debootstrap >/dev/null; then
     DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends debootstrap
 fi
 
+# Debian's checker first, on this machine: no error, no warning, and the hardening that
+# scripts/package.sh builds in (its information tags would say otherwise).
+if command -v lintian >/dev/null; then
+    echo "== lintian --display-info ${deb##*/}"
+    lintian_out=$(lintian --display-info --fail-on error,warning "$deb") || {
+        echo "$lintian_out"
+        echo "== FAILED: lintian reports errors or warnings"
+        exit 1
+    }
+    echo "$lintian_out"
+    if grep -q 'hardening-' <<<"$lintian_out"; then
+        echo "== FAILED: the program lacks Debian's hardening; build the package with scripts/package.sh"
+        exit 1
+    fi
+else
+    echo "== (lintian is not installed: the package is not checked by it)"
+fi
+
 # apt-get installs what a package recommends, as a desktop's package tool does.
 recommends=$(dpkg-deb -f "$deb" Recommends)
 echo "== Recommends: $recommends"
@@ -66,8 +84,9 @@ cp /etc/resolv.conf "$root/etc/resolv.conf"
 cp "$deb" "$root/tmp/"
 package=$(basename "$deb")
 
+# The PATH of a user's session on Debian has /usr/games, where the desktop entry finds the game.
 in_root() {
-    chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 \
+    chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin:/usr/games HOME=/root LANG=C.UTF-8 \
         DEBIAN_FRONTEND=noninteractive "$@"
 }
 
@@ -83,8 +102,8 @@ grep -E 'newly installed|^Setting up pathwick' "$root/tmp/apt.log"
 in_root dpkg-query -W -f='${Package} ${Version}: ${Status}\n' pathwick
 
 failures=0
-echo "== libraries of /usr/bin/pathwick that are not found"
-if in_root ldd /usr/bin/pathwick | grep 'not found'; then
+echo "== libraries of /usr/games/pathwick that are not found"
+if in_root ldd /usr/games/pathwick | grep 'not found'; then
     failures=$((failures + 1))
 else
     echo "none"

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QTemporaryDir>
-#include <QUrl>
 
 #include "app/commandline.h"
 #include "support/filegame.h"
@@ -139,10 +138,8 @@ void TestCommandLine::argumentsAreRead() {
 }
 
 void TestCommandLine::helpNamesTheFileArgument() {
-    const QString help = HelpText();
-    QVERIFY(help.startsWith(QStringLiteral("Usage: pathwick [--help] [--version] [FILE]\n")));
-    for (const char* line : {"\n  FILE ", "\n  -h, --help ", "\n  --version "})
-        QVERIFY2(help.contains(QLatin1String(line)), line);
+    QVERIFY(HelpText().startsWith(QStringLiteral("Usage: pathwick [--help] [--version] [FILE]\n")));
+    QVERIFY(HelpText().contains(QStringLiteral("\n  FILE ")));
 }
 
 void TestCommandLine::noFileStartsTheGameAsAlways() {
@@ -155,29 +152,22 @@ void TestCommandLine::noFileStartsTheGameAsAlways() {
 }
 
 void TestCommandLine::validFileIsOpenedByItsWholePath_data() {
-    QTest::addColumn<QString>("form");  // how the argument names the file
-    QTest::newRow("whole path") << "path";
-    QTest::newRow("relative to the current folder") << "relative";
-    QTest::newRow("file URI, percent-encoded") << "URI";
+    QTest::addColumn<QString>("argument");  // DIR: the folder of the file, the current folder
+    QTest::newRow("whole path") << "DIR/saved g\u00e4me.maz";
+    QTest::newRow("relative to the current folder") << "saved g\u00e4me.maz";
+    QTest::newRow("file URI, percent-encoded") << "file://DIR/saved%20g%C3%A4me.maz";
 }
 
 void TestCommandLine::validFileIsOpenedByItsWholePath() {
-    QFETCH(QString, form);
+    QFETCH(QString, argument);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString name = QStringLiteral("saved g\u00e4me.maz");
-    const QString path = dir.filePath(name);
+    const QString path = dir.filePath(QStringLiteral("saved g\u00e4me.maz"));
     const MazeState saved = SaveAGame(path);
     QCOMPARE(MarkerCount(saved), 1);
     QVERIFY(QDir::setCurrent(dir.path()));
-    const QString argument = form == QLatin1String("path") ? path
-                             : form == QLatin1String("relative")
-                                 ? name
-                                 : QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded);
-    if (form == QLatin1String("URI"))
-        QVERIFY(argument.endsWith(QLatin1String("/saved%20g%C3%A4me.maz")));
 
-    StartedGame g(ParseCommandLine({QStringLiteral("pathwick"), argument}).file);
+    StartedGame g(ParseCommandLine({"pathwick", argument.replace("DIR", dir.path())}).file);
     QVERIFY(g.window.isVisible());
     QTRY_VERIFY(!g.FilePathShown().isEmpty());
     QVERIFY(QFileInfo(g.FilePathShown()).isAbsolute());

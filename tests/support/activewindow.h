@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 namespace pathwick::testing {
 
@@ -20,6 +22,27 @@ inline bool WaitUntilActive(QWidget& window) {
     if (!active && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         compositorActivatesNone = true;
     return active;
+}
+
+// Waits until the desktop has put window into state (maximised or full screen) with the size
+// that goes with it: the screen's width, and its height less at most a panel.
+inline bool WaitUntilDesktopSized(QWidget& window, Qt::WindowState state) {
+    return QTest::qWaitFor([&window, state] {
+        const QRect screen = state == Qt::WindowFullScreen ? window.screen()->geometry()
+                                                           : window.screen()->availableGeometry();
+        const QSize frame = window.frameGeometry().size();
+        return (window.windowState() & state) && window.windowHandle()->size() == window.size() &&
+               frame.width() == screen.width() && frame.height() >= screen.height() * 9 / 10;
+    });
+}
+
+// Restores window and waits until the desktop has given it size again.
+inline bool RestoreTo(QWidget& window, QSize size) {
+    window.showNormal();
+    return QTest::qWaitFor([&window, size] {
+        return window.windowState() == Qt::WindowNoState && window.size() == size &&
+               window.windowHandle()->size() == size;
+    });
 }
 
 }  // namespace pathwick::testing

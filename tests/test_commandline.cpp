@@ -123,7 +123,6 @@ void TestCommandLine::argumentsAreRead_data() {
     row("file URI", {"file:///home/me/M%C3%A4ze%20%231.maz"}, Answer::kNone,
         "/home/me/M\u00e4ze #1.maz", 0);
     row("file URI of localhost", {"FILE://localhost/tmp/a.maz"}, Answer::kNone, "/tmp/a.maz", 0);
-    row("file URI of another host", {"file://far/a.maz"}, Answer::kNone, "file://far/a.maz", 0);
 }
 
 void TestCommandLine::argumentsAreRead() {
@@ -139,7 +138,6 @@ void TestCommandLine::argumentsAreRead() {
 
 void TestCommandLine::helpNamesTheFileArgument() {
     QVERIFY(HelpText().startsWith(QStringLiteral("Usage: pathwick [--help] [--version] [FILE]\n")));
-    QVERIFY(HelpText().contains(QStringLiteral("\n  FILE ")));
 }
 
 void TestCommandLine::noFileStartsTheGameAsAlways() {

@@ -25,24 +25,20 @@ inline bool WaitUntilActive(QWidget& window) {
 }
 
 // Waits until the desktop has put window into state (maximised or full screen) with the size
-// that goes with it: the screen's width, and its height less at most a panel.
+// that goes with it: the screen's, less at most a title bar and a panel.
 inline bool WaitUntilDesktopSized(QWidget& window, Qt::WindowState state) {
     return QTest::qWaitFor([&window, state] {
-        const QRect screen = state == Qt::WindowFullScreen ? window.screen()->geometry()
-                                                           : window.screen()->availableGeometry();
-        const QSize frame = window.frameGeometry().size();
-        return (window.windowState() & state) && window.windowHandle()->size() == window.size() &&
-               frame.width() == screen.width() && frame.height() >= screen.height() * 9 / 10;
+        const QSize size = window.windowHandle()->size(), screen = window.screen()->size();
+        return (window.windowState() & state) && size == window.size() &&
+               size.boundedTo(screen) == size && size.expandedTo(screen * 0.9) == size;
     });
 }
 
 // Restores window and waits until the desktop has given it size again.
 inline bool RestoreTo(QWidget& window, QSize size) {
     window.showNormal();
-    return QTest::qWaitFor([&window, size] {
-        return window.windowState() == Qt::WindowNoState && window.size() == size &&
-               window.windowHandle()->size() == size;
-    });
+    return QTest::qWaitFor(
+        [&] { return window.size() == size && window.windowHandle()->size() == size; });
 }
 
 }  // namespace pathwick::testing

@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` puts where: the program, its rules document, the desktop entry, the
-# AppStream metainfo, the maze files' MIME type and the icon in the hicolor theme. The program
-# finds the rules document in <prefix>/share/pathwick, next to its own bin directory.
+# AppStream metainfo, the maze files' MIME type, the icon in the hicolor theme, the manual page,
+# and the copyright and changelog. The program finds the rules document in
+# <prefix>/share/pathwick, next to its own bin directory (or games, in the Debian package).
 include(GNUInstallDirs)
 
 set(PATHWICK_APP_ID io.github.pathwick.Pathwick)
@@ -24,5 +25,9 @@ foreach(size IN LISTS PATHWICK_ICON_SIZES)
   install(FILES ${pathwick_resources}/icons/hicolor/${size}x${size}/apps/${PATHWICK_APP_ID}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
+install(FILES ${pathwick_resources}/pathwick.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+set(PATHWICK_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/pathwick)
+install(FILES ${pathwick_resources}/debian/copyright ${pathwick_resources}/debian/changelog
+        DESTINATION ${PATHWICK_DOCDIR})
 
 include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)

@@ -27,5 +27,9 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-dejavu-core)
 # XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# Debian's layout: the program in /usr/games, the manual page and the changelog compressed.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/DebianLayout.cmake)
+set(CPACK_PATHWICK_BINDIR ${CMAKE_INSTALL_BINDIR})
+set(CPACK_PATHWICK_COMPRESSED ${CMAKE_INSTALL_MANDIR}/man6/pathwick.6 ${PATHWICK_DOCDIR}/changelog)
 
 include(CPack)

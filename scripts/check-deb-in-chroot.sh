@@ -23,6 +23,16 @@ if ! command -v debootstrap >/dev/null; then
     DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends debootstrap
 fi
 
+# Debian's checker first, on this machine (77: lintian is not installed here).
+set +e
+scripts/check-deb.sh --hardened "$deb"
+rc=$?
+set -e
+if ((rc != 0 && rc != 77)); then
+    echo "== FAILED: the package does not pass scripts/check-deb.sh"
+    exit 1
+fi
+
 # apt-get installs what a package recommends, as a desktop's package tool does.
 recommends=$(dpkg-deb -f "$deb" Recommends)
 echo "== Recommends: $recommends"
@@ -66,8 +76,9 @@ cp /etc/resolv.conf "$root/etc/resolv.conf"
 cp "$deb" "$root/tmp/"
 package=$(basename "$deb")
 
+# The PATH of a user's session on Debian has /usr/games, where the desktop entry finds the game.
 in_root() {
-    chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 \
+    chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin:/usr/games HOME=/root LANG=C.UTF-8 \
         DEBIAN_FRONTEND=noninteractive "$@"
 }
 
@@ -83,8 +94,8 @@ grep -E 'newly installed|^Setting up pathwick' "$root/tmp/apt.log"
 in_root dpkg-query -W -f='${Package} ${Version}: ${Status}\n' pathwick
 
 failures=0
-echo "== libraries of /usr/bin/pathwick that are not found"
-if in_root ldd /usr/bin/pathwick | grep 'not found'; then
+echo "== libraries of /usr/games/pathwick that are not found"
+if in_root ldd /usr/games/pathwick | grep 'not found'; then
     failures=$((failures + 1))
 else
     echo "none"

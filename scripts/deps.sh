@@ -16,12 +16,13 @@ build_packages=(build-essential cmake qt6-base-dev libgl-dev fonts-dejavu-core)
 # shared-mime-info, xdg-utils, libfile-mimeinfo-perl (the mimetype program xdg-mime asks outside
 # GNOME and KDE) and libglib2.0-bin (gio, which it asks on GNOME) for the maze files' type;
 # openbox, weston and qt6-wayland for the window tests on X11 and Wayland
-# (scripts/test-lane.sh), libxcb1-dev for the test that asks the X11 window manager.
+# (scripts/test-lane.sh), libxcb1-dev for the test that asks the X11 window manager; lintian and
+# man-db (man) for the test of the Debian package and its manual page.
 test_packages=(libbenchmark-dev poppler-utils clang desktop-file-utils appstream time xvfb
     dbus-daemon util-linux dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 xdotool orca
     speech-dispatcher
     shared-mime-info xdg-utils libfile-mimeinfo-perl libglib2.0-bin openbox weston qt6-wayland
-    libxcb1-dev)
+    libxcb1-dev lintian man-db)
 
 packages=("${build_packages[@]}")
 if [[ "${1:-}" == "--test" ]]; then

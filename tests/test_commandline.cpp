@@ -88,6 +88,7 @@ private slots:
 
     void argumentsAreRead_data();
     void argumentsAreRead();
+    void helpNamesTheFileArgument();
     void noFileStartsTheGameAsAlways();
     void validFileIsOpenedByItsWholePath_data();
     void validFileIsOpenedByItsWholePath();
@@ -120,6 +121,9 @@ void TestCommandLine::argumentsAreRead_data() {
     row("unknown option", {"--fullscreen", "a.maz"}, Answer::kNone, "a.maz", 1);
     row("two files", {"a.maz", "b.maz"}, Answer::kNone, "a.maz", 1);
     row("a file named like an option", {"--", "-h.maz"}, Answer::kNone, "-h.maz", 0);
+    row("file URI", {"file:///home/me/M%C3%A4ze%20%231.maz"}, Answer::kNone,
+        "/home/me/M\u00e4ze #1.maz", 0);
+    row("file URI of localhost", {"FILE://localhost/tmp/a.maz"}, Answer::kNone, "/tmp/a.maz", 0);
 }
 
 void TestCommandLine::argumentsAreRead() {
@@ -133,6 +137,10 @@ void TestCommandLine::argumentsAreRead() {
     QCOMPARE(line.ignored.size(), ignored);
 }
 
+void TestCommandLine::helpNamesTheFileArgument() {
+    QVERIFY(HelpText().startsWith(QStringLiteral("Usage: pathwick [--help] [--version] [FILE]\n")));
+}
+
 void TestCommandLine::noFileStartsTheGameAsAlways() {
     StartedGame g({});
     QVERIFY(QTest::qWaitForWindowExposed(&g.window));
@@ -143,21 +151,22 @@ void TestCommandLine::noFileStartsTheGameAsAlways() {
 }
 
 void TestCommandLine::validFileIsOpenedByItsWholePath_data() {
-    QTest::addColumn<bool>("relative");
-    QTest::newRow("whole path") << false;
-    QTest::newRow("relative to the current folder") << true;
+    QTest::addColumn<QString>("argument");  // DIR: the folder of the file, the current folder
+    QTest::newRow("whole path") << "DIR/saved g\u00e4me.maz";
+    QTest::newRow("relative to the current folder") << "saved g\u00e4me.maz";
+    QTest::newRow("file URI, percent-encoded") << "file://DIR/saved%20g%C3%A4me.maz";
 }
 
 void TestCommandLine::validFileIsOpenedByItsWholePath() {
-    QFETCH(bool, relative);
+    QFETCH(QString, argument);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("saved game.maz"));
+    const QString path = dir.filePath(QStringLiteral("saved g\u00e4me.maz"));
     const MazeState saved = SaveAGame(path);
     QCOMPARE(MarkerCount(saved), 1);
     QVERIFY(QDir::setCurrent(dir.path()));
 
-    StartedGame g(relative ? QStringLiteral("saved game.maz") : path);
+    StartedGame g(ParseCommandLine({"pathwick", argument.replace("DIR", dir.path())}).file);
     QVERIFY(g.window.isVisible());
     QTRY_VERIFY(!g.FilePathShown().isEmpty());
     QVERIFY(QFileInfo(g.FilePathShown()).isAbsolute());

@@ -16,6 +16,7 @@
 #include "files/mazeformat.h"
 #include "support/activewindow.h"
 #include "support/testmain.h"
+#include "ui/frmabout.h"
 #include "ui/qtdialogs.h"
 
 using namespace pathwick;
@@ -94,6 +95,8 @@ private slots:
     void saveDialogReturnsNothingOnCancel();
     void printDialogOffersNeitherSelectionNorFile_data();
     void printDialogOffersNeitherSelectionNorFile();
+    void exitQuestionAndAboutBoxFillTheScreenMaximised_data();
+    void exitQuestionAndAboutBoxFillTheScreenMaximised();
 };
 
 void TestFrmMazeDialogs::nameFiltersNameTheirPatternsOnce_data() {
@@ -359,6 +362,26 @@ void TestFrmMazeDialogs::printDialogOffersNeitherSelectionNorFile() {
     QCOMPARE(dialogs.ChoosePrinter(printer), accept);
     QVERIFY(!selection);
     QVERIFY(!toFile);
+}
+
+void TestFrmMazeDialogs::exitQuestionAndAboutBoxFillTheScreenMaximised_data() {
+    QTest::addColumn<bool>("about");
+    QTest::newRow("exit question") << false;
+    QTest::newRow("about box") << true;
+}
+
+void TestFrmMazeDialogs::exitQuestionAndAboutBoxFillTheScreenMaximised() {
+    // weston ends the connection (and this test) of a maximised window that stays smaller.
+    QFETCH(bool, about);
+    bool filled = false, restored = false;
+    WhenShown<QDialog>([&](QDialog* shown) {
+        shown->setWindowState(Qt::WindowMaximized);
+        filled = WaitUntilDesktopSized(*shown, Qt::WindowMaximized);
+        restored = RestoreTo(*shown, shown->minimumSize());  // its own size
+        shown->reject();
+    });
+    about ? ShowAbout(nullptr) : void(QtDialogs().AskYesNo(QStringLiteral("Exit?"), {}));
+    QVERIFY(filled && restored);
 }
 
 PATHWICK_TEST_CLASS(TestFrmMazeDialogs)

@@ -5,10 +5,41 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QTimer>
+#include <QUrl>
 
 #include "ui/frmmaze.h"
+#include "version.h"
 
 namespace pathwick {
+
+namespace {
+
+// A desktop may hand over a file as a local file: URI (percent-encoded, file://localhost/ or
+// file:///); anything else is a file name as it stands.
+QString LocalFileName(const QString& argument) {
+    if (!argument.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) return argument;
+    QUrl url(argument);
+    if (!url.isValid() || !url.isLocalFile()) return argument;
+    if (url.host().compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0)
+        url.setHost(QString());
+    return url.host().isEmpty() ? url.toLocalFile() : argument;
+}
+
+}  // namespace
+
+QString HelpText() {
+    return QCoreApplication::translate(
+               "CommandLine",
+               "Usage: pathwick [--help] [--version] [FILE]\n"
+               "%1\n\n"
+               "Walk the mouse with the arrow keys, drop markers with F1 to F4, and\n"
+               "use the menus to save, open and print mazes. Help > Rules explains it all.\n\n"
+               "  FILE           a maze file to open once the game has started: a file name\n"
+               "                 or a file: URI\n"
+               "  -h, --help     show this help and exit\n"
+               "  --version      show the version and exit\n")
+        .arg(QString::fromUtf8(kDescription));
+}
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -37,7 +68,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         line.ignored.append(
             QCoreApplication::translate("CommandLine", "unknown option '%1' ignored").arg(name));
     const QStringList files = parser.positionalArguments();
-    if (!files.isEmpty()) line.file = files.first();
+    if (!files.isEmpty()) line.file = LocalFileName(files.first());
     for (qsizetype i = 1; i < files.size(); ++i)
         line.ignored.append(
             QCoreApplication::translate("CommandLine", "one file is opened; '%1' ignored")

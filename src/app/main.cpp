@@ -44,14 +44,7 @@ int CheckRules() {
 // Prints the answer to --help or --version.
 void Answer(pathwick::CommandLine::Answer answer) {
     if (answer == pathwick::CommandLine::Answer::kHelp) {
-        std::printf(
-            "Usage: pathwick [--help] [--version]\n"
-            "%s\n\n"
-            "Walk the mouse with the arrow keys, drop markers with F1 to F4, and\n"
-            "use the menus to save, open and print mazes. Help > Rules explains it all.\n\n"
-            "  -h, --help     show this help and exit\n"
-            "  --version      show the version and exit\n",
-            pathwick::kDescription);
+        std::printf("%s", qPrintable(pathwick::HelpText()));
     } else {
         std::printf("Pathwick! %s\n", pathwick::kVersion);
     }

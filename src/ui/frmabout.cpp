@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
 
 #include "core/twips.h"
 #include "program/programinfo.h"
@@ -34,7 +35,11 @@ void SetBlackText(QLabel* label) {
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(tr("About MyApp"));
-    setFixedSize(Pixels(5730), Pixels(3555));
+    // Not resizable, yet with a least size only: a desktop cannot maximise a window of equal
+    // least and greatest sizes, and a Wayland compositor may end the connection of one that
+    // stays smaller than the maximised size it was given. resizeEvent undoes other sizes.
+    setMinimumSize(Pixels(5730), Pixels(3555));
+    resize(minimumSize());
     setSizeGripEnabled(false);
 
     picIcon = new QLabel(this);
@@ -85,6 +90,14 @@ void frmAbout::Form_Load() {
 
 void frmAbout::cmdOK_Click() {
     accept();
+}
+
+void frmAbout::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    // Maximised or full screen, the box takes the desktop's size with its controls in their
+    // places at the top left; in the normal state it keeps its own.
+    constexpr Qt::WindowStates kDesktopSized = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (!(windowState() & kDesktopSized) && size() != minimumSize()) resize(minimumSize());
 }
 
 void frmAbout::paintEvent(QPaintEvent* event) {

@@ -18,6 +18,8 @@ public:
 protected:
     // Draws the etched separator above the legal notice.
     void paintEvent(QPaintEvent* event) override;
+    // Undoes every size of the normal state.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void Form_Load();

@@ -278,11 +278,18 @@ void frmMaze::ConnectHandlers() {
 
 void frmMaze::SetFixedWindowSize() {
     const QSize client = ClientSize();
-    centralWidget()->setFixedSize(client);
     QMenuBar* bar = menuBar();
     const int menuHeight =
         bar->hasHeightForWidth() ? bar->heightForWidth(client.width()) : bar->sizeHint().height();
-    setFixedSize(client.width(), client.height() + menuHeight);
+    designedSize_ = QSize(client.width(), client.height() + menuHeight);
+    // A least size only: a window whose least and greatest sizes are equal cannot be maximised
+    // on X11, and a Wayland compositor may end the connection of one that stays smaller than
+    // the maximised size it was given. The controls keep their places at the top left of the
+    // client area, which only grows to the right and downwards; Form_Resize undoes every other
+    // size of the normal state.
+    centralWidget()->setMinimumSize(client);
+    setMinimumSize(designedSize_);
+    resize(designedSize_);
 }
 
 void frmMaze::Form_Load() {

@@ -99,9 +99,9 @@ private:
     // F1 to F4: selects the colour's option button, then drops a marker.
     void DropMarkerOfColour(QRadioButton* option);
 
-    // The window keeps its one size in the normal state, whatever size the
-    // desktop gives it, unless the desktop insists on its own (see
-    // NoteDesktopSize).
+    // The window keeps its designed size in the normal state, whatever size
+    // the desktop gives it, unless the desktop insists on its own (see
+    // NoteDesktopSize); maximised or full screen, it takes the desktop's.
     void Form_Resize();
     // Follows the sizes the desktop reports for the window.
     void NoteDesktopSize(QSize size);
@@ -165,6 +165,8 @@ private:
     // What assistive technology is told of the game.
     std::unique_ptr<GameAccessibility> accessibility_;
     bool centred_ = false;
+    // The window's size in the normal state: the client area and the menu bar.
+    QSize designedSize_;
     // The size the desktop last gave the window other than its own, and how
     // many times in a row it has given it again in answer to an undo.
     QSize desktopSize_;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The File and Help menus of the main window, its fixed size, and closing it.
+// The File and Help menus of the main window, its size, and closing it.
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -63,26 +63,25 @@ bool NormalState(Qt::WindowStates state) {
 }  // namespace
 
 void frmMaze::Form_Resize() {
-    // The size limits keep the program's own resizes out; a window manager
-    // that ignores them (or a drag it allows) is undone here, every time.
-    // Minimised, maximised and full-screen windows keep what the desktop
-    // gives them, and so does a window whose desktop refuses the undo
-    // over and over.
+    // Every size the window gets in the normal state, from the program or
+    // the desktop, is undone at once. Minimised, maximised and full-screen
+    // windows keep what the desktop gives them, and so does a window whose
+    // desktop refuses the undo over and over.
     if (!NormalState(windowState())) return;
-    const QSize fixed = minimumSize();
-    if (fixed != maximumSize() || size() == fixed) return;  // not fixed yet, or as it should be
+    if (designedSize_.isEmpty() || size() == designedSize_)
+        return;  // not laid out yet, or as it should be
     if (size() == desktopSize_ && desktopInsisted_ >= kUndosRefused) return;
-    resize(fixed);
+    resize(designedSize_);
 }
 
 void frmMaze::NoteDesktopSize(QSize size) {
-    // The window takes its fixed size at once when it asks for it; the
+    // The window takes its designed size at once when it asks for it; the
     // desktop's answer comes later. A desktop that lays its windows out
     // itself (a tiling one) answers with the size it had given, never with
-    // the fixed one: after some such answers in a row, fighting on would
+    // the designed one: after some such answers in a row, fighting on would
     // only go on for ever. Any other size, or the same one after the
-    // desktop has once agreed to the fixed size, starts afresh.
-    if (!NormalState(windowState()) || size == minimumSize()) {
+    // desktop has once agreed to the designed size, starts afresh.
+    if (!NormalState(windowState()) || size == designedSize_) {
         desktopSize_ = QSize();
         desktopInsisted_ = 0;
     } else if (size == desktopSize_) {

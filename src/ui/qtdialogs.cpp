@@ -50,6 +50,23 @@ QString Chosen(QFileDialog& dialog) {
     return files.isEmpty() ? QString() : files.constFirst();
 }
 
+// Qt's message box gives itself equal least and greatest sizes whenever it lays itself out: a
+// desktop cannot maximise such a window, and a Wayland compositor may end the connection of one
+// that stays smaller than the maximised size it was given, which ends the game. This box keeps
+// the least size only.
+class MessageBox final : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    bool event(QEvent* event) override {
+        const bool handled = QMessageBox::event(event);
+        if (maximumWidth() != QWIDGETSIZE_MAX || maximumHeight() != QWIDGETSIZE_MAX)
+            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        return handled;
+    }
+};
+
 }  // namespace
 
 QWidget* QtDialogs::Parent() const {
@@ -84,12 +101,12 @@ QStringList QtDialogs::NameFilters(const QList<std::pair<QString, QString>>& fil
 }
 
 void QtDialogs::Message(const QString& text, const QString& title) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, Parent());
+    MessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, Parent());
     box.exec();
 }
 
 bool QtDialogs::AskYesNo(const QString& text, const QString& title) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, Parent());
+    MessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, Parent());
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }

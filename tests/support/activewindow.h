@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 namespace pathwick::testing {
 
@@ -20,6 +22,23 @@ inline bool WaitUntilActive(QWidget& window) {
     if (!active && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         compositorActivatesNone = true;
     return active;
+}
+
+// Waits until the desktop has put window into state (maximised or full screen) with the size
+// that goes with it: the screen's, less at most a title bar and a panel.
+inline bool WaitUntilDesktopSized(QWidget& window, Qt::WindowState state) {
+    return QTest::qWaitFor([&window, state] {
+        const QSize size = window.windowHandle()->size(), screen = window.screen()->size();
+        return (window.windowState() & state) && size == window.size() &&
+               size.boundedTo(screen) == size && size.expandedTo(screen * 0.9) == size;
+    });
+}
+
+// Restores window and waits until the desktop has given it size again.
+inline bool RestoreTo(QWidget& window, QSize size) {
+    window.showNormal();
+    return QTest::qWaitFor(
+        [&] { return window.size() == size && window.windowHandle()->size() == size; });
 }
 
 }  // namespace pathwick::testing

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/filecommands.h"
 
-#include "files/savefile.h"
 #include "files/mazeformat.h"
+#include "files/pendingsave.h"
+#include "files/savefile.h"
 #include "views/cellview.h"
 
 namespace pathwick {
 
 bool Game::SaveMazeFile(const QString& path) {
+    FinishInterruptedSaves(dialogs_, path);
     if (!WriteGameFile(state_, path)) {
         dialogs_.Message(tr("There was an error saving the file."), tr("File Save Error"));
         return false;
@@ -18,6 +20,7 @@ bool Game::SaveMazeFile(const QString& path) {
 }
 
 bool Game::OpenMazeFile(const QString& path) {
+    FinishInterruptedSaves(dialogs_, path);
     NewMaze();
     // The cell view can only show a cell of the grid.
     if (ReadGameFile(path, state_, keys_) && !IsOutside(state_.MouseX, state_.MouseY)) {

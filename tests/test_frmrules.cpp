@@ -6,10 +6,10 @@
 #include <QTextBlock>
 #include <QTextEdit>
 
-#include "program/programinfo.h"
 #include "support/fakedialogs.h"
 #include "support/testmain.h"
 #include "ui/frmrules.h"
+#include "program/programinfo.h"
 
 using namespace pathwick;
 using pathwick::testing::FakeDialogs;

@@ -124,27 +124,15 @@ public:
     // it), complete and on disk. False when there is no place to keep them.
     bool Keep(const QByteArray& bytes, const QString& target, const struct stat& info) {
         const QFileInfo file(QFileInfo(target).absoluteFilePath());
-        const QString name = file.fileName() + QStringLiteral(".%1.pending")
-                                                   .arg(QRandomGenerator::global()->generate(), 8,
-                                                        16, QLatin1Char('0'));
         const QString state = StateFolder();
         NewFile pending;
-        path_ = file.dir().filePath(QLatin1Char('.') + name);
-        if (pending.Create(target, 0600)) {
-            // A link in the state folder, so that the next start finds it; made
-            // first, since a link to nothing is taken for one that is done with.
-            link_ = state + QLatin1Char('/') + name;
-            if (!QDir().mkpath(state) ||
-                ::symlink(Native(path_).constData(), Native(link_).constData()) != 0 ||
-                !SyncFolder(state))
-                link_.clear();
-        } else {
+        const bool beside = pending.Create(target, 0600);
+        if (!beside) {
             // The folder takes no new files: the state folder keeps it.
             if ((errno != EACCES && errno != EPERM && errno != EROFS) || !QDir().mkpath(state) ||
                 !pending.Create(state + QLatin1Char('/') + file.fileName(), 0600))
                 return false;
             ::chmod(Native(state).constData(), 0700);
-            path_ = state + QLatin1Char('/') + name;
             RemoveLeftoverTemporaries(state + QLatin1Char('/') + file.fileName(), ProgramStart());
         }
         const Record r{file.filePath(), quint64(info.st_dev), quint64(info.st_ino),
@@ -153,17 +141,37 @@ public:
         const QByteArray text = RecordText(r);
         if (::flock(pending.fd(), LOCK_EX) != 0 ||
             !WriteAll(pending.fd(), bytes.constData(), bytes.size()) ||
-            !WriteAll(pending.fd(), text.constData(), text.size()) || ::fsync(pending.fd()) != 0 ||
-            !pending.Name(path_)) {
+            !WriteAll(pending.fd(), text.constData(), text.size()) || ::fsync(pending.fd()) != 0)
+            return false;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const QString name = file.fileName() + QStringLiteral(".%1.pending")
+                                                       .arg(QRandomGenerator::global()->generate(),
+                                                            8, 16, QLatin1Char('0'));
+            path_ = beside ? file.dir().filePath(QLatin1Char('.') + name)
+                           : state + QLatin1Char('/') + name;
+            if (beside) {
+                // A link in the state folder, so that the next start finds it;
+                // made first, since a link to nothing is taken for one that is
+                // done with.
+                link_ = state + QLatin1Char('/') + name;
+                if (QDir().mkpath(state) &&
+                    ::symlink(Native(path_).constData(), Native(link_).constData()) != 0 &&
+                    errno == EEXIST)
+                    continue;
+                if (!QFileInfo(link_).isSymLink() || !SyncFolder(state)) link_.clear();
+            }
+            if (pending.Name(path_)) {
+                lock_ = Descriptor(::dup(pending.fd()));
+                if (SyncFolder(QFileInfo(path_).path())) return true;
+                Remove();
+                return false;
+            }
+            const bool taken = errno == EEXIST;
             if (!link_.isEmpty()) ::unlink(Native(link_).constData());
-            return false;
+            if (!taken) break;
         }
-        if (!SyncFolder(QFileInfo(path_).path())) {
-            Remove();
-            return false;
-        }
-        lock_ = Descriptor(::dup(pending.fd()));
-        return true;
+        path_.clear();
+        return false;
     }
 
     // The write is done: the pending save goes.

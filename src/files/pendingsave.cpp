@@ -116,6 +116,11 @@ Descriptor OpenForWriting(const QByteArray& path, bool* readable, int extraFlags
     return fd;
 }
 
+// Makes the state folder, for the player's eyes only.
+bool MakeFolder(const QString& state) {
+    return QDir().mkpath(state) && ::chmod(Native(state).constData(), 0700) == 0;
+}
+
 // The pending save of one write in place, held locked while the write goes
 // on so that no other game finishes it meanwhile.
 class PendingSave {
@@ -129,10 +134,9 @@ public:
         const bool beside = pending.Create(target, 0600);
         if (!beside) {
             // The folder takes no new files: the state folder keeps it.
-            if ((errno != EACCES && errno != EPERM && errno != EROFS) || !QDir().mkpath(state) ||
+            if ((errno != EACCES && errno != EPERM && errno != EROFS) || !MakeFolder(state) ||
                 !pending.Create(state + QLatin1Char('/') + file.fileName(), 0600))
                 return false;
-            ::chmod(Native(state).constData(), 0700);
             RemoveLeftoverTemporaries(state + QLatin1Char('/') + file.fileName(), ProgramStart());
         }
         const Record r{file.filePath(), quint64(info.st_dev), quint64(info.st_ino),
@@ -154,7 +158,7 @@ public:
                 // made first, since a link to nothing is taken for one that is
                 // done with.
                 link_ = state + QLatin1Char('/') + name;
-                if (QDir().mkpath(state) &&
+                if (MakeFolder(state) &&
                     ::symlink(Native(path_).constData(), Native(link_).constData()) != 0 &&
                     errno == EEXIST)
                     continue;

@@ -3,6 +3,7 @@
 // cell), as bytes in memory and as the whole save and open of a file.
 
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -93,6 +94,25 @@ void BM_SaveMazeFile(benchmark::State& st) {
     st.SetBytesProcessed(st.iterations() * QFile(path).size());
 }
 BENCHMARK(BM_SaveMazeFile)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Game::SaveMazeFile of a file with a second name (a hard link), which is
+// written in place: the new contents kept complete and synced in a pending
+// save beside it first, then written into the file and synced.
+void BM_SaveMazeFileInPlace(benchmark::State& st) {
+    EnsureGuiApplication();
+    FileBenchGame g(true);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bench.maz"));
+    const QString link = dir.filePath(QStringLiteral("link.maz"));
+    if (!g.game.SaveMazeFile(path) ||
+        ::link(QFile::encodeName(path).constData(), QFile::encodeName(link).constData()) != 0)
+        st.SkipWithError("no hard link");
+    for (auto _ : st) {
+        if (!g.game.SaveMazeFile(path)) st.SkipWithError("save failed");
+    }
+    st.SetBytesProcessed(st.iterations() * QFile(path).size());
+}
+BENCHMARK(BM_SaveMazeFileInPlace)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Game::OpenMazeFile: a new maze, reading the file from a temporary folder,
 // drawing the mouse's cell. Every open goes to a game that has not held

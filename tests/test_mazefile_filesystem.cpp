@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saving where a replace would change what the file is, the folder synced after
-// a replace, and Open refusing anything but a regular file. The saves run in a
-// copy of this program as the saver: nobody (through setpriv) when run as root.
+// a replace, saves killed at any moment, and Open refusing anything but a
+// regular file. The saves run in a copy of this program, or a child of it, as
+// the saver: nobody (through setpriv) when run as root.
 
 #include <fcntl.h>
+#include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -19,6 +22,8 @@
 #include <thread>
 
 #include "files/mazeformat.h"
+#include "files/pendingsave.h"
+#include "files/posixfile.h"
 #include "files/savefile.h"
 #include "support/filegame.h"
 
@@ -28,10 +33,35 @@ using namespace pathwick::testing;
 namespace {
 QString watched;                 // the file whose folder's syncs are noted
 QList<QByteArray> atFolderSync;  // its contents at each of them
+int traceFd = -1;                // a killed save notes each call that changes files here
+int killAt = 0, calls = 0;       // and dies before the killAt-th, or while writing it
+double written = 0;              // the share of that write done before
+
+bool Step(char call) {
+    if (traceFd < 0) return false;
+    (void)::syscall(SYS_write, traceFd, &call, 1);
+    return ++calls == killAt;
+}
 }  // namespace
 
 // The game's calls come here instead of to the C library.
+extern "C" ssize_t write(int fd, const void* data, size_t size) {
+    if (Step('w')) ::syscall(SYS_write, fd, data, size_t(double(size) * written)), raise(SIGKILL);
+    return ::syscall(SYS_write, fd, data, size);
+}
+#define KILL_POINT(call, code, params, ...)             \
+    extern "C" int call params {                        \
+        if (Step(code)) raise(SIGKILL);                 \
+        return int(::syscall(SYS_##call, __VA_ARGS__)); \
+    }
+KILL_POINT(ftruncate, 't', (int fd, off_t size), fd, size)
+KILL_POINT(linkat, 'l', (int a, const char* b, int c, const char* d, int e), a, b, c, d, e)
+KILL_POINT(rename, 'r', (const char* from, const char* to), from, to)
+KILL_POINT(unlink, 'u', (const char* path), path)
+KILL_POINT(symlink, 's', (const char* target, const char* path), target, path)
+
 extern "C" int fsync(int fd) {
+    if (Step('f')) raise(SIGKILL);
     struct stat info {};
     if (!watched.isEmpty() && ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode) &&
         QFile::symLinkTarget(QStringLiteral("/proc/self/fd/%1").arg(fd)) ==
@@ -50,7 +80,9 @@ MazeState GameWith(int markers) {
     MazeState state;
     MarkerKeyCounter keys;
     state.EmptyMarkers();
-    for (int i = 0; i < markers; ++i) AddMarker(state, keys, 1, 1, 1000, i % 2000, kCyan);
+    state.MouseX = state.MouseY = 1;
+    for (int i = 0; i < markers; ++i)
+        AddMarker(state, keys, 1 + i % 25, 1 + i / 25 % 25, 1000, i % 2000, kCyan);
     return state;
 }
 
@@ -80,6 +112,31 @@ int SaveAsSaver(const QString& dir, const QString& path, int markers, int limit)
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.start(arguments.takeFirst(), arguments);
     return process.waitForFinished(120000) ? process.exitCode() : -1;
+}
+
+// Saves game to file in a child as the saver, which is killed at its killAt-th
+// call that changes files (see Step); the calls it made, as their codes.
+QByteArray SaveKilledAt(const MazeState& game, const QString& file, int kill, double share) {
+    int trace[2];
+    if (::pipe(trace) != 0) return "no pipe";
+    const pid_t child = fork();
+    if (child == 0) {
+        ::close(trace[0]);
+        if (kRoot && (setgroups(0, nullptr) != 0 || setgid(kSaverGroup) || setuid(kSaver)))
+            _exit(3);
+        traceFd = trace[1], killAt = kill, written = share;
+        _exit(WriteGameFile(game, file) ? 0 : 1);
+    }
+    ::close(trace[1]);
+    QByteArray calls(4096, 0);
+    qsizetype size = 0;
+    for (ssize_t n; (n = ::read(trace[0], calls.data() + size, 4096 - size)) > 0;) size += n;
+    ::close(trace[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (kill > 0 ? !WIFSIGNALED(status) || WTERMSIG(status) != SIGKILL : status != 0)
+        return "not as planned";
+    return calls.left(size);
 }
 
 }  // namespace
@@ -150,6 +207,117 @@ private slots:
         watched.clear();
     }
 
+    // Killed at any call that changes files, or part-way through any write, a
+    // save leaves every name of the file holding the old game or the new one
+    // once the next start has finished what it can, and nothing of its own.
+    void saveKilledAnywhereLeavesOldOrNew_data() {
+        QTest::addColumn<QString>("layout");
+        for (const char* layout : {"single name", "hard link", "folder not writable"})
+            QTest::newRow(layout) << layout;
+    }
+
+    void saveKilledAnywhereLeavesOldOrNew() {
+        QFETCH(QString, layout);
+        // In memory where there is a file system there: the kills are what counts, not the disk.
+        const QString base = QFileInfo("/dev/shm").isWritable() ? "/dev/shm"
+                             : kRoot                            ? "/tmp"
+                                                                : QDir::tempPath();
+        QTemporaryDir dir(base + "/pathwick-kill-XXXXXX");
+        const QString folder = dir.filePath("games"), file = folder + "/game.maz";
+        const QString other = dir.filePath("other.maz");
+        const MazeState game = GameWith(100000);
+        const QByteArray old = MazeFileBytes(GameWith(60000)).value();
+        const QByteArray saved = MazeFileBytes(game).value();
+        QVERIFY(Own(dir.path(), geteuid(), getegid(), 0755) && QDir().mkdir(folder));
+        QVERIFY(WriteFileBytes(file, old) && Own(file, kSaver, kSaverGroup, 0644));
+        QVERIFY(Own(folder, kSaver, kSaverGroup, layout == "folder not writable" ? 0555 : 0755));
+        if (layout == "hard link")
+            QCOMPARE(::link(QFile::encodeName(file), QFile::encodeName(other)), 0);
+        const QByteArray whole = SaveKilledAt(game, file, 0, 0);
+        QCOMPARE(ReadFileBytes(file), saved);
+        constexpr int kKills = 70;
+        for (int i = 0; i < kKills; ++i) {
+            QVERIFY(WriteFileBytes(file, old));
+            const int kill = 1 + i * int(whole.size()) / kKills;
+            const QByteArray calls = SaveKilledAt(game, file, kill, (i * 37 % 100) / 100.0);
+            QCOMPARE(calls.size(), kill);
+            for (const InterruptedSave& s : RecoverInterruptedSaves())
+                QCOMPARE(s.outcome, InterruptedSave::Outcome::kCompleted);
+            const QByteArray now = ReadFileBytes(file);
+            QVERIFY2(now == old || now == saved, whole.left(kill).constData());
+            if (layout == "hard link") QCOMPARE(ReadFileBytes(other), now);
+            // Killed between giving the new file a name and renaming it: the
+            // next save removes what is left.
+            if (calls.endsWith('r')) RemoveLeftoverTemporaries(file, {time(nullptr) + 1, 0});
+            QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                     QStringList{"game.maz"});
+            QCOMPARE(QDir(StateFolder())
+                         .entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                    QDir::NoDotAndDotDot),
+                     QStringList());
+        }
+        QVERIFY(Own(folder, kSaver, kSaverGroup, 0755));  // for the clean-up
+    }
+
+    // A save killed as it begins to write the file itself, found by the next
+    // start, Open or Save of the file; and the file changed in between.
+    void interruptedSaveIsFinishedOrKeptAside_data() {
+        QTest::addColumn<QString>("since");
+        QTest::addColumn<QString>("when");
+        QTest::newRow("finished at the start") << "nothing"
+                                               << "start";
+        QTest::newRow("finished at Open") << "nothing"
+                                          << "open";
+        QTest::newRow("finished at Save") << "nothing"
+                                          << "save";
+        QTest::newRow("file written since: kept aside") << "written"
+                                                        << "start";
+        QTest::newRow("file replaced since: kept aside") << "replaced"
+                                                         << "save";
+    }
+
+    void interruptedSaveIsFinishedOrKeptAside() {
+        QFETCH(QString, since);
+        QFETCH(QString, when);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("game.maz"), other = dir.filePath("other.maz");
+        const QByteArray old = MazeFileBytes(GameWith(10)).value();
+        const QByteArray saved = MazeFileBytes(GameWith(20)).value();
+        QVERIFY(WriteFileBytes(file, old) && Own(file, kSaver, kSaverGroup, 0644));
+        QVERIFY(Own(dir.path(), kSaver, kSaverGroup, 0755));
+        QCOMPARE(::link(QFile::encodeName(file), QFile::encodeName(other)), 0);
+        const int kill = int(SaveKilledAt(GameWith(20), file, 0, 0).indexOf('t')) + 1;
+        QVERIFY(WriteFileBytes(file, old));
+        QCOMPARE(SaveKilledAt(GameWith(20), file, kill, 0).size(), kill);
+        QByteArray now = old;
+        if (since == "written") QVERIFY(WriteFileBytes(other, now += "1\r\n"));
+        if (since == "replaced") QVERIFY(QFile::remove(file) && WriteFileBytes(file, {}));
+
+        FileGame g;
+        g.dialogs.fileNames = {file};
+        if (when == "start") FinishInterruptedSaves(g.dialogs);
+        if (when == "open") g.game.Open();
+        if (when == "save") QVERIFY(g.game.SaveMazeFile(file));
+        const QStringList kept = QDir(dir.path()).entryList({"*.kept"}, QDir::Files);
+        const QString text = "File Save: A save of " + file + " that was interrupted earlier ";
+        if (since == "nothing") {
+            QCOMPARE(g.dialogs.Messages(), QStringList{text + "has been completed."});
+            QCOMPARE(kept, QStringList());
+            if (when != "save") QCOMPARE(ReadFileBytes(other), saved);
+            if (when == "open") QCOMPARE(MazeFileBytes(g.game.State()).value(), saved);
+        } else {
+            QCOMPARE(kept.size(), 1);
+            QCOMPARE(g.dialogs.Messages(),
+                     QStringList{text +
+                                 "was not completed, because the file has changed since; "
+                                 "the game it was saving is kept in " +
+                                 dir.filePath(kept[0]) + "."});
+            QVERIFY(ReadFileBytes(dir.filePath(kept[0])).startsWith(saved));
+            QCOMPARE(ReadFileBytes(other), now);
+            QCOMPARE(RecoverInterruptedSaves(), QList<InterruptedSave>());
+        }
+    }
+
     void openingAnythingButARegularFileFailsAtOnce_data() {
         QTest::addColumn<QString>("path");
         QTest::newRow("named pipe") << "pipe";
@@ -193,6 +361,9 @@ int main(int argc, char** argv) {
         return WriteGameFile(GameWith(atoi(argv[3])), QFile::decodeName(argv[2])) ? 0 : 1;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QTemporaryDir state;  // what the game keeps between runs, the saver's
+    if (!Own(state.path(), kSaver, kSaverGroup, 0755)) return 2;
+    qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
     QApplication app(argc, argv);
     TestMazeFileFilesystem tc;
     return QTest::qExec(&tc, argc, argv);

@@ -334,6 +334,32 @@ private slots:
         QCOMPARE(records[6 + 32766], QByteArray("10,20,0"));
     }
 
+    void saveRemovesOnlyTheGamesOwnLeftoverTemporaries_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("old");  // from before the game started
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("left by an earlier run") << ".game.maz.0123abcd" << true << true;
+        QTest::newRow("of a save running now") << ".game.maz.0123abcd" << false << false;
+        QTest::newRow("of another file") << ".other.maz.0123abcd" << true << false;
+        QTest::newRow("not a name the game makes") << ".game.maz.0123abcd.txt" << true << false;
+    }
+    void saveRemovesOnlyTheGamesOwnLeftoverTemporaries() {
+        QFETCH(QString, name);
+        QFETCH(bool, old);
+        QFETCH(bool, removed);
+        QTemporaryDir dir;
+        QFile leftover(dir.filePath(name));
+        QVERIFY(leftover.open(QIODevice::WriteOnly) && leftover.write("1,2\r\n") == 5 &&
+                leftover.flush());
+        if (old)
+            QVERIFY(leftover.setFileTime(QDateTime(QDate(2020, 1, 1), QTime()),
+                                         QFile::FileModificationTime));
+        leftover.close();
+        FileGame g;
+        QVERIFY(g.game.SaveMazeFile(dir.filePath("game.maz")));
+        QCOMPARE(leftover.exists(), !removed);
+    }
+
     // ---- failures of the file system
 
     void saveUnderAFileInsteadOfAFolderFails() {

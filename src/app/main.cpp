@@ -5,12 +5,13 @@
 
 #include "app/commandline.h"
 #include "app/firstframe.h"
+#include "app/programstyle.h"
 #include "core/dialogs.h"
 #include "core/random.h"
+#include "files/pendingsave.h"
+#include "program/programicon.h"
 #include "ui/frmmaze.h"
 #include "ui/frmrules.h"
-#include "program/programicon.h"
-#include "app/programstyle.h"
 #include "ui/qtdialogs.h"
 #include "version.h"
 
@@ -82,5 +83,7 @@ int main(int argc, char** argv) {
     dialogs.SetParent(&window);
     startup::QuitAfterFirstFrameIfAsked(window);
     pathwick::StartGame(window, line.file);
+    // Saves that an earlier run could not finish, before anything else is read or written.
+    pathwick::FinishInterruptedSaves(dialogs);
     return app.exec();
 }

@@ -9,13 +9,16 @@ namespace pathwick {
 
 // Writes state to path in the maze file format. A new file, or a file that
 // can be replaced without changing what it is, is written beside the old one
-// and renamed over it once complete and on disk, and the folder is synced, so
-// that a failure leaves the old file as it was and a finished save survives a
-// crash of the machine. A file with other names (hard links), one in a folder
-// that takes no new files, or one whose owner the new file could not take is
-// written in place: its old contents are put back if the write fails
-// part-way. Symbolic links are followed; only regular files and new names are
-// written. False on any failure.
+// as a file without a name and put in its place once complete and on disk,
+// and the folder is synced, so that a failure leaves the old file as it was,
+// a save cut off leaves nothing behind and a finished save survives a crash
+// of the machine. A file with other names (hard links), one in a folder that
+// takes no new files, or one whose owner the new file could not take is
+// written in place through a pending save (files/pendingsave.h), so that it
+// holds the old or the new game whenever the save stops; its old contents are
+// put back if the write fails part-way. The game's own temporary files for
+// path left by earlier runs are removed. Symbolic links are followed; only
+// regular files and new names are written. False on any failure.
 bool WriteGameFile(const MazeState& state, const QString& path);
 
 // Reads the maze file at path into state, taking marker keys from keys. Only

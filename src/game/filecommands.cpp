@@ -2,6 +2,7 @@
 // The File menu's commands and the procedures that write and read maze files.
 
 #include "files/mazeformat.h"
+#include "files/pendingsave.h"
 #include "files/savefile.h"
 #include "game/game.h"
 #include "views/cellview.h"
@@ -9,6 +10,7 @@
 namespace pathwick {
 
 bool Game::SaveMazeFile(const QString& path) {
+    FinishInterruptedSaves(dialogs_, path);
     if (!WriteGameFile(state_, path)) {
         dialogs_.Message(tr("There was an error saving the file."), tr("File Save Error"));
         return false;
@@ -20,6 +22,7 @@ bool Game::SaveMazeFile(const QString& path) {
 }
 
 bool Game::OpenMazeFile(const QString& path) {
+    FinishInterruptedSaves(dialogs_, path);
     MakeNewMaze();
     // The cell view can only show a cell of the grid.
     if (ReadGameFile(path, state_, keys_) && !IsOutside(state_.MouseX, state_.MouseY)) {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <vector>
 
@@ -31,6 +32,9 @@ const TestClassEntry* Find(const char* name) {
 // Runs one class in this process; argv[1] is its name, the rest go to QtTest.
 int RunOne(const TestClassEntry& entry, int argc, char** argv) {
     ChooseTestPlatform();
+    // What the game keeps between runs stays in the test's own folder.
+    const QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
     if (entry.beforeApplication) entry.beforeApplication();
     // QtTest sees the program name and the options, not the class name.
     std::vector<char*> args{argv[0]};

@@ -1,0 +1,340 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "files/pendingsave.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <cerrno>
+#include <optional>
+
+#include "files/posixfile.h"
+
+namespace pathwick {
+
+namespace {
+
+// A pending save is one file: the new contents, then the record of the file
+// they are for as "key=value" lines, then a footer that gives the record's
+// length. The contents come first, so that a pending save kept aside opens as
+// the maze file it holds (reading stops after the last value needed).
+constexpr QByteArrayView kFooter = "pathwick pending save ";
+constexpr qsizetype kFooterSize = 22 + 8 + 1;  // kFooter, the length in 8 digits, LF
+
+// The file a pending save is for, as it was before the save touched it.
+struct Record {
+    QString path;  // absolute, symbolic links followed
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = 0;
+    qint64 seconds = 0;  // the time of its last change
+    qint64 nanoseconds = 0;
+    qint64 length = 0;  // of the new contents
+
+    bool IsAsItWas(const struct stat& file) const {
+        return file.st_size == size && file.st_mtim.tv_sec == seconds &&
+               file.st_mtim.tv_nsec == nanoseconds;
+    }
+};
+
+QByteArray RecordText(const Record& r) {
+    QByteArray text = "\npath=" + Native(r.path).toPercentEncoding();
+    const std::pair<const char*, qint64> numbers[] = {
+        {"device", qint64(r.device)}, {"inode", qint64(r.inode)},     {"size", r.size},
+        {"seconds", r.seconds},       {"nanoseconds", r.nanoseconds}, {"length", r.length}};
+    for (const auto& [key, value] : numbers)
+        text += '\n' + QByteArray(key) + '=' + QByteArray::number(value);
+    text += '\n';
+    return text + kFooter.toByteArray() + QByteArray::number(text.size()).rightJustified(8, '0') +
+           '\n';
+}
+
+// Reads the pending save open on fd: its record and new contents.
+bool ReadPending(int fd, Record* r, QByteArray* bytes) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < kFooterSize)
+        return false;
+    QByteArray footer(kFooterSize, Qt::Uninitialized);
+    if (!ReadAt(fd, footer.data(), kFooterSize, info.st_size - kFooterSize) ||
+        !footer.startsWith(kFooter) || !footer.endsWith('\n'))
+        return false;
+    bool ok = false;
+    const qint64 textSize = footer.mid(kFooter.size(), 8).toLongLong(&ok);
+    const qint64 length = info.st_size - kFooterSize - textSize;
+    if (!ok || textSize <= 0 || length < 0) return false;
+    QByteArray text(textSize, Qt::Uninitialized);
+    if (!ReadAt(fd, text.data(), textSize, length)) return false;
+    QHash<QByteArray, QByteArray> values;
+    for (const QByteArray& line : text.split('\n')) {
+        const qsizetype equals = line.indexOf('=');
+        if (equals > 0) values.insert(line.left(equals), line.mid(equals + 1));
+    }
+    r->path = QFile::decodeName(QByteArray::fromPercentEncoding(values.value("path")));
+    qint64* const numbers[] = {&r->size, &r->seconds, &r->nanoseconds, &r->length};
+    const char* const keys[] = {"size", "seconds", "nanoseconds", "length"};
+    for (int i = 0; i < 4; ++i) {
+        *numbers[i] = values.value(keys[i]).toLongLong(&ok);
+        if (!ok) return false;
+    }
+    r->device = values.value("device").toULongLong(&ok);
+    if (!ok) return false;
+    r->inode = values.value("inode").toULongLong(&ok);
+    if (!ok || r->length != length || !QFileInfo(r->path).isAbsolute()) return false;
+    bytes->resize(length);
+    return ReadAt(fd, bytes->data(), length, 0);
+}
+
+// Writes bytes over the whole of the file open on fd and syncs it. At every
+// moment the file holds the first part of bytes, so a write cut off can be
+// told from a file changed by someone else.
+bool Overwrite(int fd, const QByteArray& bytes) {
+    return ::ftruncate(fd, 0) == 0 && ::lseek(fd, 0, SEEK_SET) == 0 &&
+           WriteAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
+}
+
+// Opens the regular file at path for writing, and for reading when allowed,
+// without waiting on anything that is not a regular file.
+Descriptor OpenForWriting(const QByteArray& path, bool* readable, int extraFlags = 0) {
+    *readable = true;
+    Descriptor fd(::open(path.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK | extraFlags));
+    if (!fd.valid() && errno == EACCES) {
+        *readable = false;
+        fd = Descriptor(::open(path.constData(), O_WRONLY | O_CLOEXEC | O_NONBLOCK | extraFlags));
+    }
+    struct stat info {};
+    if (!fd.valid()) return fd;
+    const int flags = ::fcntl(fd.get(), F_GETFL);
+    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) || flags < 0 ||
+        ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        errno = EINVAL;
+        return Descriptor();
+    }
+    return fd;
+}
+
+// Makes the state folder, for the player's eyes only.
+bool MakeFolder(const QString& state) {
+    return QDir().mkpath(state) && ::chmod(Native(state).constData(), 0700) == 0;
+}
+
+// The pending save of one write in place, held locked while the write goes
+// on so that no other game finishes it meanwhile.
+class PendingSave {
+public:
+    // Keeps bytes, which are to replace the file target (as info describes
+    // it), complete and on disk. False when there is no place to keep them.
+    bool Keep(const QByteArray& bytes, const QString& target, const struct stat& info) {
+        const QFileInfo file(QFileInfo(target).absoluteFilePath());
+        const QString state = StateFolder();
+        NewFile pending;
+        const bool beside = pending.Create(target, 0600);
+        if (!beside) {
+            // The folder takes no new files: the state folder keeps it.
+            if ((errno != EACCES && errno != EPERM && errno != EROFS) || !MakeFolder(state) ||
+                !pending.Create(state + QLatin1Char('/') + file.fileName(), 0600))
+                return false;
+            RemoveLeftoverTemporaries(state + QLatin1Char('/') + file.fileName(), ProgramStart());
+        }
+        const Record r{file.filePath(), quint64(info.st_dev), quint64(info.st_ino),
+                       info.st_size,    info.st_mtim.tv_sec,  info.st_mtim.tv_nsec,
+                       bytes.size()};
+        const QByteArray text = RecordText(r);
+        if (::flock(pending.fd(), LOCK_EX) != 0 ||
+            !WriteAll(pending.fd(), bytes.constData(), bytes.size()) ||
+            !WriteAll(pending.fd(), text.constData(), text.size()) || ::fsync(pending.fd()) != 0)
+            return false;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const QString name = file.fileName() + QStringLiteral(".%1.pending")
+                                                       .arg(QRandomGenerator::global()->generate(),
+                                                            8, 16, QLatin1Char('0'));
+            path_ = beside ? file.dir().filePath(QLatin1Char('.') + name)
+                           : state + QLatin1Char('/') + name;
+            if (beside) {
+                // A link in the state folder, so that the next start finds it;
+                // made first, since a link to nothing is taken for one that is
+                // done with.
+                link_ = state + QLatin1Char('/') + name;
+                if (MakeFolder(state) &&
+                    ::symlink(Native(path_).constData(), Native(link_).constData()) != 0 &&
+                    errno == EEXIST)
+                    continue;
+                if (!QFileInfo(link_).isSymLink() || !SyncFolder(state)) link_.clear();
+            }
+            if (pending.Name(path_)) {
+                lock_ = Descriptor(::dup(pending.fd()));
+                if (SyncFolder(QFileInfo(path_).path())) return true;
+                Remove();
+                return false;
+            }
+            const bool taken = errno == EEXIST;
+            if (!link_.isEmpty()) ::unlink(Native(link_).constData());
+            if (!taken) break;
+        }
+        path_.clear();
+        return false;
+    }
+
+    // The write is done: the pending save goes.
+    void Remove() {
+        ::unlink(Native(path_).constData());
+        if (!link_.isEmpty()) ::unlink(Native(link_).constData());
+    }
+
+private:
+    QString path_, link_;
+    Descriptor lock_;
+};
+
+enum class Finish { kWritten, kWasDone, kChanged, kLater };
+
+// Finishes the write of bytes into the file r names, if it is still that file.
+Finish FinishWrite(const Record& r, const QByteArray& bytes) {
+    bool readable = true;
+    const Descriptor fd = OpenForWriting(Native(r.path), &readable, O_NOFOLLOW);
+    struct stat info {};
+    if (!fd.valid()) {
+        // A folder that is not there (a disk not plugged in) may come back.
+        const bool later = errno == EACCES || errno == EIO ||
+                           (errno == ENOENT && !QFileInfo::exists(QFileInfo(r.path).path()));
+        return later ? Finish::kLater : Finish::kChanged;
+    }
+    if (::fstat(fd.get(), &info) != 0) return Finish::kLater;
+    if (quint64(info.st_dev) != r.device || quint64(info.st_ino) != r.inode)
+        return Finish::kChanged;
+    if (!r.IsAsItWas(info)) {
+        // Only the interrupted write may have changed it: the file holds the
+        // first part of the new contents.
+        if (!readable || info.st_size > bytes.size()) return Finish::kChanged;
+        QByteArray now(info.st_size, Qt::Uninitialized);
+        if (!ReadAt(fd.get(), now.data(), now.size(), 0)) return Finish::kLater;
+        if (!bytes.startsWith(now)) return Finish::kChanged;
+        if (now.size() == bytes.size())
+            return ::fsync(fd.get()) == 0 ? Finish::kWasDone : Finish::kLater;
+    }
+    return Overwrite(fd.get(), bytes) ? Finish::kWritten : Finish::kLater;
+}
+
+// The name a pending save gets when it is kept aside: visible, in the same
+// folder, ".kept" for ".pending".
+QString KeptName(const QString& pending) {
+    const QFileInfo info(pending);
+    QString name = info.fileName();
+    if (name.startsWith(QLatin1Char('.'))) name.remove(0, 1);
+    name.chop(int(qstrlen(".pending")));
+    return info.dir().filePath(name + QStringLiteral(".kept"));
+}
+
+}  // namespace
+
+QString StateFolder() {
+    QString base = qEnvironmentVariable("XDG_STATE_HOME");
+    if (base.isEmpty() || QDir::isRelativePath(base)) base = QDir::homePath() + "/.local/state";
+    return base + QStringLiteral("/pathwick");
+}
+
+bool WriteInPlace(const QByteArray& bytes, const QString& target) {
+    bool readable = true;
+    Descriptor fd = OpenForWriting(Native(target), &readable);
+    struct stat info {};
+    if (!fd.valid() || ::fstat(fd.get(), &info) != 0) return false;
+    // The old contents, to put back if the write fails part-way.
+    std::optional<QByteArray> old;
+    if (readable) {
+        old.emplace(info.st_size, Qt::Uninitialized);
+        if (!ReadAt(fd.get(), old->data(), old->size(), 0)) return false;
+    }
+    PendingSave pending;
+    if (!pending.Keep(bytes, target, info)) return false;  // nothing written yet
+    if (Overwrite(fd.get(), bytes)) {
+        pending.Remove();
+        return fd.Close();
+    }
+    if (old && Overwrite(fd.get(), *old)) {
+        pending.Remove();
+    } else {
+        // No cut-off game is left that could be taken for a whole one; the
+        // pending save stays and the next start finishes it.
+        (void)::ftruncate(fd.get(), 0);
+        (void)::fsync(fd.get());
+    }
+    return false;
+}
+
+QList<InterruptedSave> RecoverInterruptedSaves(const QString& file) {
+    const QString state = StateFolder();
+    const QString only =
+        file.isEmpty() ? QString() : QFileInfo(FollowLinks(file)).absoluteFilePath();
+    // Pending saves and the links to them, each as (pending save, link).
+    QList<std::pair<QString, QString>> found;
+    const QDir::Filters all = QDir::Files | QDir::Hidden | QDir::System;
+    for (const QFileInfo& entry : QDir(state).entryInfoList({QStringLiteral("*.pending")}, all)) {
+        if (!entry.isSymLink()) {
+            found.append({entry.filePath(), {}});
+        } else if (entry.exists()) {
+            found.append({entry.symLinkTarget(), entry.filePath()});
+        } else {  // the pending save is done with, but not its link
+            ::unlink(Native(entry.filePath()).constData());
+        }
+    }
+    if (!only.isEmpty()) {
+        const QFileInfo target(only);
+        for (const QFileInfo& entry : target.dir().entryInfoList(
+                 {QLatin1Char('.') + target.fileName() + QStringLiteral(".*.pending")}, all)) {
+            const bool known = std::any_of(found.begin(), found.end(), [&](const auto& f) {
+                return f.first == entry.filePath();
+            });
+            if (!known) found.append({entry.filePath(), {}});
+        }
+    }
+
+    QList<InterruptedSave> done;
+    for (const auto& [path, link] : found) {
+        const Descriptor fd(::open(Native(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+        Record r;
+        QByteArray bytes;
+        // A pending save that a running game holds is its own business.
+        if (!fd.valid() || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0 ||
+            !ReadPending(fd.get(), &r, &bytes) || (!only.isEmpty() && r.path != only))
+            continue;
+        const Finish finish = FinishWrite(r, bytes);
+        if (finish == Finish::kLater) continue;
+        QString kept;
+        if (finish == Finish::kChanged) {
+            kept = KeptName(path);
+            if (::renameat2(AT_FDCWD, Native(path).constData(), AT_FDCWD, Native(kept).constData(),
+                            RENAME_NOREPLACE) != 0)
+                kept = path;
+        } else {
+            ::unlink(Native(path).constData());
+        }
+        if (!link.isEmpty()) ::unlink(Native(link).constData());
+        if (finish == Finish::kWritten)
+            done.append({InterruptedSave::Outcome::kCompleted, r.path, {}});
+        else if (finish == Finish::kChanged)
+            done.append({InterruptedSave::Outcome::kKeptAside, r.path, kept});
+    }
+    return done;
+}
+
+void FinishInterruptedSaves(Dialogs& dialogs, const QString& file) {
+    const char* const context = "pathwick::SaveFile";
+    for (const InterruptedSave& save : RecoverInterruptedSaves(file)) {
+        const QString text =
+            save.outcome == InterruptedSave::Outcome::kCompleted
+                ? QCoreApplication::translate(
+                      context, "A save of %1 that was interrupted earlier has been completed.")
+                      .arg(save.file)
+                : QCoreApplication::translate(context,
+                                              "A save of %1 that was interrupted earlier was not "
+                                              "completed, because the file has changed since; "
+                                              "the game it was saving is kept in %2.")
+                      .arg(save.file, save.keptAs);
+        dialogs.Message(text, QCoreApplication::translate(context, "File Save"));
+    }
+}
+
+}  // namespace pathwick

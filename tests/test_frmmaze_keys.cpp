@@ -3,7 +3,10 @@
 // control has the focus, and moves the mouse or drops markers.
 
 #include <QRadioButton>
+#include <QTemporaryDir>
 
+#include "files/mazeformat.h"
+#include "support/filegame.h"
 #include "support/testmain.h"
 #include "support/testwindow.h"
 
@@ -35,6 +38,8 @@ private slots:
     void functionKeySelectsItsColourAndDropsAMarker_data();
     void functionKeySelectsItsColourAndDropsAMarker();
     void colourChosenByAFunctionKeySticksForDropMarker();
+    void noKeyMakesTheGameUnsaveable_data();
+    void noKeyMakesTheGameUnsaveable();
     void enterClicksTheFocusedButtonOrElseViewMap_data();
     void enterClicksTheFocusedButtonOrElseViewMap();
 
@@ -192,6 +197,50 @@ void TestFrmMazeKeys::functionKeySelectsItsColourAndDropsAMarker() {
     QCOMPARE(w.game().picMaze().Point(kCentre - kUnit, kCentre), colour);
     QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w.ui.picMaze));
     QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("N"));
+}
+
+void TestFrmMazeKeys::noKeyMakesTheGameUnsaveable_data() {
+    QTest::addColumn<int>("key");  // 0: Drop Marker clicked
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("posX");      // the mouse's, in the full cell's middle row
+    QTest::addColumn<bool>("refused");  // a marker refused, and the player told why
+    QTest::newRow("F1") << int(Qt::Key_F1) << 0 << kCentre << true;
+    QTest::newRow("F4") << int(Qt::Key_F4) << 0 << kCentre << true;
+    QTest::newRow("Drop Marker clicked") << 0 << 0 << kCentre << true;
+    QTest::newRow("a step past 16 bits") << int(Qt::Key_Right) << 0 << 32700 << false;
+}
+
+// A cell has as many markers as its 16-bit count in the file allows, and the
+// mouse stands there: no key and no click makes a game that cannot be saved.
+void TestFrmMazeKeys::noKeyMakesTheGameUnsaveable() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, posX);
+    QFETCH(bool, refused);
+    TestWindow w;
+    MoveEndsAway(w.State());
+    w.PlaceMouse(13, 13, 15, posX, kCentre);
+    for (int i = 0; i < kMaxMarkersInACell; ++i)
+        AddMarker(w.State(), GameSeam::Keys(w.game()), 13, 13, kCentre, kCentre, kCyan);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("full.maz"));
+    QVERIFY(w.game().SaveMazeFile(path));
+    const QByteArray before = ReadFileBytes(path);
+
+    if (key)
+        w.Press(key, Qt::KeyboardModifiers(modifiers));
+    else
+        w.ui.cmdDropMarker->click();
+    QCOMPARE(w.State().MarkerCount(13, 13), kMaxMarkersInACell);
+    QCOMPARE(w.dialogs.Messages().size(), refused ? 1 : 0);
+    if (refused)
+        QVERIFY2(w.dialogs.Messages()[0].startsWith(QStringLiteral("Marker Not Dropped: ")),
+                 qPrintable(w.dialogs.Messages()[0]));
+    QVERIFY(w.game().SaveMazeFile(path));
+    QCOMPARE(ReadFileBytes(path), before);
+    QVERIFY(w.game().OpenMazeFile(path));
+    QVERIFY(w.game().SaveMazeFile(path));
+    QCOMPARE(ReadFileBytes(path), before);
 }
 
 void TestFrmMazeKeys::colourChosenByAFunctionKeySticksForDropMarker() {

@@ -14,7 +14,6 @@ namespace pathwick {
 
 namespace {
 
-constexpr int kMaxMarkerCount = std::numeric_limits<std::int16_t>::max();
 
 // ---------------------------------------------------------------------------
 // Writing
@@ -273,7 +272,7 @@ bool FitsMazeFile(const MazeState& state) {
             const auto* ys = state.MarkerYs.Find(x, y);
             const auto* colours = state.MarkerColors.Find(x, y);
             const int n = xs ? xs->Count() : 0;
-            if (n > kMaxMarkerCount) return false;
+            if (n > kMaxMarkersInACell) return false;
             if ((ys ? ys->Count() : 0) != n || (colours ? colours->Count() : 0) != n) return false;
         }
     }

@@ -29,6 +29,9 @@ FileDialogSetup OpenDialogSetup();
 // the maze files selected.
 FileDialogSetup SaveAsDialogSetup(const QString& currentFile);
 
+// The most markers one cell can have in a maze file, whose count is 16-bit.
+inline constexpr int kMaxMarkersInACell = 32767;
+
 // Whether state can be written: every cell's marker count fits the 16-bit
 // count of the file, and the cell's three lists have the same length.
 bool FitsMazeFile(const MazeState& state);

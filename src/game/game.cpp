@@ -2,6 +2,7 @@
 #include "game/game.h"
 
 #include "core/newmaze.h"
+#include "files/mazeformat.h"
 #include "views/cellview.h"
 
 namespace pathwick {
@@ -70,12 +71,20 @@ void Game::SetMarkerColor(Color colour) {
     emit markerColorChanged(colour);
 }
 
-void Game::DropMarker() {
+bool Game::DropMarker() {
+    if (state_.Markers(state_.MouseX, state_.MouseY).Count() >= kMaxMarkersInACell) {
+        dialogs_.Message(tr("This cell already has as many markers as a maze file can keep "
+                            "(%1).\r\nDrop the marker in another cell.")
+                             .arg(kMaxMarkersInACell),
+                         tr("Marker Not Dropped"));
+        return false;
+    }
     AddMarker(state_, keys_, state_.MouseX, state_.MouseY, state_.PosX, state_.PosY,
               state_.MarkerColor);
     DrawMarker(picMaze_, state_, state_.PosX, state_.PosY, state_.MarkerColor);
     SetSaved(QStringLiteral("N"));
     emit markerDropped(state_.MarkerColor);
+    return true;
 }
 
 void Game::SwitchView() {

@@ -84,7 +84,10 @@ public:
     void SetMarkerColor(Color colour);
 
     // "Drop Marker" in the cell view: a marker of MarkerColor at the mouse.
-    void DropMarker();
+    // A cell that has as many markers as a maze file can keep takes no more:
+    // the player is told why, and the game stays one that can be saved.
+    // False when the marker was refused.
+    bool DropMarker();
 
     // "View Map" / "View Maze": the map, drawn afresh, or the cell view.
     void SwitchView();

@@ -86,6 +86,10 @@ def run(program):
         step = press("Up")[1]
         check(not re.search("blocked|new cell", step, re.I), f"a plain step is spoken: {step!r}")
         until("Up", "blocked", 3)
+        check("2 times" in press("Up")[1], "a repeated bump is counted")
+        whole = press("KP_Enter")[1]  # Orca's "where am I", never the game's Enter
+        check("Column 1, row 1: open" in whole and "Blocked" not in whole,
+              f"where am I reads the whole cell, without the one-off words: {whole!r}")
         delays = sorted(press(key)[0] for key in ["Down", "Up"] * 10)
         log("from an arrow key to its speech, 20 presses: median %.0f ms, p90 %.0f ms" % (
             statistics.median(delays), delays[17]))
@@ -94,11 +98,12 @@ def run(program):
         for key in ["Right"] * 11 + ["Down"] * 12:  # to the middle of the cell, into the next
             press(key)
         until("Down", "reached the end of the maze")
-        check("end reached" in press("Return")[1].lower(), "after the message, the end is told")
+        check("End reached!" in press("Return")[1], "after the message, the end is said, once")
         check("Saved: Yes" in press("ctrl+s")[1], "a save is told")
         shown = press("alt+v")[1].lower()
-        check("map" in shown and "column 1, row 1" in shown, f"View Map speaks the map: {shown!r}")
+        check("map. mouse in column 2, row 2" in shown, f"View Map speaks the map: {shown!r}")
         check("marker" in press("alt+d")[1].lower(), "Display Markers speaks the map's markers")
+        check("Column 2, row 2" in press("alt+v")[1], "back in the cell view, the cell is read")
         if orca.poll() is not None or process.poll() is not None:
             raise Failure("Orca or the program ended during the test")
 

@@ -56,6 +56,8 @@ def run(program):
             log("Orca: " + speech(scratch, 0)[0][1])
         except Failure:
             raise CannotRun("Orca did not speak: " + session.output_of("orca")[-2000:]) from None
+        if os.environ.get("PATHWICK_PLAY"):
+            return play(session, scratch, int(os.environ["PATHWICK_PLAY"]))
         # A corridor from the start (1,1) east to (2,1) and south to the end (2,2).
         codes = {(1, 1): 12, (2, 1): 6, (2, 2): 9}
         with open(os.path.join(scratch, "corridor.maz"), "w", newline="") as f:
@@ -106,6 +108,82 @@ def run(program):
         check("Column 2, row 2" in press("alt+v")[1], "back in the cell view, the cell is read")
         if orca.poll() is not None or process.poll() is not None:
             raise Failure("Orca or the program ended during the test")
+
+
+SIDES = {"north": ("Up", "Down"), "east": ("Right", "Left"), "south": ("Down", "Up"),
+         "west": ("Left", "Right")}
+BACK = {"north": "south", "south": "north", "east": "west", "west": "east"}
+
+
+def cell_of(words):
+    """(column, row) and the sides that lead on, from words about a cell."""
+    found = re.search(r"[Cc]olumn (\d+), row (\d+)[:,] (open [^;.]*|closed on all sides)", words)
+    if not found:
+        return None
+    sides = set(SIDES) if "open on all" in found.group(3) else \
+        {side for side in SIDES if side in found.group(3)}
+    sides -= set(re.findall(r"(\w+) leads into a pocket", words))
+    return (int(found.group(1)), int(found.group(2))), sides
+
+
+def play(session, scratch, mazes):
+    """Walks fresh mazes to their ends by the speech log alone, depth first; prints the arrow
+    presses per cell move."""
+    xdotool = need_tool("xdotool")
+    totals = [0, 0]
+    for maze in range(mazes):
+        began = time.time()
+        process = session.start_program()
+        found = subprocess.run([xdotool, "search", "--sync", "--onlyvisible", "--pid",
+                                str(process.pid), "--name", "Pathwick!"], capture_output=True,
+                               text=True, timeout=WAIT).stdout.split()
+        subprocess.run([xdotool, "windowfocus", "--sync", found[0]], timeout=WAIT, check=True)
+        here, sides = cell_of(" ".join(w for _, w in speech(scratch, began, 1.0)))
+        presses = moves = 0
+
+        def press(key):
+            nonlocal presses
+            presses += key in ("Up", "Down", "Left", "Right")
+            pressed = time.time()
+            subprocess.run([xdotool, "key", key], timeout=WAIT, check=True)
+            return " ".join(w for _, w in speech(scratch, pressed, 0.12))
+
+        tried, path, entered = set(), [], None  # (cell, side) pairs walked or come by
+        while True:
+            untried = [o for o in sorted(sides) if (here, o) not in tried]
+            if untried:
+                side = untried[0]
+            elif path:
+                side = BACK[path[-1]]
+            else:
+                raise Failure("the maze has no way on")
+            tried.add((here, side))
+            if entered:  # from the edge to the centre first
+                while "In the centre" not in press(SIDES[entered][1]):
+                    pass
+                press(SIDES[entered][1])  # off the centre square's edge, into its middle
+            said = ""
+            while "New cell" not in said:
+                said = press(SIDES[side][0])
+                if "Blocked" in said:
+                    raise Failure(f"blocked on the way {side}: {said!r}")
+            moves += 1
+            path = path[:-1] if path and side == BACK[path[-1]] else path + [side]
+            here, sides = cell_of(said)
+            entered = BACK[side]
+            tried.add((here, entered))
+            if "the end" in said:
+                while "reached the end" not in press(SIDES[entered][1]):
+                    pass
+                press("Return")
+                break
+        log(f"maze {maze + 1}: {presses} arrow presses, {moves} cell moves, "
+            f"{presses / moves:.1f} per move, {time.time() - began:.0f} s, no where-am-I")
+        totals[0] += presses
+        totals[1] += moves
+        process.kill()
+        process.wait()
+    log(f"all: {totals[0] / totals[1]:.1f} arrow presses per cell move")
 
 
 if __name__ == "__main__":

@@ -5,6 +5,7 @@
 
 #include "support/testmain.h"
 #include "support/testwindow.h"
+#include "ui/speech.h"
 
 using namespace pathwick;
 using namespace pathwick::testing;
@@ -12,6 +13,7 @@ using namespace pathwick::testing;
 namespace {
 
 constexpr int kClickDropMarker = -1;
+constexpr int kKeypadEnter = -2;  // the screen reader's "where am I"
 
 QString Description(QWidget* widget) {
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
@@ -19,6 +21,11 @@ QString Description(QWidget* widget) {
 
 QString Name(QWidget* widget) {
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+// What a screen reader reads of the picture's focused item: what was said last.
+QString Said(QWidget* picture) {
+    return Speech::Of(picture)->LastWords();
 }
 
 }  // namespace
@@ -68,22 +75,24 @@ void TestAccessibility::picturesAndIndicatorsAreNamedTooltipsStay() {
 void TestAccessibility::commandsChangeWhatTheCellViewReports_data() {
     QTest::addColumn<int>("code");
     QTest::addColumn<QList<int>>("keys");  // or kClickDropMarker
-    QTest::addColumn<QString>("told");     // how the last report begins
-    QTest::newRow("step") << 15 << QList<int>{Qt::Key_Up} << "Column 13, row 13: ";
-    QTest::newRow("blocked") << 5 << QList<int>{Qt::Key_Left, Qt::Key_Left} << "Blocked. ";
-    QTest::newRow("blocked twice") << 5 << QList<int>{Qt::Key_Left, Qt::Key_Left, Qt::Key_Left}
-                                   << "Blocked, 2 times in a row.";
+    QTest::addColumn<QString>("told");     // what was said last
+    QTest::newRow("step") << 15 << QList<int>{Qt::Key_Up} << "In the centre, 1 step north.";
+    QTest::newRow("blocked") << 5 << QList<int>{Qt::Key_Left, Qt::Key_Left} << "Blocked.";
+    QTest::newRow("blocked twice")
+        << 5 << QList<int>{Qt::Key_Left, Qt::Key_Left, Qt::Key_Left} << "Blocked, 2 times.";
+    QTest::newRow("where am I reads the whole cell, once")
+        << 5 << QList<int>{Qt::Key_Left, Qt::Key_Left, kKeypadEnter} << "(the description)";
     QTest::newRow("blocked, moved, blocked")
         << 5 << QList<int>{Qt::Key_Left, Qt::Key_Left, Qt::Key_Right, Qt::Key_Left, Qt::Key_Left}
-        << "Blocked. ";
+        << "Blocked.";
     QTest::newRow("blocked, dropped, blocked")
         << 5 << QList<int>{Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_F3, Qt::Key_Left}
-        << "Blocked. ";
-    QTest::newRow("F3") << 15 << QList<int>{Qt::Key_F3} << "Cyan marker dropped. ";
+        << "Blocked.";
+    QTest::newRow("F3") << 15 << QList<int>{Qt::Key_F3} << "Cyan marker dropped.";
     QTest::newRow("Drop Marker clicked after F2")
-        << 15 << QList<int>{Qt::Key_F2, kClickDropMarker} << "Black marker dropped. ";
+        << 15 << QList<int>{Qt::Key_F2, kClickDropMarker} << "Black marker dropped.";
     QTest::newRow("a letter tells nothing new")
-        << 15 << QList<int>{Qt::Key_Up, Qt::Key_A} << "Column 13, row 13: ";
+        << 15 << QList<int>{Qt::Key_Up, Qt::Key_A} << "In the centre, 1 step north.";
 }
 
 void TestAccessibility::commandsChangeWhatTheCellViewReports() {
@@ -95,18 +104,25 @@ void TestAccessibility::commandsChangeWhatTheCellViewReports() {
     s.StartX = s.EndX = 1;
     s.StartY = s.EndY = 1;
     w.PlaceMouse(13, 13, code, kCentre, kCentre);
-    QString last = Description(w.ui.picMaze);
+    const Speech* speech = Speech::Of(w.ui.picMaze);
+    const QAccessibleInterface* last = speech->FocusedItem();
     for (int key : keys) {
         if (key == kClickDropMarker)
             w.ui.cmdDropMarker->click();
+        else if (key == kKeypadEnter)
+            QTest::keyClick(w->windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
         else
             w.Press(key);
-        const QString now = Description(w.ui.picMaze);
-        if (key != Qt::Key_A) QVERIFY2(now != last, qPrintable(now));
+        // Each command is said at once: another item takes the focus.
+        const QAccessibleInterface* now = speech->FocusedItem();
+        QCOMPARE(now != last, key != Qt::Key_A && key != kKeypadEnter);
         last = now;
     }
-    QVERIFY2(last.startsWith(told), qPrintable(last));
-    QVERIFY2(last.contains(QStringLiteral("Column 13, row 13: ")), qPrintable(last));
+    QCOMPARE(Said(w.ui.picMaze),
+             told == QLatin1String("(the description)") ? Description(w.ui.picMaze) : told);
+    QVERIFY(!w.State().MapView);
+    QVERIFY2(Description(w.ui.picMaze).startsWith(QStringLiteral("Column 13, row 13: ")),
+             qPrintable(Description(w.ui.picMaze)));
 }
 
 void TestAccessibility::mapTellsTheMarkersLastDisplayed() {
@@ -114,21 +130,26 @@ void TestAccessibility::mapTellsTheMarkersLastDisplayed() {
     w.Press(Qt::Key_F3);
     w.ui.cmdViewMap->click();
     auto* picMap = w.ui.picMap;
+    QCOMPARE(Said(picMap), QStringLiteral("Map. ") + Description(picMap));
     QVERIFY(!Description(picMap).contains(QStringLiteral("Markers")));
     w.ui.chkCyan->click();
     w.ui.cmdDropMarker->click();  // Display Markers
     QVERIFY2(Description(picMap).contains(QStringLiteral("Markers shown: 1 cyan, in 1 cell")),
              qPrintable(Description(picMap)));
+    QVERIFY2(Said(picMap).startsWith(QStringLiteral("Markers shown: 1 cyan, in 1 cell")),
+             qPrintable(Said(picMap)));
     // Ticks alone change nothing on the map, nor in its words.
     w.ui.chkCyan->click();
     QVERIFY(Description(picMap).contains(QStringLiteral("Markers shown: 1 cyan")));
     // Drawn afresh, the map shows no markers, and says so.
     w.ui.cmdViewMap->click();
+    QCOMPARE(Said(w.ui.picMaze), Description(w.ui.picMaze));  // back: the cell
     w.ui.cmdViewMap->click();
     QVERIFY(!Description(picMap).contains(QStringLiteral("Markers")));
     w.dialogs.answers = {true};
     w.ui.mnuFileNew->trigger();
-    QVERIFY(Description(w.ui.picMaze).startsWith(QStringLiteral("New maze. ")));
+    QVERIFY(Said(w.ui.picMap).startsWith(QStringLiteral("Mouse in column ")));
+    QVERIFY(Description(w.ui.picMaze).startsWith(QStringLiteral("Column ")));
 }
 
 void TestAccessibility::onTheMapTheKeyboardReachesOnlyWhatShows() {

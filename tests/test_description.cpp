@@ -33,6 +33,8 @@ private slots:
     void cellNamesStartEndAndMarkers();
     void mapNamesCellsAndNearestMarkers_data();
     void mapNamesCellsAndNearestMarkers();
+    void oneWaySidesAreNamed_data();
+    void oneWaySidesAreNamed();
     void indicatorNames_data();
     void indicatorNames();
 };
@@ -85,7 +87,7 @@ void TestDescription::mousePlace_data() {
     QTest::newRow("centre, south-east") << kCentre + kUnit << kCentre + kUnit
                                         << "mouse in the centre, 1 step south and 1 step east";
     QTest::newRow("centre, upper limit")
-        << kCentre << 10 * kUnit << "mouse in the centre, 1 step north";
+        << kCentre << 10 * kUnit << "mouse in the centre, 1.5 steps north";
     QTest::newRow("north arm") << kCentre << kCentre - 2 * kUnit
                                << "mouse in the north arm, 2 steps out";
     QTest::newRow("north arm, east of its middle")
@@ -98,13 +100,15 @@ void TestDescription::mousePlace_data() {
     QTest::newRow("south edge, entered from the south")
         << kCentre << 23 * kUnit << "mouse at the south edge";
     QTest::newRow("one before the south edge")
-        << kCentre << 22 * kUnit << "mouse in the south arm, 11 steps out";
+        << kCentre << 22 * kUnit << "mouse in the south arm, 10.5 steps out";
     QTest::newRow("one before the east edge")
-        << 22 * kUnit << kCentre << "mouse in the east arm, 11 steps out";
+        << 22 * kUnit << kCentre << "mouse in the east arm, 10.5 steps out";
     QTest::newRow("west edge, entered from the west") << 10 << kCentre << "mouse at the west edge";
-    QTest::newRow("east arm") << 20 * kUnit << kCentre << "mouse in the east arm, 9 steps out";
+    QTest::newRow("east arm") << 20 * kUnit << kCentre << "mouse in the east arm, 8.5 steps out";
+    QTest::newRow("half a step, entered from the west")
+        << 10 + 11 * kUnit << kCentre << "mouse in the centre, half a step west";
     QTest::newRow("west arm, north of its middle")
-        << 5 * kUnit << kCentre - kUnit << "mouse in the west arm, 6 steps out, 1 step north";
+        << 5 * kUnit << kCentre - kUnit << "mouse in the west arm, 6.5 steps out, 1 step north";
     QTest::newRow("corner from a file") << 500 << 500 << "mouse in the north-west corner";
     QTest::newRow("beyond the view from a file")
         << 30000 << 30000 << "mouse in the south-east corner";
@@ -191,15 +195,23 @@ void TestDescription::changeIsToldBeforeTheCell_data() {
     QTest::addColumn<bool>("endReached");
     QTest::addColumn<bool>("newMaze");
     QTest::addColumn<QString>("told");
-    QTest::newRow("nothing") << 0 << false << -1 << false << false << "";
-    QTest::newRow("blocked") << 1 << false << -1 << false << false << "Blocked.";
-    QTest::newRow("blocked again")
-        << 3 << false << -1 << false << false << "Blocked, 3 times in a row.";
-    QTest::newRow("new cell") << 0 << true << -1 << false << false << "New cell.";
-    QTest::newRow("cyan") << 0 << false << kCyan << false << false << "Cyan marker dropped.";
-    QTest::newRow("black") << 0 << false << kBlack << false << false << "Black marker dropped.";
-    QTest::newRow("end") << 1 << false << -1 << true << false << "Blocked. End reached!";
-    QTest::newRow("new maze") << 0 << false << -1 << false << true << "New maze.";
+    QTest::addColumn<QString>("said");  // how the words said at once begin
+    QTest::newRow("nothing") << 0 << false << -1 << false << false << ""
+                             << "In the centre.";
+    QTest::newRow("blocked") << 1 << false << -1 << false << false << "Blocked."
+                             << "Blocked.";
+    QTest::newRow("blocked again") << 3 << false << -1 << false << false << "Blocked, 3 times."
+                                   << "Blocked, 3 times.";
+    QTest::newRow("new cell") << 0 << true << -1 << false << false << "New cell."
+                              << "New cell: column 1, row 1, open ";
+    QTest::newRow("cyan") << 0 << false << kCyan << false << false << "Cyan marker dropped."
+                          << "Cyan marker dropped.";
+    QTest::newRow("black") << 0 << false << kBlack << false << false << "Black marker dropped."
+                           << "Black marker dropped.";
+    QTest::newRow("end") << 1 << false << -1 << true << false << "Blocked. End reached!"
+                         << "Blocked. End reached!";
+    QTest::newRow("new maze") << 0 << false << -1 << false << true << "New maze."
+                              << "New maze. Column 1, row 1: ";
 }
 
 void TestDescription::changeIsToldBeforeTheCell() {
@@ -209,6 +221,7 @@ void TestDescription::changeIsToldBeforeTheCell() {
     QFETCH(bool, endReached);
     QFETCH(bool, newMaze);
     QFETCH(QString, told);
+    QFETCH(QString, said);
     CellChange change;
     change.blocked = blocked;
     change.newCell = newCell;
@@ -217,9 +230,14 @@ void TestDescription::changeIsToldBeforeTheCell() {
     change.newMaze = newMaze;
     QCOMPARE(DescribeChange(change), told);
     TestGame t;
-    const QString report = DescribeCellView(t.game.State(), change);
-    QVERIFY(report.endsWith(DescribeCell(t.game.State())));
-    QVERIFY(report.startsWith(told));
+    t.OpenGrid();
+    t.PutMouse(1, 1, kCentre, kCentre);
+    const QString now = DescribeCellView(t.game.State(), change);
+    QVERIFY2(now.startsWith(said), qPrintable(now));
+    // Read again, the cell has none of the words that were said once.
+    const QString again = DescribeCell(t.game.State());
+    for (const char* once : {"Blocked", "New cell", "dropped", "End reached", "New maze"})
+        QVERIFY2(!again.contains(QLatin1String(once)), qPrintable(again));
 }
 
 void TestDescription::cellNamesStartEndAndMarkers_data() {
@@ -318,6 +336,36 @@ void TestDescription::mapNamesCellsAndNearestMarkers() {
     std::optional<ShownColours> shown;
     if (displayed) shown = ShownColours{boxes[0], boxes[1], boxes[2], boxes[3]};
     QCOMPARE(DescribeMap(s, shown), tail);
+}
+
+void TestDescription::oneWaySidesAreNamed_data() {
+    QTest::addColumn<int>("here");  // the code of (13, 13), where the mouse is
+    QTest::addColumn<int>("east");  // the code of (14, 13)
+    QTest::addColumn<QString>("words");
+    QTest::newRow("open both ways") << 15 << 15 << "open on all sides; mouse in the centre.";
+    QTest::newRow("into a pocket") << 15 << 13 << "; one way: east leads into a pocket; mouse";
+    QTest::newRow("barred here only")
+        << 7 << 15 << "open north, south and west; one way: east is barred on this side only;";
+}
+
+void TestDescription::oneWaySidesAreNamed() {
+    QFETCH(int, here);
+    QFETCH(int, east);
+    QFETCH(QString, words);
+    TestGame t;
+    t.OpenGrid();
+    t.game.State().grid(13, 13) = static_cast<CellCode>(here);
+    t.game.State().grid(14, 13) = static_cast<CellCode>(east);
+    t.PutMouse(13, 13, kCentre, kCentre);
+    QVERIFY2(DescribeCell(t.game.State()).contains(words),
+             qPrintable(DescribeCell(t.game.State())));
+    // Walked east through a pocket's opening, the mouse is told it is in the pocket.
+    CellChange change;
+    for (int step = 0; step < 13 && !change.newCell; ++step)
+        change = StepChange(t.game.StepTold(QStringLiteral("R")));
+    const bool pocket = east == 13;
+    QCOMPARE(DescribeCellView(t.game.State(), change).contains(QLatin1String("the way back only")),
+             pocket);
 }
 
 void TestDescription::indicatorNames_data() {

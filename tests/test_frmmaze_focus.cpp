@@ -7,6 +7,7 @@
 
 #include "support/testmain.h"
 #include "support/testwindow.h"
+#include "ui/speech.h"
 
 using namespace pathwick;
 using namespace pathwick::testing;
@@ -57,7 +58,12 @@ void TestFrmMazeFocus::keyboardReachesOnlyControlsThatShow_data() {
           "Shift+Tab>chkBlack Shift+Tab>chkWhite Shift+Tab>picMap Shift+Tab>cmdViewMap",
           "cell picMaze Return>chkWhite Return>picMaze Tab>optWhite",
           "cell optCyan Return>chkWhite", "cell cmdViewMap Return>cmdViewMap",
-          "map chkCyan Return>picMaze", "map picMap Return>picMaze"})
+          "map chkCyan Return>picMaze", "map picMap Return>picMaze",
+          // The keypad's Enter is the screen reader's, never the view switch.
+          "cell picMaze Enter>picMaze Tab>optWhite",
+          // The colours are one tab stop, entered at the chosen one, left both ways.
+          "cell picMaze Tab>optWhite Down>optBlack Tab>cmdDropMarker Shift+Tab>optBlack "
+          "Shift+Tab>picMaze"})
         QTest::newRow(route) << QString::fromLatin1(route);
 }
 
@@ -114,6 +120,12 @@ void TestFrmMazeFocus::arrowKeysWalkTheColoursInTheirOrder() {
     const int dx = key == Qt::Key_Left ? -kUnit : key == Qt::Key_Right ? kUnit : 0;
     const int dy = key == Qt::Key_Up ? -kUnit : key == Qt::Key_Down ? kUnit : 0;
     QCOMPARE(QPoint(w.State().PosX, w.State().PosY), QPoint(kCentre + dx, kCentre + dy));
+    // Both are said: the colour, then where the mouse went.
+    const QString said = Speech::Of(w.ui.picMaze)->LastWords();
+    const QString name =
+        w.ui.Named<QRadioButton>(qPrintable(chosen))->text().remove(QLatin1Char('&'));
+    QVERIFY2(said.startsWith(name + QStringLiteral(" chosen. In the centre, 1 step ")),
+             qPrintable(said));
 }
 
 PATHWICK_TEST_CLASS(TestFrmMazeFocus)

@@ -23,7 +23,7 @@ class Description {
 
 // "1 step", "3 steps"; translators get the two forms as two texts.
 QString Count(int n, const char* one, const char* many) {
-    return n == 1 ? Description::tr(one) : Description::tr(many).arg(n);
+    return n == 1 ? Description::tr(one) : Description::tr(many, nullptr, n);
 }
 
 // "a", "a and b", "a, b and c".
@@ -37,36 +37,81 @@ QString CellName(int x, int y) {
     return Description::tr("column %1, row %2").arg(x).arg(y);
 }
 
+const struct {
+    CellCode side;
+    CellCode facing;  // the same wall seen from the neighbour
+    int dx, dy;
+    const char* name;
+} kSides[] = {{kNorth, kSouth, 0, -1, N("north")},
+              {kEast, kWest, 1, 0, N("east")},
+              {kSouth, kNorth, 0, 1, N("south")},
+              {kWest, kEast, -1, 0, N("west")}};
+
 QString OpenSides(const MazeState& state) {
-    const struct {
-        CellCode side;
-        const char* name;
-    } sides[] = {
-        {kNorth, N("north")}, {kEast, N("east")}, {kSouth, N("south")}, {kWest, N("west")}};
     const CellCode bars = BarredSides(state, state.MouseX, state.MouseY);
     QStringList open;
-    for (const auto& side : sides)
+    for (const auto& side : kSides)
         if (!(bars & side.side)) open << Description::tr(side.name);
     if (open.isEmpty()) return Description::tr("closed on all sides");
     if (open.size() == 4) return Description::tr("open on all sides");
     return Description::tr("open %1").arg(JoinAnd(open));
 }
 
-// Whole steps from the middle of the cell view (11.5 units) along one axis,
-// negative towards the north or west. Positions one step apart always give
-// different numbers.
-int StepsFromMiddle(int position, int unit) {
+// The openings that lead one way only: a side open here whose neighbour bars
+// it (a step out ends in the neighbour's arm, a pocket to walk back from), or
+// a side barred here that the neighbour leaves open. Empty when there is none.
+QString OneWaySides(const MazeState& state) {
+    const int x = state.MouseX;
+    const int y = state.MouseY;
+    const CellCode bars = BarredSides(state, x, y);
+    QStringList notes;
+    for (const auto& side : kSides) {
+        if (IsOutside(x + side.dx, y + side.dy)) continue;
+        const bool facing = BarredSides(state, x + side.dx, y + side.dy) & side.facing;
+        const bool here = bars & side.side;
+        if (!here && facing)
+            notes << Description::tr("%1 leads into a pocket").arg(Description::tr(side.name));
+        else if (here && !facing)
+            notes << Description::tr("%1 is barred on this side only")
+                         .arg(Description::tr(side.name));
+    }
+    return notes.isEmpty() ? QString() : Description::tr("one way: %1").arg(JoinAnd(notes));
+}
+
+// The side whose bar the mouse stands outside of, in that side's arm: it has
+// walked in from the neighbour and can only walk back.
+std::optional<const char*> PocketSide(const MazeState& state) {
+    const Zone zone = GetZone(state, state.PosX, state.PosY);
+    const CellCode bars = BarredSides(state, state.MouseX, state.MouseY);
+    if (zone.zx == 2 && zone.zy == 1 && (bars & kNorth)) return kSides[0].name;
+    if (zone.zx == 3 && zone.zy == 2 && (bars & kEast)) return kSides[1].name;
+    if (zone.zx == 2 && zone.zy == 3 && (bars & kSouth)) return kSides[2].name;
+    if (zone.zx == 1 && zone.zy == 2 && (bars & kWest)) return kSides[3].name;
+    return std::nullopt;
+}
+
+// Half steps from the middle of the cell view (11.5 units) along one axis,
+// rounded to the nearest half step, negative towards the north or west.
+int HalfStepsFromMiddle(int position, int unit) {
     if (unit <= 0) return 0;
-    const int offset = position - 11 * unit;
-    return offset >= 0 ? offset / unit : -((-offset + unit - 1) / unit);
+    const long twice = 2L * position - 23L * unit;
+    const long half = twice >= 0 ? (twice + unit / 2) / unit : -((-twice + unit / 2) / unit);
+    return static_cast<int>(half);
 }
 
-QString Steps(int n, const char* direction) {
-    return n == 1 ? Description::tr("1 step %1").arg(Description::tr(direction))
-                  : Description::tr("%1 steps %2").arg(n).arg(Description::tr(direction));
+// "half a step", "1 step", "1.5 steps", "3 steps" for a number of half steps.
+QString HalfSteps(int halves) {
+    if (halves == 1) return Description::tr("half a step");
+    if (halves % 2 == 0) return Count(halves / 2, N("1 step"), N("%n steps"));
+    return Description::tr("%1 steps").arg(QString::number(halves / 2.0, 'f', 1));
 }
 
-// "1 step north and 1 step east" for the offsets from the middle; empty at the middle.
+QString Steps(int halves, const char* direction) {
+    return Description::tr("%1 %2").arg(HalfSteps(halves), Description::tr(direction));
+}
+
+// "1 step north and half a step east" for the offsets from the middle, in
+// half steps; empty at the middle.
 QString Offsets(int ox, int oy) {
     QStringList parts;
     if (oy != 0) parts << Steps(std::abs(oy), oy < 0 ? N("north") : N("south"));
@@ -83,17 +128,20 @@ QString ZoneName(const Zone& zone) {
     return Description::tr(names[zone.zx - 1][zone.zy - 1]);
 }
 
-QString MousePlace(const MazeState& state) {
+// Where the mouse is in the cell view: "in the centre, 1 step north", "in
+// the north arm, 2.5 steps out", "at the north edge" (one more step outwards
+// crosses into the next cell), "in the north-west corner".
+QString Place(const MazeState& state) {
     const int w = state.UnitW;
     const int h = state.UnitH;
     const Zone zone = GetZone(state, state.PosX, state.PosY);
-    const int ox = StepsFromMiddle(state.PosX, w);
-    const int oy = StepsFromMiddle(state.PosY, h);
+    const int ox = HalfStepsFromMiddle(state.PosX, w);
+    const int oy = HalfStepsFromMiddle(state.PosY, h);
     if (zone.zx == 2 && zone.zy == 2) {
-        if (ox == 0 && oy == 0) return Description::tr("mouse in the centre");
-        return Description::tr("mouse in the centre, %1").arg(Offsets(ox, oy));
+        if (ox == 0 && oy == 0) return Description::tr("in the centre");
+        return Description::tr("in the centre, %1").arg(Offsets(ox, oy));
     }
-    if (zone.zx != 2 && zone.zy != 2) return Description::tr("mouse in the %1").arg(ZoneName(zone));
+    if (zone.zx != 2 && zone.zy != 2) return Description::tr("in the %1").arg(ZoneName(zone));
 
     // In an arm: how far out, and whether the next step out leaves the cell.
     const bool across = zone.zy == 2;  // the west or east arm
@@ -101,17 +149,22 @@ QString MousePlace(const MazeState& state) {
     const int aside = across ? oy : ox;
     const char* side =
         across ? (zone.zx == 1 ? N("west") : N("east")) : (zone.zy == 1 ? N("north") : N("south"));
-    // At an edge, one more step outwards crosses into the next cell.
     const int outX = across ? (zone.zx == 1 ? -w : w) : 0;
     const int outY = across ? 0 : (zone.zy == 1 ? -h : h);
     const bool atEdge = SideCrossed(state, state.PosX + outX, state.PosY + outY).has_value();
-    QString place = atEdge ? Description::tr("mouse at the %1 edge").arg(Description::tr(side))
-                           : Description::tr("mouse in the %1 arm, %2")
+    QString place = atEdge ? Description::tr("at the %1 edge").arg(Description::tr(side))
+                           : Description::tr("in the %1 arm, %2")
                                  .arg(Description::tr(side),
-                                      Count(std::abs(along), N("1 step out"), N("%1 steps out")));
+                                      Description::tr("%1 out").arg(HalfSteps(std::abs(along))));
     if (aside != 0)
         place += QStringLiteral(", ") + (across ? Offsets(0, aside) : Offsets(aside, 0));
+    if (PocketSide(state))
+        place += QStringLiteral(", ") + Description::tr("outside the bar, the way back only");
     return place;
+}
+
+QString MousePlace(const MazeState& state) {
+    return Description::tr("mouse %1").arg(Place(state));
 }
 
 // The four marker colours in the order of the colour boxes, then any other.
@@ -173,8 +226,7 @@ QString DescribeChange(const CellChange& change) {
     QStringList parts;
     if (change.newMaze) parts << Description::tr("New maze.");
     if (change.blocked == 1) parts << Description::tr("Blocked.");
-    if (change.blocked > 1)
-        parts << Description::tr("Blocked, %1 times in a row.").arg(change.blocked);
+    if (change.blocked > 1) parts << Description::tr("Blocked, %n times.", nullptr, change.blocked);
     if (change.newCell) parts << Description::tr("New cell.");
     if (change.dropped)
         parts
@@ -183,33 +235,71 @@ QString DescribeChange(const CellChange& change) {
     return parts.join(QLatin1Char(' '));
 }
 
+namespace {
+
+// What the cell holds besides the mouse: its sides, the openings that lead
+// one way only, the start or the end, its markers by colour and count.
+struct CellFacts {
+    QString open;
+    QString oneWay;  // empty when every opening leads both ways
+    QStringList more;
+};
+
+CellFacts FactsOf(const MazeState& state) {
+    const int x = state.MouseX;
+    const int y = state.MouseY;
+    CellFacts facts{OpenSides(state), OneWaySides(state), {}};
+    const bool start = x == state.StartX && y == state.StartY;
+    const bool end = x == state.EndX && y == state.EndY;
+    if (start && end)
+        facts.more << Description::tr("the start and the end");
+    else if (start)
+        facts.more << Description::tr("the start");
+    else if (end)
+        facts.more << Description::tr("the end");
+    if (const auto* colours = state.MarkerColors.Find(x, y); colours && colours->Count() > 0) {
+        std::array<int, 5> counts{};
+        for (const Color colour : colours->Items()) ++counts[ColourIndex(colour)];
+        facts.more << Description::tr("markers: %1").arg(ColourCounts(counts));
+    }
+    return facts;
+}
+
+}  // namespace
+
 QString DescribeCell(const MazeState& state) {
     const int x = state.MouseX;
     const int y = state.MouseY;
     if (IsOutside(x, y)) return Description::tr("No maze.");
+    const CellFacts facts = FactsOf(state);
     QStringList parts;
-    parts << MousePlace(state);
-    const bool start = x == state.StartX && y == state.StartY;
-    const bool end = x == state.EndX && y == state.EndY;
-    if (start && end)
-        parts << Description::tr("the start and the end");
-    else if (start)
-        parts << Description::tr("the start");
-    else if (end)
-        parts << Description::tr("the end");
-    if (const auto* colours = state.MarkerColors.Find(x, y); colours && colours->Count() > 0) {
-        std::array<int, 5> counts{};
-        for (const Color colour : colours->Items()) ++counts[ColourIndex(colour)];
-        parts << Description::tr("markers: %1").arg(ColourCounts(counts));
-    }
+    if (!facts.oneWay.isEmpty()) parts << facts.oneWay;
+    parts << MousePlace(state) << facts.more;
     return Description::tr("%1: %2; %3.")
-        .arg(Capitalised(CellName(x, y)), OpenSides(state), parts.join(QStringLiteral("; ")));
+        .arg(Capitalised(CellName(x, y)), facts.open, parts.join(QStringLiteral("; ")));
 }
 
 QString DescribeCellView(const MazeState& state, const CellChange& change) {
-    const QString told = DescribeChange(change);
-    const QString cell = DescribeCell(state);
-    return told.isEmpty() ? cell : told + QLatin1Char(' ') + cell;
+    if (IsOutside(state.MouseX, state.MouseY)) return Description::tr("No maze.");
+    QStringList said;
+    if (change.newMaze) said << Description::tr("New maze.") << DescribeCell(state);
+    if (change.blocked == 1) said << Description::tr("Blocked.");
+    if (change.blocked > 1) said << Description::tr("Blocked, %n times.", nullptr, change.blocked);
+    if (change.newCell) {
+        const CellFacts facts = FactsOf(state);
+        QStringList parts{CellName(state.MouseX, state.MouseY) + QStringLiteral(", ") + facts.open};
+        if (!facts.oneWay.isEmpty()) parts << facts.oneWay;
+        parts << facts.more;
+        const QString cell = parts.join(QStringLiteral("; "));
+        said << Description::tr("New cell: %1.").arg(cell);
+        if (PocketSide(state)) said << Capitalised(Description::tr("%1.").arg(Place(state)));
+    }
+    if (change.dropped)
+        said << Description::tr("%1 marker dropped.").arg(Capitalised(ColourName(*change.dropped)));
+    if (change.endReached) said << Description::tr("End reached!");
+    // A plain step tells where it led.
+    if (said.isEmpty()) said << Capitalised(Description::tr("%1.").arg(Place(state)));
+    return said.join(QLatin1Char(' '));
 }
 
 QString DescribeMap(const MazeState& state, const std::optional<ShownColours>& shown) {
@@ -219,12 +309,16 @@ QString DescribeMap(const MazeState& state, const std::optional<ShownColours>& s
                        .arg(CellName(state.MouseX, state.MouseY),
                             Description::tr("in the %1").arg(ZoneName(zone)),
                             CellName(state.StartX, state.StartY), CellName(state.EndX, state.EndY));
-    if (!shown) return text;
+    const QString markers = DescribeShownMarkers(state, shown);
+    return markers.isEmpty() ? text : text + QLatin1Char(' ') + markers;
+}
 
+QString DescribeShownMarkers(const MazeState& state, const std::optional<ShownColours>& shown) {
+    if (!shown || IsOutside(state.MouseX, state.MouseY)) return {};
     std::array<bool, 5> admitted{};
     for (int i = 0; i < 4; ++i) admitted[i] = (*shown)[i] == 1;
     if (std::none_of(admitted.begin(), admitted.end(), [](bool a) { return a; }))
-        return text + QLatin1Char(' ') + Description::tr("No marker colour is ticked.");
+        return Description::tr("No marker colour is ticked.");
 
     struct MarkedCell {
         int x, y, distance;
@@ -247,8 +341,7 @@ QString DescribeMap(const MazeState& state, const std::optional<ShownColours>& s
             cells.push_back(cell);
         }
     }
-    if (cells.empty())
-        return text + QLatin1Char(' ') + Description::tr("No markers of the ticked colours.");
+    if (cells.empty()) return Description::tr("No markers of the ticked colours.");
 
     // Nearest by steps across the grid; among equals, row by row from the north.
     std::stable_sort(cells.begin(), cells.end(), [](const MarkedCell& a, const MarkedCell& b) {
@@ -265,10 +358,17 @@ QString DescribeMap(const MazeState& state, const std::optional<ShownColours>& s
                                                  JoinAnd(colours));
     }
     const int cellCount = static_cast<int>(cells.size());
-    return text + QLatin1Char(' ') +
-           Description::tr("Markers shown: %1, in %2; nearest: %3.")
-               .arg(ColourCounts(totals), Count(cellCount, N("1 cell"), N("%1 cells")),
-                    nearest.join(QStringLiteral("; ")));
+    return Description::tr("Markers shown: %1, in %2; nearest: %3.")
+        .arg(ColourCounts(totals), Count(cellCount, N("1 cell"), N("%n cells")),
+             nearest.join(QStringLiteral("; ")));
+}
+
+QString DescribeMapShown(const MazeState& state) {
+    return Description::tr("Map. %1").arg(DescribeMap(state, std::nullopt));
+}
+
+QString ColourChosenWords(Color colour) {
+    return Description::tr("%1 chosen.").arg(Capitalised(ColourName(colour)));
 }
 
 QString FilePathName(const QString& path) {

@@ -40,11 +40,16 @@ CellChange StepChange(const MouseStep& step);
 QString DescribeChange(const CellChange& change);
 
 // The cell view in one sentence: the cell by column and row (from the
-// north-west corner), its open sides, where the mouse is in it, the start or
-// end, and its markers by colour and count.
+// north-west corner), its open sides and those that lead one way only, where
+// the mouse is in it (to the half step), the start or end, and its markers by
+// colour and count.
 QString DescribeCell(const MazeState& state);
 
-// What the cell view reports after a change: the change, then the cell.
+// What is said at once after a change, short: "Blocked." (with the count
+// when repeated), "New cell: column 6, row 12, open north and west." on a
+// crossing, a dropped marker, "End reached!", a new maze with its cell; a step
+// that tells none of these says where it led. The one-off words are never
+// part of DescribeCell, which a screen reader reads again on request.
 QString DescribeCellView(const MazeState& state, const CellChange& change);
 
 // The values of the four colour boxes (white, black, cyan, magenta) with which
@@ -56,8 +61,18 @@ using ShownColours = std::array<int, 4>;
 // cells nearest to the mouse that show them.
 QString DescribeMap(const MazeState& state, const std::optional<ShownColours>& shown);
 
+// The markers part of DescribeMap alone: what "Display Markers" showed.
+// Empty when no markers were displayed.
+QString DescribeShownMarkers(const MazeState& state, const std::optional<ShownColours>& shown);
+
+// What is said on switching to the map: "Map." and the map's words.
+QString DescribeMapShown(const MazeState& state);
+
 // At most this many cells are named as the nearest ones with markers.
 inline constexpr int kNearestMarkerCells = 3;
+
+// "Black chosen." for a marker colour chosen.
+QString ColourChosenWords(Color colour);
 
 // The names of the file path and the saved indicator: "File: <path>" (or
 // "File: none") and "Saved: Yes" / "Saved: No".

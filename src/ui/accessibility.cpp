@@ -2,7 +2,12 @@
 #include "ui/accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
+#include <QTimer>
 
 #include "core/color.h"
 #include "ui/picturebox.h"
@@ -46,6 +51,39 @@ QAccessibleInterface* PictureBoxFactory(const QString& className, QObject* objec
     return nullptr;
 }
 
+// Watches the program's keys ahead of the accessibility bridge. The bridge
+// watches them too, as a filter of the whole program installed once a screen
+// reader listens: it holds each key back until the screen reader has said
+// whether it takes it, then hands it on again. The filter installed last sees
+// a key first, so this one installs itself again behind every key handed on.
+class KeyWatch : public QObject {
+public:
+    explicit KeyWatch(GameAccessibility* owner) : QObject(owner), owner_(owner) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        if (event->spontaneous()) {
+            owner_->KeyPressed(*static_cast<QKeyEvent*>(event));
+        } else if (!moving_) {
+            // A key handed on: come first again, once this event is done.
+            moving_ = true;
+            QTimer::singleShot(0, this, [this] {
+                QCoreApplication::instance()->removeEventFilter(this);
+                QCoreApplication::instance()->installEventFilter(this);
+                moving_ = false;
+            });
+        }
+        return false;
+    }
+
+private:
+    GameAccessibility* owner_;
+    bool moving_ = false;
+};
+
 }  // namespace
 
 void InstallAccessibleInterfaces() {
@@ -74,12 +112,23 @@ GameAccessibility::GameAccessibility(const Game& game, const Controls& controls)
     connect(&game, &Game::gameReplaced, this, &GameAccessibility::GameReplaced);
     connect(&game, &Game::indicatorsChanged, this, &GameAccessibility::IndicatorsChanged);
     connect(&game, &Game::fileSaved, this, &GameAccessibility::FileSaved);
+    connect(&game, &Game::markerColorChanged, this, &GameAccessibility::ColourChosen);
     // Both pictures speak for themselves, each while it shows.
     cellViewSpeech_ = new Speech(controls_.picMaze);
     mapSpeech_ = new Speech(controls_.picMap);
+    keyWatch_ = new KeyWatch(this);
     TellCellView({}, false);
     TellMap(false);
     IndicatorsChanged();
+}
+
+void GameAccessibility::KeyPressed(const QKeyEvent& key) {
+    if (key.key() == Qt::Key_Enter && key.modifiers().testFlag(Qt::KeypadModifier))
+        ShowingSpeech()->Reveal();
+}
+
+Speech* GameAccessibility::ShowingSpeech() const {
+    return game_.State().MapView ? mapSpeech_ : cellViewSpeech_;
 }
 
 void GameAccessibility::Stepped(const MouseStep& step) {
@@ -98,13 +147,17 @@ void GameAccessibility::MarkerDropped(Color colour) {
 
 void GameAccessibility::MarkersDisplayed(const MarkerFilter& filter) {
     shown_ = filter;
-    TellMap();
+    TellMap(false);
+    mapSpeech_->Announce(DescribeShownMarkers(game_.State(), shown_), map_);
 }
 
 void GameAccessibility::ViewSwitched(bool mapView) {
     if (mapView) {
         shown_.reset();  // the map was drawn afresh, without markers
-        TellMap();
+        TellMap(false);
+        mapSpeech_->Announce(DescribeMapShown(game_.State()), map_);
+    } else {
+        cellViewSpeech_->Announce(cellView_);
     }
 }
 
@@ -123,13 +176,25 @@ void GameAccessibility::IndicatorsChanged() {
 }
 
 void GameAccessibility::FileSaved() {
-    (game_.State().MapView ? mapSpeech_ : cellViewSpeech_)->Announce(SavedName(game_.Saved()));
+    ShowingSpeech()->Announce(SavedName(game_.Saved()), game_.State().MapView ? map_ : cellView_);
+}
+
+void GameAccessibility::ColourChosen(Color colour) {
+    // An arrow key on a colour button chooses the colour after it has moved
+    // the mouse: both are said.
+    const QWidget* focus = QApplication::focusWidget();
+    if (game_.State().MapView || !controls_.colourChoices || !focus ||
+        !controls_.colourChoices->isAncestorOf(focus))
+        return;
+    cellViewSpeech_->Announce(ColourChosenWords(colour) + QLatin1Char(' ') + cellViewSaid_,
+                              cellView_);
 }
 
 void GameAccessibility::TellCellView(const CellChange& change, bool announce) {
-    cellView_ = DescribeCellView(game_.State(), change);
+    cellView_ = DescribeCell(game_.State());
     controls_.picMaze->setAccessibleDescription(cellView_);
-    if (announce && !game_.State().MapView) cellViewSpeech_->Announce(cellView_);
+    cellViewSaid_ = DescribeCellView(game_.State(), change);
+    if (announce && !game_.State().MapView) cellViewSpeech_->Announce(cellViewSaid_, cellView_);
 }
 
 void GameAccessibility::TellMap(bool announce) {

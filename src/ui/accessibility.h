@@ -9,6 +9,7 @@
 #include "game/description.h"
 #include "game/game.h"
 
+class QKeyEvent;
 class QLabel;
 class QWidget;
 
@@ -43,15 +44,22 @@ public:
         QLabel* lblSaved = nullptr;
         // The colour swatches of the mouse, the start and the end.
         std::array<QWidget*, 3> swatches{};
+        // The colour choices: a colour chosen there with the keyboard is said.
+        QWidget* colourChoices = nullptr;
     };
 
     // Tells the words of game from now on, after each thing the game reports;
     // game must outlive this object, the controls are the window's.
     GameAccessibility(const Game& game, const Controls& controls);
 
-    // What the cell view and the map report now.
+    // What the cell view and the map report now, in full.
     const QString& CellViewReport() const { return cellView_; }
     const QString& MapReport() const { return map_; }
+
+    // A key pressed in the program, before any screen reader hears of it:
+    // the screen reader's "where am I" (keypad Enter) reads the focused item
+    // of the picture that shows again, which then holds the full report.
+    void KeyPressed(const QKeyEvent& key);
 
 private:
     void Stepped(const MouseStep& step);
@@ -61,11 +69,13 @@ private:
     void GameReplaced();
     void IndicatorsChanged();
     void FileSaved();
+    void ColourChosen(Color colour);
 
     // The words go to the picture's description, and are said at once when
     // announce is set and the picture shows.
     void TellCellView(const CellChange& change, bool announce = true);
     void TellMap(bool announce = true);
+    Speech* ShowingSpeech() const;
 
     const Game& game_;
     Controls controls_;
@@ -73,9 +83,12 @@ private:
     Speech* cellViewSpeech_ = nullptr;
     Speech* mapSpeech_ = nullptr;
     int blockedInARow_ = 0;
+    // Sees the keys before the accessibility bridge hands them to a screen reader.
+    QObject* keyWatch_ = nullptr;
     // The colour boxes of the last "Display Markers" since the map was drawn.
     std::optional<ShownColours> shown_;
     QString cellView_;
+    QString cellViewSaid_;  // the short words last said for the cell view
     QString map_;
 };
 

@@ -105,8 +105,12 @@ frmMaze::frmMaze(RandomSource& random, WindowDialogs& dialogs, std::function<flo
     SetFixedWindowSize();
     Form_Load();
     accessibility_ = std::make_unique<GameAccessibility>(
-        *game_, GameAccessibility::Controls{
-                    picMaze, picMap, lblFilePath, lblSaved, {shpMouse, ShpStart, shpEnd}});
+        *game_, GameAccessibility::Controls{picMaze,
+                                            picMap,
+                                            lblFilePath,
+                                            lblSaved,
+                                            {shpMouse, ShpStart, shpEnd},
+                                            fraMarkerColorOpts});
     ShowIndicators();
     picMaze->setFocus();  // the first control in the tab order
     qApp->installEventFilter(this);
@@ -369,8 +373,10 @@ void frmMaze::DropMarkerOfColour(QRadioButton* option) {
 }
 
 void frmMaze::keyPressEvent(QKeyEvent* event) {
-    // Enter that no control took answers the default button.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    // Enter that no control took answers the default button. The keypad's
+    // Enter is left alone: it is the screen reader's "where am I", and a
+    // screen reader that answers late lets it through to the window.
+    if (event->key() == Qt::Key_Return) {
         cmdViewMap->click();
         return;
     }

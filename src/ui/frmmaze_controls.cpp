@@ -7,6 +7,7 @@
 #include <QShortcutEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <algorithm>
 #include <utility>
 
 #include "views/drawingsurface.h"
@@ -100,22 +101,26 @@ void Frame::paintEvent(QPaintEvent*) {
 
 OptionGroup::OptionGroup(QList<QRadioButton*> options, QObject* parent)
     : QObject(parent), options_(std::move(options)) {
-    for (QRadioButton* option : options_) option->installEventFilter(this);
+    for (QRadioButton* option : options_) {
+        option->installEventFilter(this);
+        connect(option, &QRadioButton::toggled, this, &OptionGroup::SetTabStop);
+    }
+    SetTabStop();
+}
+
+void OptionGroup::SetTabStop() {
+    // Tab and Shift+Tab stop at the chosen option only: the group is one
+    // stop, entered where its choice is, and the others are not passed on the
+    // way through it. (A group without a choice is entered at its first.)
+    const bool chosen = std::any_of(options_.begin(), options_.end(),
+                                    [](const QRadioButton* o) { return o->isChecked(); });
+    for (QRadioButton* option : options_)
+        option->setFocusPolicy(option->isChecked() || (!chosen && option == options_.first())
+                                   ? Qt::StrongFocus
+                                   : Qt::ClickFocus);
 }
 
 bool OptionGroup::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
-        // Tab and Shift+Tab enter the group at its chosen option.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason) return false;
-        for (QRadioButton* option : options_)
-            if (option != watched && option->isChecked() && option->isVisible() &&
-                option->isEnabled()) {
-                option->setFocus(reason);
-                break;
-            }
-        return false;
-    }
     if (event->type() != QEvent::KeyPress) return false;
     int step = 0;
     switch (static_cast<QKeyEvent*>(event)->key()) {

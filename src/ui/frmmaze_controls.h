@@ -58,6 +58,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void SetTabStop();
+
     QList<QRadioButton*> options_;
 };
 

@@ -64,9 +64,10 @@ Speech* Speech::Of(const QWidget* view) {
     return view ? view->findChild<Speech*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
-void Speech::Announce(const QString& words) {
+void Speech::Announce(const QString& words, const QString& full) {
     current_ = 1 - current_;
     words_[current_] = words;
+    full_ = full.isEmpty() ? words : full;
     if (!QAccessible::isActive()) return;
     // First the new name, for a reader that keeps the names it has seen.
     QAccessibleEvent renamed(view_, QAccessible::NameChanged);
@@ -75,6 +76,10 @@ void Speech::Announce(const QString& words) {
     QAccessibleEvent focused(view_, QAccessible::Focus);
     focused.setChild(current_);
     QAccessible::updateAccessibility(&focused);
+}
+
+void Speech::Reveal() {
+    words_[current_] = full_;
 }
 
 int Speech::ItemCount() const {

@@ -32,8 +32,14 @@ public:
     // The speech of view, if it was given one.
     static Speech* Of(const QWidget* view);
 
-    // Says words now: the next item takes them and the focus.
-    void Announce(const QString& words);
+    // Says words now: the next item takes them and the focus. full, when
+    // given, is what the item says when read again (Reveal).
+    void Announce(const QString& words, const QString& full = QString());
+
+    // Puts the full words of the last announcement into its item, without a
+    // word: a screen reader that reads the focused item again on request
+    // ("where am I") then reads all of it.
+    void Reveal();
 
     // What the last announcement said; empty before the first.
     const QString& LastWords() const { return words_[current_]; }
@@ -51,6 +57,7 @@ private:
 
     QWidget* view_;
     std::array<QString, 2> words_;
+    QString full_;
     int current_ = 0;
     // Registered with Qt's cache of accessible objects, which owns them.
     std::array<QAccessible::Id, 2> itemIds_{};

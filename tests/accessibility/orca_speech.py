@@ -56,6 +56,8 @@ def run(program):
             log("Orca: " + speech(scratch, 0)[0][1])
         except Failure:
             raise CannotRun("Orca did not speak: " + session.output_of("orca")[-2000:]) from None
+        if os.environ.get("PATHWICK_PLAY"):
+            return play(session, scratch, int(os.environ["PATHWICK_PLAY"]))
         # A corridor from the start (1,1) east to (2,1) and south to the end (2,2).
         codes = {(1, 1): 12, (2, 1): 6, (2, 2): 9}
         with open(os.path.join(scratch, "corridor.maz"), "w", newline="") as f:
@@ -86,6 +88,10 @@ def run(program):
         step = press("Up")[1]
         check(not re.search("blocked|new cell", step, re.I), f"a plain step is spoken: {step!r}")
         until("Up", "blocked", 3)
+        check("2 times" in press("Up")[1], "a repeated bump is counted")
+        whole = press("KP_Enter")[1]  # Orca's "where am I", never the game's Enter
+        check("Column 1, row 1: open" in whole and "Blocked" not in whole,
+              f"where am I reads the whole cell, without the one-off words: {whole!r}")
         delays = sorted(press(key)[0] for key in ["Down", "Up"] * 10)
         log("from an arrow key to its speech, 20 presses: median %.0f ms, p90 %.0f ms" % (
             statistics.median(delays), delays[17]))
@@ -94,13 +100,90 @@ def run(program):
         for key in ["Right"] * 11 + ["Down"] * 12:  # to the middle of the cell, into the next
             press(key)
         until("Down", "reached the end of the maze")
-        check("end reached" in press("Return")[1].lower(), "after the message, the end is told")
+        check("End reached!" in press("Return")[1], "after the message, the end is said, once")
         check("Saved: Yes" in press("ctrl+s")[1], "a save is told")
         shown = press("alt+v")[1].lower()
-        check("map" in shown and "column 1, row 1" in shown, f"View Map speaks the map: {shown!r}")
+        check("map. mouse in column 2, row 2" in shown, f"View Map speaks the map: {shown!r}")
         check("marker" in press("alt+d")[1].lower(), "Display Markers speaks the map's markers")
+        check("Column 2, row 2" in press("alt+v")[1], "back in the cell view, the cell is read")
         if orca.poll() is not None or process.poll() is not None:
             raise Failure("Orca or the program ended during the test")
+
+
+SIDES = {"north": ("Up", "Down"), "east": ("Right", "Left"), "south": ("Down", "Up"),
+         "west": ("Left", "Right")}
+BACK = {"north": "south", "south": "north", "east": "west", "west": "east"}
+
+
+def cell_of(words):
+    """(column, row) and the sides that lead on, from words about a cell."""
+    found = re.search(r"[Cc]olumn (\d+), row (\d+)[:,] (open [^;.]*|closed on all sides)", words)
+    if not found:
+        return None
+    sides = set(SIDES) if "open on all" in found.group(3) else \
+        {side for side in SIDES if side in found.group(3)}
+    sides -= set(re.findall(r"(\w+) leads into a pocket", words))
+    return (int(found.group(1)), int(found.group(2))), sides
+
+
+def play(session, scratch, mazes):
+    """Walks fresh mazes to their ends by the speech log alone, depth first; prints the arrow
+    presses per cell move."""
+    xdotool = need_tool("xdotool")
+    totals = [0, 0]
+    for maze in range(mazes):
+        began = time.time()
+        process = session.start_program()
+        found = subprocess.run([xdotool, "search", "--sync", "--onlyvisible", "--pid",
+                                str(process.pid), "--name", "Pathwick!"], capture_output=True,
+                               text=True, timeout=WAIT).stdout.split()
+        subprocess.run([xdotool, "windowfocus", "--sync", found[0]], timeout=WAIT, check=True)
+        here, sides = cell_of(" ".join(w for _, w in speech(scratch, began, 1.0)))
+        presses = moves = 0
+
+        def press(key):
+            nonlocal presses
+            presses += key in ("Up", "Down", "Left", "Right")
+            pressed = time.time()
+            subprocess.run([xdotool, "key", key], timeout=WAIT, check=True)
+            return " ".join(w for _, w in speech(scratch, pressed, 0.12))
+
+        tried, path, entered = set(), [], None  # (cell, side) pairs walked or come by
+        while True:
+            untried = [o for o in sorted(sides) if (here, o) not in tried]
+            if untried:
+                side = untried[0]
+            elif path:
+                side = BACK[path[-1]]
+            else:
+                raise Failure("the maze has no way on")
+            tried.add((here, side))
+            if entered:  # from the edge to the centre first
+                while "In the centre" not in press(SIDES[entered][1]):
+                    pass
+                press(SIDES[entered][1])  # off the centre square's edge, into its middle
+            said = ""
+            while "New cell" not in said:
+                said = press(SIDES[side][0])
+                if "Blocked" in said:
+                    raise Failure(f"blocked on the way {side}: {said!r}")
+            moves += 1
+            path = path[:-1] if path and side == BACK[path[-1]] else path + [side]
+            here, sides = cell_of(said)
+            entered = BACK[side]
+            tried.add((here, entered))
+            if "the end" in said:
+                while "reached the end" not in press(SIDES[entered][1]):
+                    pass
+                press("Return")
+                break
+        log(f"maze {maze + 1}: {presses} arrow presses, {moves} cell moves, "
+            f"{presses / moves:.1f} per move, {time.time() - began:.0f} s, no where-am-I")
+        totals[0] += presses
+        totals[1] += moves
+        process.kill()
+        process.wait()
+    log(f"all: {totals[0] / totals[1]:.1f} arrow presses per cell move")
 
 
 if __name__ == "__main__":

@@ -2,7 +2,9 @@
 #include "ui/speech.h"
 
 #include <QAccessibleEvent>
+#include <QEvent>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 namespace pathwick {
@@ -69,6 +71,27 @@ void Speech::Announce(const QString& words, const QString& full) {
     words_[current_] = words;
     full_ = full.isEmpty() ? words : full;
     if (!QAccessible::isActive()) return;
+    QWidget* window = view_->window();
+    if (!window->isActiveWindow()) {
+        // The screen reader is with a message box, and hears of the window's
+        // return after the box has closed: the words come after that.
+        if (!waiting_) window->installEventFilter(this);
+        waiting_ = true;
+        return;
+    }
+    FocusItem();
+}
+
+bool Speech::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && waiting_) {
+        waiting_ = false;
+        watched->removeEventFilter(this);
+        QTimer::singleShot(0, this, &Speech::FocusItem);
+    }
+    return false;
+}
+
+void Speech::FocusItem() {
     // First the new name, for a reader that keeps the names it has seen.
     QAccessibleEvent renamed(view_, QAccessible::NameChanged);
     renamed.setChild(current_);

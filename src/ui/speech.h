@@ -52,13 +52,23 @@ public:
     // The item of the last announcement; none before the first.
     QAccessibleInterface* FocusedItem() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     class ItemAccessible;
+
+    // Tells assistive technology that the item of the last announcement has
+    // the focus.
+    void FocusItem();
 
     QWidget* view_;
     std::array<QString, 2> words_;
     QString full_;
     int current_ = 0;
+    // An announcement made while another window had the keyboard (a message
+    // box) waits until the view's window is active again.
+    bool waiting_ = false;
     // Registered with Qt's cache of accessible objects, which owns them.
     std::array<QAccessible::Id, 2> itemIds_{};
 };

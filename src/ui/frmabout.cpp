@@ -81,11 +81,11 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
 void frmAbout::Form_Load() {
     const QString title = QString::fromLatin1(kProgramTitle);
-    setWindowTitle(tr("About ") + title);
+    setWindowTitle(tr("About %1").arg(title));
     lblVersion->setText(VersionText());
     lblTitle->setText(title);
-    lblDescription->setText(QString::fromUtf8(kDescription));
-    lblDisclaimer->setText(QString::fromUtf8(kLegalNotice));
+    lblDescription->setText(DescriptionText());
+    lblDisclaimer->setText(LegalNoticeText());
 }
 
 void frmAbout::cmdOK_Click() {

@@ -564,7 +564,7 @@ Stattdessen wird ein neues Labyrinth erzeugt.</translation>
     </message>
     <message>
         <source>TRAVELING THE MAZE</source>
-        <translation>UNTERWEGS IM LABYRINTH</translation>
+        <translation>IM LABYRINTH</translation>
     </message>
     <message>
         <source>Movement</source>

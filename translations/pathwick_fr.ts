@@ -73,7 +73,7 @@ Aide &gt; Règles explique tout.
     </message>
     <message>
         <source>mouse in the %1</source>
-        <translation>souris dans&#xa0;: %1</translation>
+        <translation>souris dans : %1</translation>
     </message>
     <message>
         <source>mouse at the %1 edge</source>
@@ -133,11 +133,11 @@ Aide &gt; Règles explique tout.
     </message>
     <message>
         <source>%1 marker dropped.</source>
-        <translation>Marqueur posé&#xa0;: %1.</translation>
+        <translation>Marqueur posé : %1.</translation>
     </message>
     <message>
         <source>End reached!</source>
-        <translation>Fin atteinte&#xa0;!</translation>
+        <translation>Fin atteinte !</translation>
     </message>
     <message>
         <source>No maze.</source>
@@ -157,15 +157,15 @@ Aide &gt; Règles explique tout.
     </message>
     <message>
         <source>markers: %1</source>
-        <translation>marqueurs&#xa0;: %1</translation>
+        <translation>marqueurs : %1</translation>
     </message>
     <message>
         <source>%1: %2; %3.</source>
-        <translation>%1&#xa0;: %2&#xa0;; %3.</translation>
+        <translation>%1 : %2 ; %3.</translation>
     </message>
     <message>
         <source>Mouse in %1, %2; start at %3; end at %4.</source>
-        <translation>Souris en %1, %2&#xa0;; début en %3&#xa0;; fin en %4.</translation>
+        <translation>Souris en %1, %2 ; début en %3 ; fin en %4.</translation>
     </message>
     <message>
         <source>in the %1</source>
@@ -185,27 +185,27 @@ Aide &gt; Règles explique tout.
     </message>
     <message>
         <source>Markers shown: %1, in %2; nearest: %3.</source>
-        <translation>Marqueurs affichés&#xa0;: %1, dans %2&#xa0;; le plus proche&#xa0;: %3.</translation>
+        <translation>Marqueurs affichés : %1, dans %2 ; le plus proche : %3.</translation>
     </message>
     <message>
         <source>File: none</source>
-        <translation>Fichier&#xa0;: aucun</translation>
+        <translation>Fichier : aucun</translation>
     </message>
     <message>
         <source>File: %1</source>
-        <translation>Fichier&#xa0;: %1</translation>
+        <translation>Fichier : %1</translation>
     </message>
     <message>
         <source>Saved: Yes</source>
-        <translation>Enregistré&#xa0;: oui</translation>
+        <translation>Enregistré : oui</translation>
     </message>
     <message>
         <source>Saved: No</source>
-        <translation>Enregistré&#xa0;: non</translation>
+        <translation>Enregistré : non</translation>
     </message>
     <message>
         <source>Saved: unknown</source>
-        <translation>Enregistré&#xa0;: inconnu</translation>
+        <translation>Enregistré : inconnu</translation>
     </message>
 </context>
 <context>
@@ -295,11 +295,11 @@ Un nouveau labyrinthe sera créé à la place.</translation>
     </message>
     <message>
         <source>You&apos;ve reached the end of the maze!</source>
-        <translation>Vous avez atteint la fin du labyrinthe&#xa0;!</translation>
+        <translation>Vous avez atteint la fin du labyrinthe !</translation>
     </message>
     <message>
         <source>Congratulations!</source>
-        <translation>Félicitations&#xa0;!</translation>
+        <translation>Félicitations !</translation>
     </message>
 </context>
 <context>
@@ -319,7 +319,7 @@ Un nouveau labyrinthe sera créé à la place.</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Pathwick! developers. Free software; you may share and change it.</source>
-        <translation>Copyright © 2026 Les développeurs de Pathwick!. Logiciel libre&#xa0;; vous pouvez le partager et le modifier.</translation>
+        <translation>Copyright © 2026 Les développeurs de Pathwick!. Logiciel libre ; vous pouvez le partager et le modifier.</translation>
     </message>
 </context>
 <context>
@@ -330,7 +330,7 @@ Un nouveau labyrinthe sera créé à la place.</translation>
     </message>
     <message>
         <source>The document is not in rich-text format: it does not begin with &quot;{\rtf&quot;.</source>
-        <translation>Le document n’est pas au format RTF&#xa0;: il ne commence pas par « {\rtf ».</translation>
+        <translation>Le document n’est pas au format RTF : il ne commence pas par « {\rtf ».</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; does not exist.</source>
@@ -342,7 +342,7 @@ Un nouveau labyrinthe sera créé à la place.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be read: %2.</source>
-        <translation>Le fichier « %1 » ne peut pas être lu&#xa0;: %2.</translation>
+        <translation>Le fichier « %1 » ne peut pas être lu : %2.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; is too large to be a rich-text document.</source>
@@ -361,7 +361,7 @@ Un nouveau labyrinthe sera créé à la place.</translation>
     </message>
     <message>
         <source>A save of %1 that was interrupted earlier was not completed, because the file has changed since; the game it was saving is kept in %2.</source>
-        <translation>Un enregistrement de %1 interrompu plus tôt n’a pas été terminé, car le fichier a changé depuis&#xa0;; la partie qu’il enregistrait est conservée dans %2.</translation>
+        <translation>Un enregistrement de %1 interrompu plus tôt n’a pas été terminé, car le fichier a changé depuis ; la partie qu’il enregistrait est conservée dans %2.</translation>
     </message>
     <message>
         <source>File Save</source>
@@ -485,11 +485,11 @@ Un nouveau labyrinthe sera créé à la place.</translation>
     </message>
     <message>
         <source>Is maze saved?</source>
-        <translation>Le labyrinthe est-il enregistré&#xa0;?</translation>
+        <translation>Le labyrinthe est-il enregistré ?</translation>
     </message>
     <message>
         <source>Saved:</source>
-        <translation>Enr.&#xa0;:</translation>
+        <translation>Enr. :</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -541,19 +541,19 @@ Un nouveau labyrinthe sera créé à la place.</translation>
     </message>
     <message>
         <source>Are you sure you want to create a new maze?</source>
-        <translation>Voulez-vous vraiment créer un nouveau labyrinthe&#xa0;?</translation>
+        <translation>Voulez-vous vraiment créer un nouveau labyrinthe ?</translation>
     </message>
     <message>
         <source>Create new maze?</source>
-        <translation>Créer un nouveau labyrinthe&#xa0;?</translation>
+        <translation>Créer un nouveau labyrinthe ?</translation>
     </message>
     <message>
         <source>Are you sure you want to exit Pathwick!?</source>
-        <translation>Voulez-vous vraiment quitter Pathwick!&#xa0;?</translation>
+        <translation>Voulez-vous vraiment quitter Pathwick! ?</translation>
     </message>
     <message>
         <source>Exit Pathwick!?</source>
-        <translation>Quitter Pathwick!&#xa0;?</translation>
+        <translation>Quitter Pathwick! ?</translation>
     </message>
 </context>
 <context>
@@ -564,7 +564,7 @@ Un nouveau labyrinthe sera créé à la place.</translation>
     </message>
     <message>
         <source>TRAVELING THE MAZE</source>
-        <translation>PARCOURIR LE LABYRINTHE</translation>
+        <translation>DANS LE LABYRINTHE</translation>
     </message>
     <message>
         <source>Movement</source>

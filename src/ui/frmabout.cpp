@@ -10,6 +10,7 @@
 
 #include "core/twips.h"
 #include "program/programinfo.h"
+#include "ui/fitcaption.h"
 #include "version.h"
 
 namespace pathwick {
@@ -86,6 +87,8 @@ void frmAbout::Form_Load() {
     lblTitle->setText(title);
     lblDescription->setText(DescriptionText());
     lblDisclaimer->setText(LegalNoticeText());
+    for (QLabel* label : {lblTitle, lblVersion, lblDescription, lblDisclaimer}) FitCaption(*label);
+    FitCaption(*cmdOK);
 }
 
 void frmAbout::cmdOK_Click() {

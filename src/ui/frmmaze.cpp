@@ -19,6 +19,7 @@
 #include "core/twips.h"
 #include "program/programicon.h"
 #include "ui/accessibility.h"
+#include "ui/fitcaption.h"
 #include "ui/frmmaze_controls.h"
 #include "ui/frmrules.h"
 #include "ui/pathlabel.h"
@@ -117,6 +118,7 @@ frmMaze::frmMaze(RandomSource& random, WindowDialogs& dialogs, std::function<flo
     SetTabOrder();
     ConnectHandlers();
     SetFixedWindowSize();
+    FitCaptions();
     Form_Load();
     accessibility_ = std::make_unique<GameAccessibility>(
         *game_, GameAccessibility::Controls{
@@ -306,6 +308,14 @@ void frmMaze::SetFixedWindowSize() {
     resize(designedSize_);
 }
 
+void frmMaze::FitCaptions() {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             fraKey, lblEnd, lblStart, lblMouse, fraMarkerColorOpts, fraMarkerColorChks, chkMagenta,
+             chkCyan, chkBlack, chkWhite, optMagenta, optCyan, optBlack, optWhite, cmdDropMarker,
+             cmdViewMap, lblSaved2})
+        FitCaption(*control);
+}
+
 void frmMaze::Form_Load() {
     game_->Start(timeOfDay_());
     optWhite->setChecked(true);
@@ -430,6 +440,8 @@ void frmMaze::ShowView(bool mapView) {
     cmdViewMap->setText(mapView ? tr("&View Maze") : tr("&View Map"));
     cmdDropMarker->setText(mapView ? tr("&Display Markers") : tr("&Drop Marker"));
     fraMarkerColorChks->setVisible(mapView);
+    FitCaption(*cmdViewMap);
+    FitCaption(*cmdDropMarker);
     if (!mapView) picMaze->setFocus();
 }
 

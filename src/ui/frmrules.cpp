@@ -14,6 +14,7 @@
 #include "core/dialogs.h"
 #include "core/twips.h"
 #include "rules/rtfreader.h"
+#include "ui/fitcaption.h"
 
 namespace pathwick {
 
@@ -73,6 +74,7 @@ frmRules::frmRules(Dialogs& dialogs, const QStringList& directories, QWidget* pa
     contentsFont.setPointSizeF(9.75);
     contentsFont.setBold(true);
     lblContents->setFont(contentsFont);
+    FitCaption(*lblContents);
 
     lstContents = new QListWidget(this);
     lstContents->setObjectName(QStringLiteral("lstContents"));

@@ -3,6 +3,7 @@
 # Installs the Debian packages Pathwick! needs. Every package the project uses is named here.
 #   scripts/deps.sh          what building and playing needs
 #   scripts/deps.sh --test   also what the test suite and benchmarks need
+#   scripts/deps.sh --docs   also what the README's screenshots need
 set -euo pipefail
 
 # qt6-tools-dev has CMake's qt_add_translations, qt6-l10n-tools its lupdate and lrelease.
@@ -27,9 +28,14 @@ test_packages=(libbenchmark-dev poppler-utils clang desktop-file-utils appstream
     shared-mime-info xdg-utils libfile-mimeinfo-perl libglib2.0-bin openbox weston qt6-wayland
     libxcb1-dev lintian man-db qt6-translations-l10n)
 
+# xwd (x11-apps) and netpbm for the screenshots of scripts/screenshots-de.sh.
+docs_packages=(xvfb openbox xdotool x11-apps netpbm)
+
 packages=("${build_packages[@]}")
 if [[ "${1:-}" == "--test" ]]; then
     packages+=("${test_packages[@]}")
+elif [[ "${1:-}" == "--docs" ]]; then
+    packages+=("${docs_packages[@]}")
 fi
 
 missing=()

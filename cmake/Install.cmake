@@ -10,7 +10,10 @@ set(PATHWICK_ICON_SIZES 16 32 48 64 128 256)
 set(pathwick_resources ${PROJECT_SOURCE_DIR}/resources)
 
 install(TARGETS pathwick RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${pathwick_resources}/Rules.rtf DESTINATION ${CMAKE_INSTALL_DATADIR}/pathwick)
+# The rules documents: Rules.rtf in English, Rules.<language>.rtf in the others. The game's
+# translations are built into the program.
+file(GLOB pathwick_rules_documents ${pathwick_resources}/Rules*.rtf)
+install(FILES ${pathwick_rules_documents} DESTINATION ${CMAKE_INSTALL_DATADIR}/pathwick)
 install(FILES ${pathwick_resources}/desktop/${PATHWICK_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${pathwick_resources}/desktop/${PATHWICK_APP_ID}.metainfo.xml

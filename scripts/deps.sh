@@ -3,9 +3,12 @@
 # Installs the Debian packages Pathwick! needs. Every package the project uses is named here.
 #   scripts/deps.sh          what building and playing needs
 #   scripts/deps.sh --test   also what the test suite and benchmarks need
+#   scripts/deps.sh --docs   also what the README's screenshots need
 set -euo pipefail
 
-build_packages=(build-essential cmake qt6-base-dev libgl-dev fonts-dejavu-core)
+# qt6-tools-dev has CMake's qt_add_translations, qt6-l10n-tools its lupdate and lrelease.
+build_packages=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev
+    fonts-dejavu-core)
 # pdftotext for the printing tests, clang for the fuzz targets, Google Benchmark for bench/,
 # desktop-file-validate and appstreamcli for the desktop entry and metainfo tests,
 # time (/usr/bin/time, peak memory), xvfb and dbus-daemon (a session bus, as on a desktop) for
@@ -17,16 +20,22 @@ build_packages=(build-essential cmake qt6-base-dev libgl-dev fonts-dejavu-core)
 # GNOME and KDE) and libglib2.0-bin (gio, which it asks on GNOME) for the maze files' type;
 # openbox, weston and qt6-wayland for the window tests on X11 and Wayland
 # (scripts/test-lane.sh), libxcb1-dev for the test that asks the X11 window manager; lintian and
-# man-db (man) for the test of the Debian package and its manual page.
+# man-db (man) for the test of the Debian package and its manual page; qt6-translations-l10n
+# for Qt's own texts in the tests of the translated game.
 test_packages=(libbenchmark-dev poppler-utils clang desktop-file-utils appstream time xvfb
     dbus-daemon util-linux dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 xdotool orca
     speech-dispatcher
     shared-mime-info xdg-utils libfile-mimeinfo-perl libglib2.0-bin openbox weston qt6-wayland
-    libxcb1-dev lintian man-db)
+    libxcb1-dev lintian man-db qt6-translations-l10n)
+
+# xwd (x11-apps) and netpbm for the screenshots of scripts/screenshots-de.sh.
+docs_packages=(xvfb openbox xdotool x11-apps netpbm)
 
 packages=("${build_packages[@]}")
 if [[ "${1:-}" == "--test" ]]; then
     packages+=("${test_packages[@]}")
+elif [[ "${1:-}" == "--docs" ]]; then
+    packages+=("${docs_packages[@]}")
 fi
 
 missing=()

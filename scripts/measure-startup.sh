@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the game's start-up against a minimal Qt Widgets program that shows one empty window
-# of the same size, and against that window with one label (bench/startup/minimal_window.cpp).
+# of the same size, and against that window with one label (bench/startup/minimal_window.cpp);
+# the game also in German (LANGUAGE=de), whose start-up with its translations loaded is compared
+# with the English one.
 # All run with PATHWICK_QUIT_AFTER_FIRST_FRAME=1: they report the moment their first frame was
 # shown and end. The timed runs give the time from launch to that first frame (the start-up)
 # and to the end of the process; five further runs under /usr/bin/time give the peak resident
@@ -111,23 +113,25 @@ row() {  # name results-stem
 
 measure() {  # platform name
     local platform="$1" name="$2"
-    rm -f "$work"/game* "$work"/minimal* "$work"/label*
+    rm -f "$work"/game* "$work"/german* "$work"/minimal* "$work"/label*
     export QT_QPA_PLATFORM="$platform"
     # Memory first; these runs also bring the libraries and fonts into the page cache.
     for ((i = 0; i < 5; ++i)); do
         memory_run "$work/game-kb" "$game"
+        LANGUAGE=de LANG=de_DE.UTF-8 memory_run "$work/german-kb" "$game"
         memory_run "$work/minimal-kb" "$minimal"
         memory_run "$work/label-kb" "$minimal" --label
     done
     # Each round starts the three programs in a different order, and every run waits a moment
     # first: the X server and the message bus are still tidying up after the program before,
     # which would otherwise always slow down the same one.
-    local order=(game minimal label)
+    local order=(game german minimal label)
     for ((i = 0; i < runs; ++i)); do
-        for program in "${order[@]:i%3}" "${order[@]:0:i%3}"; do
+        for program in "${order[@]:i%4}" "${order[@]:0:i%4}"; do
             sleep 0.05
             case "$program" in
                 game) timed_run "$work/game" "$game" ;;
+                german) LANGUAGE=de LANG=de_DE.UTF-8 timed_run "$work/german" "$game" ;;
                 minimal) timed_run "$work/minimal" "$minimal" ;;
                 label) timed_run "$work/label" "$minimal" --label ;;
             esac
@@ -139,8 +143,11 @@ measure() {  # platform name
     echo "$name ($runs timed runs and 5 memory runs each; medians, and ratios to the minimal window)"
     printf "  %-24s %17s %17s %17s\n" "" "to first frame" "to exit" "peak memory"
     row "game" game
+    row "game in German" german
     row "minimal window" minimal
     row "minimal window + label" label
+    awk -v de="$(median "$work/german" 1)" -v en="$(median "$work/game" 1)" 'BEGIN {
+        printf "  German / English start-up: %.3f (%+.1f %%)\n", de / en, (de / en - 1) * 100 }'
 }
 
 measure offscreen "offscreen"

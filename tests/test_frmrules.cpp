@@ -6,10 +6,11 @@
 #include <QTextBlock>
 #include <QTextEdit>
 
+#include "program/programinfo.h"
+#include "program/translations.h"
 #include "support/fakedialogs.h"
 #include "support/testmain.h"
 #include "ui/frmrules.h"
-#include "program/programinfo.h"
 
 using namespace pathwick;
 using pathwick::testing::FakeDialogs;
@@ -165,17 +166,44 @@ private slots:
         }
     }
 
+    // The rules document of each language, its own headings in the list.
+    void realRulesDocumentShowsEveryHeadingSelectedAtTheTop_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QString>("heading");  // the third entry's
+        QTest::newRow("en") << ""
+                            << "Rules.rtf"
+                            << "Movement";
+        QTest::newRow("de") << "de"
+                            << "Rules.de.rtf"
+                            << "Bewegung";
+        QTest::newRow("fr") << "fr"
+                            << "Rules.fr.rtf" << QString::fromUtf8("Déplacements");
+        QTest::newRow("es") << "es"
+                            << "Rules.es.rtf"
+                            << "Movimiento";
+    }
     void realRulesDocumentShowsEveryHeadingSelectedAtTheTop() {
+        QFETCH(QString, language);
+        QFETCH(QString, document);
+        QFETCH(QString, heading);
+        const Translations translations(QStringList{language});
         frmRules window(dialogs_, {PATHWICK_SOURCE_DIR "/resources"});
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(dialogs_.shown.size(), 0);
+        QCOMPARE(QFileInfo(window.RulesPath()).fileName(), document);
         QTextEdit* box = TextBox(window);
         QVERIFY(box->verticalScrollBar()->maximum() > 0);  // the document needs scrolling
-        for (int row = 0; row < kHeadings.size(); ++row) {
+        auto* list = window.findChild<QListWidget*>(QStringLiteral("lstContents"));
+        QCOMPARE(list->item(2)->text(), QStringLiteral("  ") + heading);
+        for (int row = 0; row < list->count(); ++row) {
+            const QString entry = list->item(row)->text().trimmed();
             ClickEntry(window, row);
-            QCOMPARE(box->textCursor().selectedText(), kHeadings[row]);
-            QVERIFY2(HeadingAtTop(box, true), qPrintable(kHeadings[row]));
+            QCOMPARE(box->textCursor().selectedText(), entry);
+            // The heading itself, not the same words in the text before it.
+            QCOMPARE(box->textCursor().block().text(), entry);
+            QVERIFY2(HeadingAtTop(box, true), qPrintable(entry));
         }
     }
 

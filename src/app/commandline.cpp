@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "program/programinfo.h"
 #include "ui/frmmaze.h"
 #include "version.h"
 
@@ -38,7 +39,7 @@ QString HelpText() {
                "                 or a file: URI\n"
                "  -h, --help     show this help and exit\n"
                "  --version      show the version and exit\n")
-        .arg(QString::fromUtf8(kDescription));
+        .arg(DescriptionText());
 }
 
 CommandLine ParseCommandLine(const QStringList& arguments) {

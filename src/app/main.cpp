@@ -10,6 +10,7 @@
 #include "core/random.h"
 #include "files/pendingsave.h"
 #include "program/programicon.h"
+#include "program/translations.h"
 #include "ui/frmmaze.h"
 #include "ui/frmrules.h"
 #include "ui/qtdialogs.h"
@@ -60,13 +61,17 @@ QStringList Arguments(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // --help and --version need no display, so they are answered before the application exists.
+    // --help and --version need no display, so they are answered by a core application, in the
+    // player's language.
     const pathwick::CommandLine early = pathwick::ParseCommandLine(Arguments(argc, argv));
     if (early.answer != pathwick::CommandLine::Answer::kNone) {
+        const QCoreApplication core(argc, argv);
+        const pathwick::Translations translations(pathwick::PlayerLanguages());
         Answer(early.answer);
         return 0;
     }
     QApplication app(argc, argv);
+    const pathwick::Translations translations(pathwick::PlayerLanguages());
     // Qt has now taken its own options out of the arguments.
     const pathwick::CommandLine line = pathwick::ParseCommandLine(QApplication::arguments());
     for (const QString& ignored : line.ignored)

@@ -321,19 +321,19 @@ QList<InterruptedSave> RecoverInterruptedSaves(const QString& file) {
 }
 
 void FinishInterruptedSaves(Dialogs& dialogs, const QString& file) {
-    const char* const context = "pathwick::SaveFile";
     for (const InterruptedSave& save : RecoverInterruptedSaves(file)) {
         const QString text =
             save.outcome == InterruptedSave::Outcome::kCompleted
                 ? QCoreApplication::translate(
-                      context, "A save of %1 that was interrupted earlier has been completed.")
+                      "pathwick::SaveFile",
+                      "A save of %1 that was interrupted earlier has been completed.")
                       .arg(save.file)
-                : QCoreApplication::translate(context,
+                : QCoreApplication::translate("pathwick::SaveFile",
                                               "A save of %1 that was interrupted earlier was not "
                                               "completed, because the file has changed since; "
                                               "the game it was saving is kept in %2.")
                       .arg(save.file, save.keptAs);
-        dialogs.Message(text, QCoreApplication::translate(context, "File Save"));
+        dialogs.Message(text, QCoreApplication::translate("pathwick::SaveFile", "File Save"));
     }
 }
 

@@ -5,16 +5,35 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <string_view>
 
 #include "version.h"
 
 namespace pathwick {
 
+namespace {
+
+// The build's description, written out here for the translators.
+constexpr char kDescriptionSource[] = QT_TRANSLATE_NOOP(
+    "pathwick::ProgramInfo", "Find your way through a randomly-generated two-dimensional maze.");
+static_assert(std::string_view(kDescriptionSource) == std::string_view(kDescription),
+              "the description to translate is the build's");
+
+}  // namespace
+
 QString VersionText() {
-    return QStringLiteral("Version %1.%2.%3")
+    return QCoreApplication::translate("pathwick::ProgramInfo", "Version %1.%2.%3")
         .arg(kVersionMajor)
         .arg(kVersionMinor)
         .arg(kVersionPatch);
+}
+
+QString DescriptionText() {
+    return QCoreApplication::translate("pathwick::ProgramInfo", kDescriptionSource);
+}
+
+QString LegalNoticeText() {
+    return QCoreApplication::translate("pathwick::ProgramInfo", kLegalNotice);
 }
 
 namespace {
@@ -43,10 +62,21 @@ QStringList RulesDirectories() {
     return dirs;
 }
 
+QStringList RulesFileNames() {
+    QStringList names{QCoreApplication::translate(
+                          "pathwick::ProgramInfo", "Rules.rtf",
+                          "file name of the rules document in this language: Rules.<language>.rtf"),
+                      QString::fromLatin1(kRulesFileName)};
+    names.removeDuplicates();
+    return names;
+}
+
 QString FindRulesFile(const QStringList& dirs) {
-    for (const QString& dir : dirs) {
-        const QString path = RulesPathIn(dir);
-        if (QFileInfo(path).isFile()) return path;
+    for (const QString& name : RulesFileNames()) {
+        for (const QString& dir : dirs) {
+            const QString path = InDirectory(dir, name);
+            if (QFileInfo(path).isFile()) return path;
+        }
     }
     return dirs.isEmpty() ? QString() : RulesPathIn(dirs.first());
 }

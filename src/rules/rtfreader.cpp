@@ -2,6 +2,7 @@
 #include "rules/rtfreader.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -1119,10 +1120,13 @@ bool ReadRtf(const QByteArray& rtf, QTextDocument& document, QString* error) {
     document.clear();
     const qsizetype start = RtfStart(rtf);
     if (start < 0) {
-        SetError(error, rtf.trimmed().isEmpty()
-                            ? QStringLiteral("The document is empty.")
-                            : QStringLiteral("The document is not in rich-text format: it does "
-                                             "not begin with \"{\\rtf\"."));
+        SetError(error,
+                 rtf.trimmed().isEmpty()
+                     ? QCoreApplication::translate("pathwick::RtfReader", "The document is empty.")
+                     : QCoreApplication::translate(
+                           "pathwick::RtfReader",
+                           "The document is not in rich-text format: it does not begin "
+                           "with \"{\\rtf\"."));
         return false;
     }
     const bool undoRedo = document.isUndoRedoEnabled();
@@ -1140,26 +1144,35 @@ bool LoadRtfFile(const QString& path, QTextDocument& document, QString* error) {
     const QFileInfo info(path);
     QString problem;
     if (!info.exists()) {
-        problem = QStringLiteral("The file \"%1\" does not exist.").arg(shown);
+        problem =
+            QCoreApplication::translate("pathwick::RtfReader", "The file \"%1\" does not exist.")
+                .arg(shown);
     } else if (info.isDir()) {
-        problem = QStringLiteral("\"%1\" is a folder, not a document.").arg(shown);
+        problem = QCoreApplication::translate("pathwick::RtfReader",
+                                              "\"%1\" is a folder, not a document.")
+                      .arg(shown);
     } else {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
-            problem = QStringLiteral("The file \"%1\" cannot be read: %2.")
+            problem = QCoreApplication::translate("pathwick::RtfReader",
+                                                  "The file \"%1\" cannot be read: %2.")
                           .arg(shown, file.errorString());
         } else {
             const QByteArray contents = file.read(MaxRtfFileSize + 1);
             QString readError;
             if (file.error() != QFileDevice::NoError) {
-                problem = QStringLiteral("The file \"%1\" cannot be read: %2.")
+                problem = QCoreApplication::translate("pathwick::RtfReader",
+                                                      "The file \"%1\" cannot be read: %2.")
                               .arg(shown, file.errorString());
             } else if (contents.size() > MaxRtfFileSize) {
-                problem = QStringLiteral("The file \"%1\" is too large to be a rich-text document.")
+                problem = QCoreApplication::translate(
+                              "pathwick::RtfReader",
+                              "The file \"%1\" is too large to be a rich-text document.")
                               .arg(shown);
             } else if (!ReadRtf(contents, document, &readError)) {
-                problem =
-                    QStringLiteral("The file \"%1\" cannot be shown. %2").arg(shown, readError);
+                problem = QCoreApplication::translate("pathwick::RtfReader",
+                                                      "The file \"%1\" cannot be shown. %2")
+                              .arg(shown, readError);
             }
         }
     }

@@ -10,6 +10,7 @@
 
 #include "core/twips.h"
 #include "program/programinfo.h"
+#include "ui/fitcaption.h"
 #include "version.h"
 
 namespace pathwick {
@@ -81,11 +82,13 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
 void frmAbout::Form_Load() {
     const QString title = QString::fromLatin1(kProgramTitle);
-    setWindowTitle(tr("About ") + title);
+    setWindowTitle(tr("About %1").arg(title));
     lblVersion->setText(VersionText());
     lblTitle->setText(title);
-    lblDescription->setText(QString::fromUtf8(kDescription));
-    lblDisclaimer->setText(QString::fromUtf8(kLegalNotice));
+    lblDescription->setText(DescriptionText());
+    lblDisclaimer->setText(LegalNoticeText());
+    for (QLabel* label : {lblTitle, lblVersion, lblDescription, lblDisclaimer}) FitCaption(*label);
+    FitCaption(*cmdOK);
 }
 
 void frmAbout::cmdOK_Click() {

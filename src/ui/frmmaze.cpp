@@ -13,16 +13,19 @@
 #include <QScreen>
 #include <QStyle>
 #include <QWindow>
+#include <algorithm>
 
 #include "core/newmaze.h"
 #include "core/twips.h"
 #include "program/programicon.h"
 #include "ui/accessibility.h"
+#include "ui/fitcaption.h"
 #include "ui/frmmaze_controls.h"
 #include "ui/frmrules.h"
 #include "ui/pathlabel.h"
 #include "ui/picturebox.h"
 #include "ui/windowdialogs.h"
+#include "views/cellview.h"
 
 namespace pathwick {
 
@@ -43,6 +46,14 @@ Control* Place(Control* control, const char* name, const QRect& geometry,
     return control;
 }
 
+// The saved indicator's "Y" or "N" in the player's language.
+QString SavedIndicator(const QString& saved) {
+    if (saved == QLatin1String("Y")) return frmMaze::tr("Y", "saved indicator: the maze is saved");
+    if (saved == QLatin1String("N"))
+        return frmMaze::tr("N", "saved indicator: the maze has changed since it was saved");
+    return saved;
+}
+
 QLabel* MakeLabel(QWidget* parent, const QString& caption) {
     auto* label = new QLabel(caption, parent);
     label->setTextFormat(Qt::PlainText);
@@ -60,25 +71,29 @@ QFont SavedIndicatorFont() {
 }
 
 // The cell view's font: a bold sans-serif, as large as 8.25 points (11 pixels)
-// allows while "Start", written at 10.5 units, stays inside the centre square,
-// which ends where the east bar begins at 13 units.
+// allows while the start label, written at 10.5 units, and the end label, at
+// 11 units, stay inside the centre square, which ends where the east bar begins
+// at 13 units.
 QFont CellViewFont(int unitW, int unitH) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setBold(true);
     font.setStyleStrategy(QFont::NoAntialias);
-    const int left = (unitW * 21 / 2) / kTwipsPerPixel;
     const int top = (unitH * 11) / kTwipsPerPixel;
-    const int room = (unitW * 13) / kTwipsPerPixel - left;
+    const int right = (unitW * 13) / kTwipsPerPixel;
     const int bottom = (unitH * 13) / kTwipsPerPixel;
+    const std::pair<QString, int> labels[] = {{StartLabel(), (unitW * 21 / 2) / kTwipsPerPixel},
+                                              {EndLabel(), (unitW * 11) / kTwipsPerPixel}};
     for (int pixels = 11; pixels > 4; --pixels) {
         font.setPixelSize(pixels);
         const QFontMetrics metrics(font);
-        const QRect ink = metrics.tightBoundingRect(QStringLiteral("Start"));
         // One pixel spare on each side against hinting differences.
-        if (ink.left() >= 0 && ink.right() + 1 < room &&
-            top + metrics.ascent() + ink.bottom() + 1 < bottom)
-            return font;
+        const auto fits = [&](const std::pair<QString, int>& label) {
+            const QRect ink = metrics.tightBoundingRect(label.first);
+            return ink.left() >= 0 && label.second + ink.right() + 1 < right &&
+                   top + metrics.ascent() + ink.bottom() + 1 < bottom;
+        };
+        if (std::all_of(std::begin(labels), std::end(labels), fits)) return font;
     }
     return font;
 }
@@ -103,6 +118,7 @@ frmMaze::frmMaze(RandomSource& random, WindowDialogs& dialogs, std::function<flo
     SetTabOrder();
     ConnectHandlers();
     SetFixedWindowSize();
+    FitCaptions();
     Form_Load();
     accessibility_ = std::make_unique<GameAccessibility>(
         *game_, GameAccessibility::Controls{picMaze,
@@ -151,8 +167,8 @@ void frmMaze::CreateControls() {
                                tr("Choose a marker color, then click on Drop Marker"));
     fraMarkerColorChks = Place(new Frame(tr("&Marker Color"), fraMarkerColorOpts),
                                "fraMarkerColorChks", TwipsRect(0, 0, 1455, 1335),
-                               QStringLiteral("Check the colors of the markers you would like to "
-                                              "see, then click on Display Markers"));
+                               tr("Check the colors of the markers you would like to see, then "
+                                  "click on Display Markers"));
     // Painted opaque, so that it hides the option buttons it covers.
     fraMarkerColorChks->setAutoFillBackground(true);
     fraMarkerColorChks->setVisible(false);
@@ -296,6 +312,14 @@ void frmMaze::SetFixedWindowSize() {
     resize(designedSize_);
 }
 
+void frmMaze::FitCaptions() {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             fraKey, lblEnd, lblStart, lblMouse, fraMarkerColorOpts, fraMarkerColorChks, chkMagenta,
+             chkCyan, chkBlack, chkWhite, optMagenta, optCyan, optBlack, optWhite, cmdDropMarker,
+             cmdViewMap, lblSaved2})
+        FitCaption(*control);
+}
+
 void frmMaze::Form_Load() {
     game_->Start(timeOfDay_());
     optWhite->setChecked(true);
@@ -305,7 +329,7 @@ void frmMaze::ShowIndicators() {
     lblFilePath->setText(game_->FilePath());
     lblFilePath->setToolTip(game_->FilePath().isEmpty() ? FilePathDescription()
                                                         : game_->FilePath());
-    lblSaved->setText(game_->Saved());
+    lblSaved->setText(SavedIndicator(game_->Saved()));
 }
 
 // ---- The keyboard ---------------------------------------------------------
@@ -422,6 +446,8 @@ void frmMaze::ShowView(bool mapView) {
     cmdViewMap->setText(mapView ? tr("&View Maze") : tr("&View Map"));
     cmdDropMarker->setText(mapView ? tr("&Display Markers") : tr("&Drop Marker"));
     fraMarkerColorChks->setVisible(mapView);
+    FitCaption(*cmdViewMap);
+    FitCaption(*cmdDropMarker);
     if (!mapView) picMaze->setFocus();
 }
 

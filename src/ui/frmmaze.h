@@ -89,6 +89,8 @@ private:
     void SetTabOrder();
     void ConnectHandlers();
     void SetFixedWindowSize();
+    // Each caption readable within its control, in any language.
+    void FitCaptions();
     void Form_Load();
 
     // The key preview: runs for every key press of the window before the

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/fitcaption.h"
 #include "views/drawingsurface.h"
 
 namespace pathwick {
@@ -79,6 +80,12 @@ bool Frame::event(QEvent* event) {
     return QGroupBox::event(event);
 }
 
+QFont Frame::TitleFont() const {
+    // The caption starts 6 pixels in, with 2 on each side of it, and ends before the frame's
+    // right edge.
+    return FittingFont(font(), DrawnCaption(title()), width() - 12);
+}
+
 void Frame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QFontMetrics metrics(font());
@@ -90,10 +97,12 @@ void Frame::paintEvent(QPaintEvent*) {
 
     const QString caption = title();
     if (caption.isEmpty()) return;
-    QString plain = caption;
-    plain.replace(QLatin1String("&&"), QLatin1String("\x01")).remove(QLatin1Char('&'));
-    plain.replace(QLatin1String("\x01"), QLatin1String("&"));
-    const QRect area(6, 0, metrics.horizontalAdvance(plain) + 4, metrics.height());
+    const QFont titleFont = TitleFont();
+    const QFontMetrics titleMetrics(titleFont);
+    const QRect area(6, (metrics.height() - titleMetrics.height()) / 2,
+                     titleMetrics.horizontalAdvance(DrawnCaption(caption)) + 4,
+                     titleMetrics.height());
+    painter.setFont(titleFont);
     painter.fillRect(area, palette().window());
     style()->drawItemText(&painter, area, Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
                           isEnabled(), caption, QPalette::WindowText);

@@ -28,6 +28,10 @@ public:
 
     void setVisible(bool visible) override;
 
+    // The font the caption is drawn in: the frame's own, or a smaller one when the caption
+    // would not fit across the frame at that.
+    QFont TitleFont() const;
+
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

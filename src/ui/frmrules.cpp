@@ -14,15 +14,26 @@
 #include "core/dialogs.h"
 #include "core/twips.h"
 #include "rules/rtfreader.h"
+#include "ui/fitcaption.h"
 
 namespace pathwick {
 
 namespace {
 
-// The table of contents: the headings of the rules document, sub-sections indented by two
-// blanks that are not part of the heading.
-const char* const kContents[] = {"INTRODUCTION",       "TRAVELING THE MAZE", "  Movement",
-                                 "  Dropping Markers", "MAP VIEW",           "FILE OPERATIONS"};
+// The table of contents: the headings of the rules document, as the document in the player's
+// language writes them, and whether each is a sub-section, which the list indents by two blanks
+// that are not part of the heading.
+struct ContentsEntry {
+    const char* heading;
+    bool sub;
+};
+const ContentsEntry kContents[] = {
+    {QT_TRANSLATE_NOOP("pathwick::frmRules", "INTRODUCTION"), false},
+    {QT_TRANSLATE_NOOP("pathwick::frmRules", "TRAVELING THE MAZE"), false},
+    {QT_TRANSLATE_NOOP("pathwick::frmRules", "Movement"), true},
+    {QT_TRANSLATE_NOOP("pathwick::frmRules", "Dropping Markers"), true},
+    {QT_TRANSLATE_NOOP("pathwick::frmRules", "MAP VIEW"), false},
+    {QT_TRANSLATE_NOOP("pathwick::frmRules", "FILE OPERATIONS"), false}};
 
 QString WithoutLeadingBlanks(const QString& text) {
     qsizetype first = 0;
@@ -47,7 +58,7 @@ qreal LineTop(QTextDocument& document, int position) {
 frmRules::frmRules(Dialogs& dialogs, const QStringList& directories, QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("frmRules"));
-    setWindowTitle(QString::fromLatin1(kProgramTitle) + tr(" Rules"));
+    setWindowTitle(tr("%1 Rules").arg(QString::fromLatin1(kProgramTitle)));
     resize(Pixels(9285), Pixels(6330));
 
     rtbRules = new QTextEdit(this);
@@ -63,12 +74,14 @@ frmRules::frmRules(Dialogs& dialogs, const QStringList& directories, QWidget* pa
     contentsFont.setPointSizeF(9.75);
     contentsFont.setBold(true);
     lblContents->setFont(contentsFont);
+    FitCaption(*lblContents);
 
     lstContents = new QListWidget(this);
     lstContents->setObjectName(QStringLiteral("lstContents"));
     lstContents->setGeometry(TwipsRect(6240, 720, 2415, 3570));
     lstContents->setSelectionMode(QAbstractItemView::SingleSelection);
-    for (const char* entry : kContents) lstContents->addItem(QString::fromLatin1(entry));
+    for (const ContentsEntry& entry : kContents)
+        lstContents->addItem((entry.sub ? QStringLiteral("  ") : QString()) + tr(entry.heading));
     // A selection made with the mouse or the keyboard jumps; so does a click on the entry that
     // is already selected. Mere focus, which makes the first entry current, does not.
     connect(lstContents, &QListWidget::itemSelectionChanged, this, &frmRules::lstContents_Click);
@@ -82,7 +95,7 @@ void frmRules::Form_Load(Dialogs& dialogs, const QStringList& directories) {
     QString error;
     if (!LoadRtfFile(rulesPath_, *rtbRules->document(), &error)) {
         rtbRules->clear();
-        dialogs.Message(tr("The rules could not be shown. ") + error, windowTitle());
+        dialogs.Message(tr("The rules could not be shown. %1").arg(error), windowTitle());
     }
     // Loading moves the text box's cursor along with the text to the end; the player starts
     // reading at the top.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/cellview.h"
 
+#include <QCoreApplication>
+
 #include "core/newmaze.h"
 
 namespace pathwick {
@@ -12,6 +14,14 @@ std::int16_t Units(int count, int unit) {
 }
 
 }  // namespace
+
+QString StartLabel() {
+    return QCoreApplication::translate("pathwick::CellView", "Start", "label of the start cell");
+}
+
+QString EndLabel() {
+    return QCoreApplication::translate("pathwick::CellView", "End", "label of the end cell");
+}
 
 CellCode BarredSides(const MazeState& state, int x, int y) {
     const int code = state.grid(x, y);
@@ -76,14 +86,14 @@ void DrawCell(DrawingSurface& picMaze, MazeState& state, int x, int y) {
         picMaze.CurrentX = 10.5 * w;
         picMaze.CurrentY = 11.0 * h;
         picMaze.ForeColor = kStartColor;
-        picMaze.Print(QStringLiteral("Start"));
+        picMaze.Print(StartLabel());
         picMaze.ForeColor = 0;
     }
     if (x == state.EndX && y == state.EndY) {
         picMaze.CurrentX = 11.0 * w;
         picMaze.CurrentY = 11.0 * h;
         picMaze.ForeColor = kEndLabelColor;
-        picMaze.Print(QStringLiteral("End"));
+        picMaze.Print(EndLabel());
         picMaze.ForeColor = 0;
     }
 

@@ -32,6 +32,11 @@ struct ViewUnits {
 // The view units of a cell view: its inner size rounded, then divided by 23.
 ViewUnits ComputeViewUnits(const DrawingSurface& picMaze);
 
+// The labels written into the start cell, at 10.5 units across, and into the end cell, at 11,
+// both 11 units down, in the player's language.
+QString StartLabel();
+QString EndLabel();
+
 // The sides of cell (x, y) that the cell view closes with a bar, as a sum of
 // kNorth, kWest, kSouth and kEast: every side that a code of the generator
 // keeps closed, and every side on the border of the grid. Codes the generator

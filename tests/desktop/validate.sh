@@ -65,6 +65,15 @@ for size in 16 32 48 64 128 256; do
         fail "$png is ${width}x${height}, expected ${size}x${size}"
 done
 
+# Every language of the game's translations speaks in the desktop's texts too.
+for ts in "$source_dir"/translations/pathwick_*.ts; do
+    language=$(basename "$ts" .ts)
+    language=${language#pathwick_}
+    grep -q "^Comment\[$language\]=" "$desktop" || fail "the desktop entry has no Comment[$language]"
+    grep -q "<summary xml:lang=\"$language\">" "$metainfo" || fail "the metainfo has no $language summary"
+    grep -q "<comment xml:lang=\"$language\">" "$mime" || fail "the MIME type has no $language comment"
+done
+
 if ((failures > 0)); then
     echo "$failures check(s) failed"
     exit 1

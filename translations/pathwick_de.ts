@@ -1,0 +1,598 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: pathwick [--help] [--version] [FILE]
+%1
+
+Walk the mouse with the arrow keys, drop markers with F1 to F4, and
+use the menus to save, open and print mazes. Help &gt; Rules explains it all.
+
+  FILE           a maze file to open once the game has started: a file name
+                 or a file: URI
+  -h, --help     show this help and exit
+  --version      show the version and exit
+</source>
+        <translation>Aufruf: pathwick [--help] [--version] [DATEI]
+%1
+
+Führe die Maus mit den Pfeiltasten, setze Marker mit F1 bis F4 und
+speichere, öffne und drucke Labyrinthe über die Menüs. Hilfe &gt; Regeln
+erklärt alles.
+
+  DATEI          eine Labyrinthdatei, die nach dem Start des Spiels geöffnet
+                 wird: ein Dateiname oder eine file:-URI
+  -h, --help     diese Hilfe anzeigen und beenden
+  --version      die Version anzeigen und beenden
+</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos; ignored</source>
+        <translation>unbekannte Option „%1“ ignoriert</translation>
+    </message>
+    <message>
+        <source>one file is opened; &apos;%1&apos; ignored</source>
+        <translation>es wird nur eine Datei geöffnet; „%1“ ignoriert</translation>
+    </message>
+</context>
+<context>
+    <name>Description</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>column %1, row %2</source>
+        <translation>Spalte %1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>closed on all sides</source>
+        <translation>auf allen Seiten geschlossen</translation>
+    </message>
+    <message>
+        <source>open on all sides</source>
+        <translation>auf allen Seiten offen</translation>
+    </message>
+    <message>
+        <source>open %1</source>
+        <translation>offen nach %1</translation>
+    </message>
+    <message>
+        <source>1 step %1</source>
+        <translation>1 Schritt nach %1</translation>
+    </message>
+    <message>
+        <source>mouse in the centre</source>
+        <translation>Maus in der Mitte</translation>
+    </message>
+    <message>
+        <source>mouse in the centre, %1</source>
+        <translation>Maus in der Mitte, %1</translation>
+    </message>
+    <message>
+        <source>mouse in the %1</source>
+        <translation>Maus in: %1</translation>
+    </message>
+    <message>
+        <source>mouse at the %1 edge</source>
+        <translation>Maus am Rand im %1</translation>
+    </message>
+    <message>
+        <source>of other colours</source>
+        <translation>in anderen Farben</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>weiß</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>schwarz</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>cyan</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>gelb</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>andere</translation>
+    </message>
+    <message>
+        <source>New maze.</source>
+        <translation>Neues Labyrinth.</translation>
+    </message>
+    <message>
+        <source>Blocked.</source>
+        <translation>Blockiert.</translation>
+    </message>
+    <message>
+        <source>Blocked, %1 times in a row.</source>
+        <translation>Blockiert, %1-mal hintereinander.</translation>
+    </message>
+    <message>
+        <source>New cell.</source>
+        <translation>Neues Feld.</translation>
+    </message>
+    <message>
+        <source>%1 marker dropped.</source>
+        <translation>Marker gesetzt: %1.</translation>
+    </message>
+    <message>
+        <source>End reached!</source>
+        <translation>Ziel erreicht!</translation>
+    </message>
+    <message>
+        <source>No maze.</source>
+        <translation>Kein Labyrinth.</translation>
+    </message>
+    <message>
+        <source>the start and the end</source>
+        <translation>Start und Ziel</translation>
+    </message>
+    <message>
+        <source>the start</source>
+        <translation>der Start</translation>
+    </message>
+    <message>
+        <source>the end</source>
+        <translation>das Ziel</translation>
+    </message>
+    <message>
+        <source>markers: %1</source>
+        <translation>Marker: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3.</source>
+        <translation>%1: %2; %3.</translation>
+    </message>
+    <message>
+        <source>Mouse in %1, %2; start at %3; end at %4.</source>
+        <translation>Maus in %1, %2; Start bei %3; Ziel bei %4.</translation>
+    </message>
+    <message>
+        <source>in the %1</source>
+        <translation>im Bereich %1</translation>
+    </message>
+    <message>
+        <source>No marker colour is ticked.</source>
+        <translation>Keine Markerfarbe angekreuzt.</translation>
+    </message>
+    <message>
+        <source>No markers of the ticked colours.</source>
+        <translation>Keine Marker in den angekreuzten Farben.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Markers shown: %1, in %2; nearest: %3.</source>
+        <translation>Angezeigte Marker: %1, in %2; nächster: %3.</translation>
+    </message>
+    <message>
+        <source>File: none</source>
+        <translation>Datei: keine</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Datei: %1</translation>
+    </message>
+    <message>
+        <source>Saved: Yes</source>
+        <translation>Gespeichert: Ja</translation>
+    </message>
+    <message>
+        <source>Saved: No</source>
+        <translation>Gespeichert: Nein</translation>
+    </message>
+    <message>
+        <source>Saved: unknown</source>
+        <translation>Gespeichert: unbekannt</translation>
+    </message>
+</context>
+<context>
+    <name>MazeFile</name>
+    <message>
+        <source>Text (*.txt) </source>
+        <translation>Textdateien (*.txt) </translation>
+    </message>
+    <message>
+        <source>Maze files (*.maz) </source>
+        <translation>Labyrinthdateien (*.maz) </translation>
+    </message>
+    <message>
+        <source>All files (*.*) </source>
+        <translation>Alle Dateien (*.*) </translation>
+    </message>
+    <message>
+        <source>Maze file (*.maz) </source>
+        <translation>Labyrinthdatei (*.maz) </translation>
+    </message>
+</context>
+<context>
+    <name>Printer</name>
+    <message>
+        <source>There was an error attempting to print.</source>
+        <translation>Beim Drucken ist ein Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Print Error</source>
+        <translation>Druckfehler</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Maze</source>
+        <translation>Labyrinth</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Karte</translation>
+    </message>
+</context>
+<context>
+    <name>pathwick::CellView</name>
+    <message>
+        <source>Start</source>
+        <comment>label of the start cell</comment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>label of the end cell</comment>
+        <translation>Ziel</translation>
+    </message>
+</context>
+<context>
+    <name>pathwick::Description::Description</name>
+    <message>
+        <source>%1 steps %2</source>
+        <translation>%1 Schritte nach %2</translation>
+    </message>
+    <message>
+        <source>mouse in the %1 arm, %2</source>
+        <translation>Maus im Gang nach %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>pathwick::Game</name>
+    <message>
+        <source>There was an error saving the file.</source>
+        <translation>Beim Speichern der Datei ist ein Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>File Save Error</source>
+        <translation>Fehler beim Speichern</translation>
+    </message>
+    <message>
+        <source>There was an error opening the file.<byte value="xd"/>
+New maze will be generated instead</source>
+        <translation>Beim Öffnen der Datei ist ein Fehler aufgetreten.<byte value="xd"/>
+Stattdessen wird ein neues Labyrinth erzeugt.</translation>
+    </message>
+    <message>
+        <source>File Open Error</source>
+        <translation>Fehler beim Öffnen</translation>
+    </message>
+    <message>
+        <source>You&apos;ve reached the end of the maze!</source>
+        <translation>Du hast das Ziel des Labyrinths erreicht!</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Glückwunsch!</translation>
+    </message>
+</context>
+<context>
+    <name>pathwick::ProgramInfo</name>
+    <message>
+        <source>Find your way through a randomly-generated two-dimensional maze.</source>
+        <translation>Finde deinen Weg durch ein zufällig erzeugtes zweidimensionales Labyrinth.</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Rules.rtf</source>
+        <comment>file name of the rules document in this language: Rules.&lt;language&gt;.rtf</comment>
+        <translation>Rules.de.rtf</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 The Pathwick! developers. Free software; you may share and change it.</source>
+        <translation>Copyright © 2026 Die Pathwick!-Entwickler. Freie Software; du darfst sie weitergeben und verändern.</translation>
+    </message>
+</context>
+<context>
+    <name>pathwick::RtfReader</name>
+    <message>
+        <source>The document is empty.</source>
+        <translation>Das Dokument ist leer.</translation>
+    </message>
+    <message>
+        <source>The document is not in rich-text format: it does not begin with &quot;{\rtf&quot;.</source>
+        <translation>Das Dokument ist nicht im RTF-Format: Es beginnt nicht mit „{\rtf“.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Die Datei „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a document.</source>
+        <translation>„%1“ ist ein Ordner, kein Dokument.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Die Datei „%1“ kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is too large to be a rich-text document.</source>
+        <translation>Die Datei „%1“ ist zu groß für ein RTF-Dokument.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be shown. %2</source>
+        <translation>Die Datei „%1“ kann nicht angezeigt werden. %2</translation>
+    </message>
+</context>
+<context>
+    <name>pathwick::SaveFile</name>
+    <message>
+        <source>A save of %1 that was interrupted earlier has been completed.</source>
+        <translation>Ein früher unterbrochenes Speichern von %1 wurde abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>A save of %1 that was interrupted earlier was not completed, because the file has changed since; the game it was saving is kept in %2.</source>
+        <translation>Ein früher unterbrochenes Speichern von %1 wurde nicht abgeschlossen, weil sich die Datei seitdem geändert hat; das Spiel, das gespeichert werden sollte, liegt in %2.</translation>
+    </message>
+    <message>
+        <source>File Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>pathwick::frmAbout</name>
+    <message>
+        <source>About MyApp</source>
+        <translation>Über MyApp</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+</context>
+<context>
+    <name>pathwick::frmMaze</name>
+    <message>
+        <source>Shows filepath of current maze</source>
+        <translation>Zeigt den Pfad der Datei dieses Labyrinths</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <comment>saved indicator: the maze is saved</comment>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>saved indicator: the maze has changed since it was saved</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Pathwick!</source>
+        <translation>Pathwick!</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Legende</translation>
+    </message>
+    <message>
+        <source>Displays colors used for your mouse, maze Start, and maze End</source>
+        <translation>Zeigt die Farben deiner Maus, des Starts und des Ziels</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>Map of the entire maze</source>
+        <translation>Karte des ganzen Labyrinths</translation>
+    </message>
+    <message>
+        <source>&amp;Marker Color</source>
+        <translation>&amp;Markerfarbe</translation>
+    </message>
+    <message>
+        <source>Choose a marker color, then click on Drop Marker</source>
+        <translation>Wähle eine Markerfarbe und klicke dann auf „Marker setzen“</translation>
+    </message>
+    <message>
+        <source>Check the colors of the markers you would like to see, then click on Display Markers</source>
+        <translation>Kreuze die Farben der Marker an, die du sehen möchtest, und klicke dann auf „Marker zeigen“</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Press F4 to drop a magenta marker</source>
+        <translation>Drücke F4, um einen magentafarbenen Marker zu setzen</translation>
+    </message>
+    <message>
+        <source>Press F3 to drop a cyan marker</source>
+        <translation>Drücke F3, um einen cyanfarbenen Marker zu setzen</translation>
+    </message>
+    <message>
+        <source>Press F2 to drop a black marker</source>
+        <translation>Drücke F2, um einen schwarzen Marker zu setzen</translation>
+    </message>
+    <message>
+        <source>Press F1 to drop a white marker</source>
+        <translation>Drücke F1, um einen weißen Marker zu setzen</translation>
+    </message>
+    <message>
+        <source>&amp;Drop Marker</source>
+        <translation>Marker &amp;setzen</translation>
+    </message>
+    <message>
+        <source>&amp;View Map</source>
+        <translation>&amp;Karte zeigen</translation>
+    </message>
+    <message>
+        <source>One coordinate of the maze</source>
+        <translation>Ein Feld des Labyrinths</translation>
+    </message>
+    <message>
+        <source>Is maze saved?</source>
+        <translation>Ist das Labyrinth gespeichert?</translation>
+    </message>
+    <message>
+        <source>Saved:</source>
+        <translation>Gesp.:</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen …</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter …</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken …</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Rules...</source>
+        <translation>&amp;Regeln …</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>Ü&amp;ber …</translation>
+    </message>
+    <message>
+        <source>&amp;View Maze</source>
+        <translation>&amp;Labyrinth zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Display Markers</source>
+        <translation>Marker &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to create a new maze?</source>
+        <translation>Möchtest du wirklich ein neues Labyrinth erzeugen?</translation>
+    </message>
+    <message>
+        <source>Create new maze?</source>
+        <translation>Neues Labyrinth erzeugen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to exit Pathwick!?</source>
+        <translation>Möchtest du Pathwick! wirklich beenden?</translation>
+    </message>
+    <message>
+        <source>Exit Pathwick!?</source>
+        <translation>Pathwick! beenden?</translation>
+    </message>
+</context>
+<context>
+    <name>pathwick::frmRules</name>
+    <message>
+        <source>INTRODUCTION</source>
+        <translation>EINFÜHRUNG</translation>
+    </message>
+    <message>
+        <source>TRAVELING THE MAZE</source>
+        <translation>IM LABYRINTH</translation>
+    </message>
+    <message>
+        <source>Movement</source>
+        <translation>Bewegung</translation>
+    </message>
+    <message>
+        <source>Dropping Markers</source>
+        <translation>Marker setzen</translation>
+    </message>
+    <message>
+        <source>MAP VIEW</source>
+        <translation>DIE KARTE</translation>
+    </message>
+    <message>
+        <source>FILE OPERATIONS</source>
+        <translation>DATEIBEFEHLE</translation>
+    </message>
+    <message>
+        <source>%1 Rules</source>
+        <translation>Regeln von %1</translation>
+    </message>
+    <message>
+        <source>Table of Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>The rules could not be shown. %1</source>
+        <translation>Die Regeln können nicht angezeigt werden. %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,598 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: pathwick [--help] [--version] [FILE]
+%1
+
+Walk the mouse with the arrow keys, drop markers with F1 to F4, and
+use the menus to save, open and print mazes. Help &gt; Rules explains it all.
+
+  FILE           a maze file to open once the game has started: a file name
+                 or a file: URI
+  -h, --help     show this help and exit
+  --version      show the version and exit
+</source>
+        <translation>Usage : pathwick [--help] [--version] [FICHIER]
+%1
+
+Guidez la souris avec les touches fléchées, posez des marqueurs avec F1 à F4,
+et utilisez les menus pour enregistrer, ouvrir et imprimer des labyrinthes.
+Aide &gt; Règles explique tout.
+
+  FICHIER        un fichier de labyrinthe à ouvrir une fois le jeu lancé :
+                 un nom de fichier ou une URI file:
+  -h, --help     afficher cette aide et quitter
+  --version      afficher la version et quitter
+</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos; ignored</source>
+        <translation>option inconnue « %1 » ignorée</translation>
+    </message>
+    <message>
+        <source>one file is opened; &apos;%1&apos; ignored</source>
+        <translation>un seul fichier est ouvert ; « %1 » ignoré</translation>
+    </message>
+</context>
+<context>
+    <name>Description</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>column %1, row %2</source>
+        <translation>colonne %1, ligne %2</translation>
+    </message>
+    <message>
+        <source>closed on all sides</source>
+        <translation>fermée de tous les côtés</translation>
+    </message>
+    <message>
+        <source>open on all sides</source>
+        <translation>ouverte de tous les côtés</translation>
+    </message>
+    <message>
+        <source>open %1</source>
+        <translation>ouverte au %1</translation>
+    </message>
+    <message>
+        <source>1 step %1</source>
+        <translation>1 pas vers le %1</translation>
+    </message>
+    <message>
+        <source>mouse in the centre</source>
+        <translation>souris au centre</translation>
+    </message>
+    <message>
+        <source>mouse in the centre, %1</source>
+        <translation>souris au centre, %1</translation>
+    </message>
+    <message>
+        <source>mouse in the %1</source>
+        <translation>souris dans : %1</translation>
+    </message>
+    <message>
+        <source>mouse at the %1 edge</source>
+        <translation>souris au bord %1</translation>
+    </message>
+    <message>
+        <source>of other colours</source>
+        <translation>d’autres couleurs</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanc</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>noir</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>cyan</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>autre</translation>
+    </message>
+    <message>
+        <source>New maze.</source>
+        <translation>Nouveau labyrinthe.</translation>
+    </message>
+    <message>
+        <source>Blocked.</source>
+        <translation>Bloqué.</translation>
+    </message>
+    <message>
+        <source>Blocked, %1 times in a row.</source>
+        <translation>Bloqué, %1 fois de suite.</translation>
+    </message>
+    <message>
+        <source>New cell.</source>
+        <translation>Nouvelle case.</translation>
+    </message>
+    <message>
+        <source>%1 marker dropped.</source>
+        <translation>Marqueur posé : %1.</translation>
+    </message>
+    <message>
+        <source>End reached!</source>
+        <translation>Fin atteinte !</translation>
+    </message>
+    <message>
+        <source>No maze.</source>
+        <translation>Pas de labyrinthe.</translation>
+    </message>
+    <message>
+        <source>the start and the end</source>
+        <translation>le début et la fin</translation>
+    </message>
+    <message>
+        <source>the start</source>
+        <translation>le début</translation>
+    </message>
+    <message>
+        <source>the end</source>
+        <translation>la fin</translation>
+    </message>
+    <message>
+        <source>markers: %1</source>
+        <translation>marqueurs : %1</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3.</source>
+        <translation>%1 : %2 ; %3.</translation>
+    </message>
+    <message>
+        <source>Mouse in %1, %2; start at %3; end at %4.</source>
+        <translation>Souris en %1, %2 ; début en %3 ; fin en %4.</translation>
+    </message>
+    <message>
+        <source>in the %1</source>
+        <translation>dans la zone %1</translation>
+    </message>
+    <message>
+        <source>No marker colour is ticked.</source>
+        <translation>Aucune couleur de marqueur cochée.</translation>
+    </message>
+    <message>
+        <source>No markers of the ticked colours.</source>
+        <translation>Aucun marqueur des couleurs cochées.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Markers shown: %1, in %2; nearest: %3.</source>
+        <translation>Marqueurs affichés : %1, dans %2 ; le plus proche : %3.</translation>
+    </message>
+    <message>
+        <source>File: none</source>
+        <translation>Fichier : aucun</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Fichier : %1</translation>
+    </message>
+    <message>
+        <source>Saved: Yes</source>
+        <translation>Enregistré : oui</translation>
+    </message>
+    <message>
+        <source>Saved: No</source>
+        <translation>Enregistré : non</translation>
+    </message>
+    <message>
+        <source>Saved: unknown</source>
+        <translation>Enregistré : inconnu</translation>
+    </message>
+</context>
+<context>
+    <name>MazeFile</name>
+    <message>
+        <source>Text (*.txt) </source>
+        <translation>Texte (*.txt) </translation>
+    </message>
+    <message>
+        <source>Maze files (*.maz) </source>
+        <translation>Fichiers de labyrinthe (*.maz) </translation>
+    </message>
+    <message>
+        <source>All files (*.*) </source>
+        <translation>Tous les fichiers (*.*) </translation>
+    </message>
+    <message>
+        <source>Maze file (*.maz) </source>
+        <translation>Fichier de labyrinthe (*.maz) </translation>
+    </message>
+</context>
+<context>
+    <name>Printer</name>
+    <message>
+        <source>There was an error attempting to print.</source>
+        <translation>Une erreur s’est produite lors de l’impression.</translation>
+    </message>
+    <message>
+        <source>Print Error</source>
+        <translation>Erreur d’impression</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Maze</source>
+        <translation>Labyrinthe</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Carte</translation>
+    </message>
+</context>
+<context>
+    <name>pathwick::CellView</name>
+    <message>
+        <source>Start</source>
+        <comment>label of the start cell</comment>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>label of the end cell</comment>
+        <translation>Fin</translation>
+    </message>
+</context>
+<context>
+    <name>pathwick::Description::Description</name>
+    <message>
+        <source>%1 steps %2</source>
+        <translation>%1 pas vers le %2</translation>
+    </message>
+    <message>
+        <source>mouse in the %1 arm, %2</source>
+        <translation>souris dans le couloir %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>pathwick::Game</name>
+    <message>
+        <source>There was an error saving the file.</source>
+        <translation>Une erreur s’est produite lors de l’enregistrement du fichier.</translation>
+    </message>
+    <message>
+        <source>File Save Error</source>
+        <translation>Erreur d’enregistrement</translation>
+    </message>
+    <message>
+        <source>There was an error opening the file.<byte value="xd"/>
+New maze will be generated instead</source>
+        <translation>Une erreur s’est produite lors de l’ouverture du fichier.<byte value="xd"/>
+Un nouveau labyrinthe sera créé à la place.</translation>
+    </message>
+    <message>
+        <source>File Open Error</source>
+        <translation>Erreur d’ouverture</translation>
+    </message>
+    <message>
+        <source>You&apos;ve reached the end of the maze!</source>
+        <translation>Vous avez atteint la fin du labyrinthe !</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Félicitations !</translation>
+    </message>
+</context>
+<context>
+    <name>pathwick::ProgramInfo</name>
+    <message>
+        <source>Find your way through a randomly-generated two-dimensional maze.</source>
+        <translation>Trouvez votre chemin dans un labyrinthe à deux dimensions créé au hasard.</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Rules.rtf</source>
+        <comment>file name of the rules document in this language: Rules.&lt;language&gt;.rtf</comment>
+        <translation>Rules.fr.rtf</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 The Pathwick! developers. Free software; you may share and change it.</source>
+        <translation>Copyright © 2026 Les développeurs de Pathwick!. Logiciel libre ; vous pouvez le partager et le modifier.</translation>
+    </message>
+</context>
+<context>
+    <name>pathwick::RtfReader</name>
+    <message>
+        <source>The document is empty.</source>
+        <translation>Le document est vide.</translation>
+    </message>
+    <message>
+        <source>The document is not in rich-text format: it does not begin with &quot;{\rtf&quot;.</source>
+        <translation>Le document n’est pas au format RTF : il ne commence pas par « {\rtf ».</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Le fichier « %1 » n’existe pas.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a document.</source>
+        <translation>« %1 » est un dossier, pas un document.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Le fichier « %1 » ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is too large to be a rich-text document.</source>
+        <translation>Le fichier « %1 » est trop volumineux pour un document RTF.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be shown. %2</source>
+        <translation>Le fichier « %1 » ne peut pas être affiché. %2</translation>
+    </message>
+</context>
+<context>
+    <name>pathwick::SaveFile</name>
+    <message>
+        <source>A save of %1 that was interrupted earlier has been completed.</source>
+        <translation>Un enregistrement de %1 interrompu plus tôt a été terminé.</translation>
+    </message>
+    <message>
+        <source>A save of %1 that was interrupted earlier was not completed, because the file has changed since; the game it was saving is kept in %2.</source>
+        <translation>Un enregistrement de %1 interrompu plus tôt n’a pas été terminé, car le fichier a changé depuis ; la partie qu’il enregistrait est conservée dans %2.</translation>
+    </message>
+    <message>
+        <source>File Save</source>
+        <translation>Enregistrement</translation>
+    </message>
+</context>
+<context>
+    <name>pathwick::frmAbout</name>
+    <message>
+        <source>About MyApp</source>
+        <translation>À propos de MyApp</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+</context>
+<context>
+    <name>pathwick::frmMaze</name>
+    <message>
+        <source>Shows filepath of current maze</source>
+        <translation>Affiche le chemin du fichier du labyrinthe actuel</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <comment>saved indicator: the maze is saved</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>saved indicator: the maze has changed since it was saved</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Pathwick!</source>
+        <translation>Pathwick!</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Légende</translation>
+    </message>
+    <message>
+        <source>Displays colors used for your mouse, maze Start, and maze End</source>
+        <translation>Affiche les couleurs de votre souris, du début et de la fin du labyrinthe</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Vous</translation>
+    </message>
+    <message>
+        <source>Map of the entire maze</source>
+        <translation>Carte du labyrinthe entier</translation>
+    </message>
+    <message>
+        <source>&amp;Marker Color</source>
+        <translation>&amp;Couleur</translation>
+    </message>
+    <message>
+        <source>Choose a marker color, then click on Drop Marker</source>
+        <translation>Choisissez une couleur de marqueur, puis cliquez sur « Poser un marqueur »</translation>
+    </message>
+    <message>
+        <source>Check the colors of the markers you would like to see, then click on Display Markers</source>
+        <translation>Cochez les couleurs des marqueurs que vous voulez voir, puis cliquez sur « Afficher les marqueurs »</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Press F4 to drop a magenta marker</source>
+        <translation>Appuyez sur F4 pour poser un marqueur magenta</translation>
+    </message>
+    <message>
+        <source>Press F3 to drop a cyan marker</source>
+        <translation>Appuyez sur F3 pour poser un marqueur cyan</translation>
+    </message>
+    <message>
+        <source>Press F2 to drop a black marker</source>
+        <translation>Appuyez sur F2 pour poser un marqueur noir</translation>
+    </message>
+    <message>
+        <source>Press F1 to drop a white marker</source>
+        <translation>Appuyez sur F1 pour poser un marqueur blanc</translation>
+    </message>
+    <message>
+        <source>&amp;Drop Marker</source>
+        <translation>&amp;Poser un marqueur</translation>
+    </message>
+    <message>
+        <source>&amp;View Map</source>
+        <translation>&amp;Voir la carte</translation>
+    </message>
+    <message>
+        <source>One coordinate of the maze</source>
+        <translation>Une case du labyrinthe</translation>
+    </message>
+    <message>
+        <source>Is maze saved?</source>
+        <translation>Le labyrinthe est-il enregistré ?</translation>
+    </message>
+    <message>
+        <source>Saved:</source>
+        <translation>Enr. :</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous…</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Rules...</source>
+        <translation>&amp;Règles…</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>À &amp;propos…</translation>
+    </message>
+    <message>
+        <source>&amp;View Maze</source>
+        <translation>Voir le &amp;labyrinthe</translation>
+    </message>
+    <message>
+        <source>&amp;Display Markers</source>
+        <translation>Afficher les &amp;marqueurs</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to create a new maze?</source>
+        <translation>Voulez-vous vraiment créer un nouveau labyrinthe ?</translation>
+    </message>
+    <message>
+        <source>Create new maze?</source>
+        <translation>Créer un nouveau labyrinthe ?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to exit Pathwick!?</source>
+        <translation>Voulez-vous vraiment quitter Pathwick! ?</translation>
+    </message>
+    <message>
+        <source>Exit Pathwick!?</source>
+        <translation>Quitter Pathwick! ?</translation>
+    </message>
+</context>
+<context>
+    <name>pathwick::frmRules</name>
+    <message>
+        <source>INTRODUCTION</source>
+        <translation>INTRODUCTION</translation>
+    </message>
+    <message>
+        <source>TRAVELING THE MAZE</source>
+        <translation>DANS LE LABYRINTHE</translation>
+    </message>
+    <message>
+        <source>Movement</source>
+        <translation>Déplacements</translation>
+    </message>
+    <message>
+        <source>Dropping Markers</source>
+        <translation>Poser des marqueurs</translation>
+    </message>
+    <message>
+        <source>MAP VIEW</source>
+        <translation>LA CARTE</translation>
+    </message>
+    <message>
+        <source>FILE OPERATIONS</source>
+        <translation>FICHIERS</translation>
+    </message>
+    <message>
+        <source>%1 Rules</source>
+        <translation>Règles de %1</translation>
+    </message>
+    <message>
+        <source>Table of Contents</source>
+        <translation>Sommaire</translation>
+    </message>
+    <message>
+        <source>The rules could not be shown. %1</source>
+        <translation>Impossible d’afficher les règles. %1</translation>
+    </message>
+</context>
+</TS>

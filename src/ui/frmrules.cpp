@@ -80,6 +80,9 @@ frmRules::frmRules(Dialogs& dialogs, const QStringList& directories, QWidget* pa
     lstContents->setObjectName(QStringLiteral("lstContents"));
     lstContents->setGeometry(TwipsRect(6240, 720, 2415, 3570));
     lstContents->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A pixel around each entry: the accent of a capital ("Ü", "É") reaches
+    // above the font's line and would be cut by the frame at the top.
+    lstContents->setSpacing(1);
     for (const ContentsEntry& entry : kContents)
         lstContents->addItem((entry.sub ? QStringLiteral("  ") : QString()) + tr(entry.heading));
     // A selection made with the mouse or the keyboard jumps; so does a click on the entry that

@@ -8,6 +8,7 @@
 
 #include "program/programinfo.h"
 #include "program/translations.h"
+#include "support/activewindow.h"
 #include "support/fakedialogs.h"
 #include "support/testmain.h"
 #include "ui/frmrules.h"
@@ -310,6 +311,14 @@ private slots:
         QVERIFY(second);
         QVERIFY(second->isVisible());
         QCOMPARE(rules.Window(), second);
+    }
+
+    void escapeClosesTheWindow() {
+        RulesWindow rules(dialogs_, {PATHWICK_SOURCE_DIR "/resources"});
+        frmRules* window = rules.Show();
+        PATHWICK_REQUIRE_ACTIVE_WINDOW(*window);  // a key reaches the active window only
+        QTest::keyClick(window->windowHandle(), Qt::Key_Escape);
+        QCOMPARE(rules.Window(), nullptr);
     }
 
     void requestRightAfterClosingGetsAFreshWindow() {

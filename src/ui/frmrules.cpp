@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QShortcut>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -60,6 +61,8 @@ frmRules::frmRules(Dialogs& dialogs, const QStringList& directories, QWidget* pa
     setObjectName(QStringLiteral("frmRules"));
     setWindowTitle(tr("%1 Rules").arg(QString::fromLatin1(kProgramTitle)));
     resize(Pixels(9285), Pixels(6330));
+    // Escape closes the window, as it closes a dialog.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 
     rtbRules = new QTextEdit(this);
     rtbRules->setObjectName(QStringLiteral("rtbRules"));

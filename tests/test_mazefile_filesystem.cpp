@@ -213,8 +213,8 @@ private slots:
         QFETCH(QString, layout);
         QFETCH(QString, then);
         // In memory where there is a file system there: the kills count, not the disk.
-        QTemporaryDir dir(QDir("/dev/shm").exists() ? "/dev/shm/pathwick-XXXXXX"
-                                                    : "/tmp/pathwick-XXXXXX");
+        QTemporaryDir dir(QFileInfo("/dev/shm").isWritable() ? "/dev/shm/pathwick-XXXXXX"
+                                                             : "/tmp/pathwick-XXXXXX");
         const QString file = dir.filePath("game.maz"), other = dir.filePath("other.maz");
         const auto cleanUp = qScopeGuard([&] { Own(dir.path(), kSaver, kSaverGroup, 0755); });
         const MazeState game = GameWith(100000);

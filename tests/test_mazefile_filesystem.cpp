@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <signal.h>
+#include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -33,14 +34,13 @@ using namespace pathwick::testing;
 namespace {
 QString watched;                 // the file whose folder's syncs are noted
 QList<QByteArray> atFolderSync;  // its contents at each of them
-int traceFd = -1;                // a killed save notes each call that changes files here
+char* trace = nullptr;           // a killed save notes each call that changes files here
 int killAt = 0, calls = 0;       // and dies before the killAt-th, or while writing it
 double written = 0;              // the share of that write done before
 
 bool Step(char call) {
-    if (traceFd < 0) return false;
-    (void)::syscall(SYS_write, traceFd, &call, 1);
-    return ++calls == killAt;
+    if (trace) trace[calls] = call;
+    return trace && ++calls == killAt;
 }
 }  // namespace
 
@@ -114,29 +114,17 @@ int SaveAsSaver(const QString& dir, const QString& path, int markers, int limit)
     return process.waitForFinished(120000) ? process.exitCode() : -1;
 }
 
-// Saves game to file in a child as the saver, which is killed at its killAt-th
-// call that changes files (see Step); the calls it made, as their codes.
-QByteArray SaveKilledAt(const MazeState& game, const QString& file, int kill, double share) {
-    int trace[2];
-    if (::pipe(trace) != 0) return "no pipe";
-    const pid_t child = fork();
-    if (child == 0) {
-        ::close(trace[0]);
-        if (kRoot && (setgroups(0, nullptr) != 0 || setgid(kSaverGroup) || setuid(kSaver)))
-            _exit(3);
-        traceFd = trace[1], killAt = kill, written = share;
-        _exit(WriteGameFile(game, file) ? 0 : 1);
-    }
-    ::close(trace[1]);
-    QByteArray calls(4096, 0);
-    qsizetype size = 0;
-    for (ssize_t n; (n = ::read(trace[0], calls.data() + size, 4096 - size)) > 0;) size += n;
-    ::close(trace[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    if (kill > 0 ? !WIFSIGNALED(status) || WTERMSIG(status) != SIGKILL : status != 0)
-        return "not as planned";
-    return calls.left(size);
+// Saves game to file in a child as the saver, killed at its kill-th call that
+// changes files (0: never); the calls it made, as their codes (see Step).
+QByteArray SaveKilledAt(const MazeState& game, const QString& file, int kill, double share = 0) {
+    static char* const shared = static_cast<char*>(
+        ::mmap(nullptr, 4096, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
+    std::fill_n(shared, 4096, 0);
+    if (const pid_t child = fork()) return ::waitpid(child, nullptr, 0), QByteArray(shared);
+    trace = shared, killAt = kill, written = share;
+    if (!kRoot || (!setgroups(0, nullptr) && !setgid(kSaverGroup) && !setuid(kSaver)))
+        WriteGameFile(game, file);
+    _exit(0);
 }
 
 }  // namespace
@@ -207,115 +195,80 @@ private slots:
         watched.clear();
     }
 
-    // Killed at any call that changes files, or part-way through any write, a
+    // Killed at any call that changes files, or part-way through a write, a
     // save leaves every name of the file holding the old game or the new one
     // once the next start has finished what it can, and nothing of its own.
-    void saveKilledAnywhereLeavesOldOrNew_data() {
+    // Killed as it begins to write the file itself, it is finished by the next
+    // start, Open or Save of the file, or kept aside if the file has changed.
+    void killedSaveIsFinishedOrKeptAside_data() {
         QTest::addColumn<QString>("layout");
+        QTest::addColumn<QString>("then");  // after a kill as the write begins; or kills anywhere
         for (const char* layout : {"single name", "hard link", "folder not writable"})
-            QTest::newRow(layout) << layout;
+            QTest::addRow("%s, killed anywhere", layout) << layout << QString();
+        for (const char* then : {"start", "Open", "Save", "written, start", "replaced, Save"})
+            QTest::addRow("killed writing, then %s", then) << "hard link" << QString(then);
     }
 
-    void saveKilledAnywhereLeavesOldOrNew() {
+    void killedSaveIsFinishedOrKeptAside() {
         QFETCH(QString, layout);
-        // In memory where there is a file system there: the kills are what counts, not the disk.
-        const QString base = QFileInfo("/dev/shm").isWritable() ? "/dev/shm"
-                             : kRoot                            ? "/tmp"
-                                                                : QDir::tempPath();
-        QTemporaryDir dir(base + "/pathwick-kill-XXXXXX");
-        const QString folder = dir.filePath("games"), file = folder + "/game.maz";
-        const QString other = dir.filePath("other.maz");
+        QFETCH(QString, then);
+        // In memory where there is a file system there: the kills count, not the disk.
+        QTemporaryDir dir(QFileInfo("/dev/shm").isWritable() ? "/dev/shm/pathwick-XXXXXX"
+                                                             : "/tmp/pathwick-XXXXXX");
+        const QString file = dir.filePath("game.maz"), other = dir.filePath("other.maz");
+        const auto cleanUp = qScopeGuard([&] { Own(dir.path(), kSaver, kSaverGroup, 0755); });
         const MazeState game = GameWith(100000);
-        const QByteArray old = MazeFileBytes(GameWith(60000)).value();
+        QByteArray old = MazeFileBytes(GameWith(60000)).value();
         const QByteArray saved = MazeFileBytes(game).value();
-        QVERIFY(Own(dir.path(), geteuid(), getegid(), 0755) && QDir().mkdir(folder));
         QVERIFY(WriteFileBytes(file, old) && Own(file, kSaver, kSaverGroup, 0644));
-        QVERIFY(Own(folder, kSaver, kSaverGroup, layout == "folder not writable" ? 0555 : 0755));
-        if (layout == "hard link")
-            QCOMPARE(::link(QFile::encodeName(file), QFile::encodeName(other)), 0);
-        const QByteArray whole = SaveKilledAt(game, file, 0, 0);
+        QVERIFY(layout != "hard link" || ::link(Native(file), Native(other)) == 0);
+        QVERIFY(
+            Own(dir.path(), kSaver, kSaverGroup, layout == "folder not writable" ? 0555 : 0755));
+        const auto all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+        const QStringList entries = QDir(dir.path()).entryList(all);
+        const QByteArray calls = SaveKilledAt(game, file, 0);
         QCOMPARE(ReadFileBytes(file), saved);
-        constexpr int kKills = 70;
-        for (int i = 0; i < kKills; ++i) {
+        for (int i = 0, kills = then.isEmpty() ? 70 : 1; i < kills; ++i) {
+            const int kill =
+                then.isEmpty() ? 1 + i * int(calls.size()) / kills : int(calls.indexOf('t')) + 1;
             QVERIFY(WriteFileBytes(file, old));
-            const int kill = 1 + i * int(whole.size()) / kKills;
-            const QByteArray calls = SaveKilledAt(game, file, kill, (i * 37 % 100) / 100.0);
-            QCOMPARE(calls.size(), kill);
+            const QByteArray made = SaveKilledAt(game, file, kill, i * 37 % 100 / 100.0);
+            QCOMPARE(made.size(), kill);
+            if (!then.isEmpty()) break;
             for (const InterruptedSave& s : RecoverInterruptedSaves())
                 QCOMPARE(s.outcome, InterruptedSave::Outcome::kCompleted);
             const QByteArray now = ReadFileBytes(file);
-            QVERIFY2(now == old || now == saved, whole.left(kill).constData());
+            QVERIFY2(now == old || now == saved, made.constData());
             if (layout == "hard link") QCOMPARE(ReadFileBytes(other), now);
-            // Killed between giving the new file a name and renaming it: the
-            // next save removes what is left.
-            if (calls.endsWith('r')) RemoveLeftoverTemporaries(file, {time(nullptr) + 1, 0});
-            QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                     QStringList{"game.maz"});
-            QCOMPARE(QDir(StateFolder())
-                         .entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                    QDir::NoDotAndDotDot),
-                     QStringList());
+            // Killed between naming the new file and renaming it: the next
+            // save removes what is left.
+            if (made.endsWith('r')) RemoveLeftoverTemporaries(file, {time(nullptr) + 1, 0});
+            QCOMPARE(QDir(dir.path()).entryList(all), entries);
+            QCOMPARE(QDir(StateFolder()).entryList(all), QStringList());
         }
-        QVERIFY(Own(folder, kSaver, kSaverGroup, 0755));  // for the clean-up
-    }
+        if (then.isEmpty()) return;
 
-    // A save killed as it begins to write the file itself, found by the next
-    // start, Open or Save of the file; and the file changed in between.
-    void interruptedSaveIsFinishedOrKeptAside_data() {
-        QTest::addColumn<QString>("since");
-        QTest::addColumn<QString>("when");
-        QTest::newRow("finished at the start") << "nothing"
-                                               << "start";
-        QTest::newRow("finished at Open") << "nothing"
-                                          << "open";
-        QTest::newRow("finished at Save") << "nothing"
-                                          << "save";
-        QTest::newRow("file written since: kept aside") << "written"
-                                                        << "start";
-        QTest::newRow("file replaced since: kept aside") << "replaced"
-                                                         << "save";
-    }
-
-    void interruptedSaveIsFinishedOrKeptAside() {
-        QFETCH(QString, since);
-        QFETCH(QString, when);
-        QTemporaryDir dir;
-        const QString file = dir.filePath("game.maz"), other = dir.filePath("other.maz");
-        const QByteArray old = MazeFileBytes(GameWith(10)).value();
-        const QByteArray saved = MazeFileBytes(GameWith(20)).value();
-        QVERIFY(WriteFileBytes(file, old) && Own(file, kSaver, kSaverGroup, 0644));
-        QVERIFY(Own(dir.path(), kSaver, kSaverGroup, 0755));
-        QCOMPARE(::link(QFile::encodeName(file), QFile::encodeName(other)), 0);
-        const int kill = int(SaveKilledAt(GameWith(20), file, 0, 0).indexOf('t')) + 1;
-        QVERIFY(WriteFileBytes(file, old));
-        QCOMPARE(SaveKilledAt(GameWith(20), file, kill, 0).size(), kill);
-        QByteArray now = old;
-        if (since == "written") QVERIFY(WriteFileBytes(other, now += "1\r\n"));
-        if (since == "replaced") QVERIFY(QFile::remove(file) && WriteFileBytes(file, {}));
-
+        if (then.startsWith("written")) QVERIFY(WriteFileBytes(other, old += "1\r\n"));
+        if (then.startsWith("replaced")) QVERIFY(QFile::remove(file) && WriteFileBytes(file, {}));
         FileGame g;
         g.dialogs.fileNames = {file};
-        if (when == "start") FinishInterruptedSaves(g.dialogs);
-        if (when == "open") g.game.Open();
-        if (when == "save") QVERIFY(g.game.SaveMazeFile(file));
-        const QStringList kept = QDir(dir.path()).entryList({"*.kept"}, QDir::Files);
-        const QString text = "File Save: A save of " + file + " that was interrupted earlier ";
-        if (since == "nothing") {
-            QCOMPARE(g.dialogs.Messages(), QStringList{text + "has been completed."});
-            QCOMPARE(kept, QStringList());
-            if (when != "save") QCOMPARE(ReadFileBytes(other), saved);
-            if (when == "open") QCOMPARE(MazeFileBytes(g.game.State()).value(), saved);
-        } else {
-            QCOMPARE(kept.size(), 1);
-            QCOMPARE(g.dialogs.Messages(),
-                     QStringList{text +
-                                 "was not completed, because the file has changed since; "
-                                 "the game it was saving is kept in " +
-                                 dir.filePath(kept[0]) + "."});
-            QVERIFY(ReadFileBytes(dir.filePath(kept[0])).startsWith(saved));
-            QCOMPARE(ReadFileBytes(other), now);
-            QCOMPARE(RecoverInterruptedSaves(), QList<InterruptedSave>());
-        }
+        g.game.State() = game;
+        if (then.endsWith("start")) FinishInterruptedSaves(g.dialogs);
+        if (then == "Open") g.game.Open();
+        if (then.endsWith("Save")) QVERIFY(g.game.SaveMazeFile(file));
+        const QStringList kept = QDir(dir.path()).entryList({"*.kept"});
+        const QString keptAs = dir.filePath(kept.value(0));
+        QCOMPARE(kept.isEmpty(), !then.contains(','));
+        QCOMPARE(g.dialogs.Messages(),
+                 QStringList{"File Save: A save of " + file + " that was interrupted earlier " +
+                             (kept.isEmpty() ? QString("has been completed.")
+                                             : "was not completed, because the file has changed "
+                                               "since; the game it was saving is kept in " +
+                                                   keptAs + ".")});
+        QCOMPARE(ReadFileBytes(other), kept.isEmpty() ? saved : old);
+        if (then == "Open") QCOMPARE(MazeFileBytes(g.game.State()).value(), saved);
+        if (!kept.isEmpty()) QVERIFY(ReadFileBytes(keptAs).startsWith(saved));
+        QCOMPARE(RecoverInterruptedSaves(), QList<InterruptedSave>());
     }
 
     void openingAnythingButARegularFileFailsAtOnce_data() {

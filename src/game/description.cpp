@@ -72,7 +72,7 @@ const struct {
                 QT_TRANSLATE_NOOP("Description", "in the north arm, %1 out"),
                 QT_TRANSLATE_NOOP("Description", "half a step north"),
                 QT_TRANSLATE_NOOP("Description", "1 step north"),
-                QT_TRANSLATE_NOOP("Description", "%n steps north"),
+                QT_TRANSLATE_N_NOOP("Description", "%n steps north"),
                 //: %1 is a number with a fraction: 1.5, 2.5
                 QT_TRANSLATE_NOOP("Description", "%1 steps north")}},
               {kEast,
@@ -86,7 +86,7 @@ const struct {
                 QT_TRANSLATE_NOOP("Description", "in the east arm, %1 out"),
                 QT_TRANSLATE_NOOP("Description", "half a step east"),
                 QT_TRANSLATE_NOOP("Description", "1 step east"),
-                QT_TRANSLATE_NOOP("Description", "%n steps east"),
+                QT_TRANSLATE_N_NOOP("Description", "%n steps east"),
                 QT_TRANSLATE_NOOP("Description", "%1 steps east")}},
               {kSouth,
                kNorth,
@@ -99,7 +99,7 @@ const struct {
                 QT_TRANSLATE_NOOP("Description", "in the south arm, %1 out"),
                 QT_TRANSLATE_NOOP("Description", "half a step south"),
                 QT_TRANSLATE_NOOP("Description", "1 step south"),
-                QT_TRANSLATE_NOOP("Description", "%n steps south"),
+                QT_TRANSLATE_N_NOOP("Description", "%n steps south"),
                 QT_TRANSLATE_NOOP("Description", "%1 steps south")}},
               {kWest,
                kEast,
@@ -112,7 +112,7 @@ const struct {
                 QT_TRANSLATE_NOOP("Description", "in the west arm, %1 out"),
                 QT_TRANSLATE_NOOP("Description", "half a step west"),
                 QT_TRANSLATE_NOOP("Description", "1 step west"),
-                QT_TRANSLATE_NOOP("Description", "%n steps west"),
+                QT_TRANSLATE_N_NOOP("Description", "%n steps west"),
                 QT_TRANSLATE_NOOP("Description", "%1 steps west")}}};
 
 const SideWords& North() {
@@ -245,7 +245,7 @@ QString Place(const MazeState& state) {
         const QString out =
             HalfSteps(std::abs(along), QT_TRANSLATE_NOOP("Description", "half a step"),
                       QT_TRANSLATE_NOOP("Description", "1 step"),
-                      QT_TRANSLATE_NOOP("Description", "%n steps"),
+                      QT_TRANSLATE_N_NOOP("Description", "%n steps"),
                       QT_TRANSLATE_NOOP("Description", "%1 steps"));
         place = Description::tr(side.arm).arg(out);
     }
@@ -271,15 +271,15 @@ const struct {
 } kMarkerColours[] = {
     {kWhite, QT_TRANSLATE_NOOP("Description", "White marker dropped."),
      //: A number of markers of the colour, in "markers: 1 white, 2 cyan"
-     QT_TRANSLATE_NOOP("Description", "%n white")},
+     QT_TRANSLATE_N_NOOP("Description", "%n white")},
     {kBlack, QT_TRANSLATE_NOOP("Description", "Black marker dropped."),
-     QT_TRANSLATE_NOOP("Description", "%n black")},
+     QT_TRANSLATE_N_NOOP("Description", "%n black")},
     {kCyan, QT_TRANSLATE_NOOP("Description", "Cyan marker dropped."),
-     QT_TRANSLATE_NOOP("Description", "%n cyan")},
+     QT_TRANSLATE_N_NOOP("Description", "%n cyan")},
     {kMagenta, QT_TRANSLATE_NOOP("Description", "Magenta marker dropped."),
-     QT_TRANSLATE_NOOP("Description", "%n magenta")},
+     QT_TRANSLATE_N_NOOP("Description", "%n magenta")},
     {-1 /* any other */, QT_TRANSLATE_NOOP("Description", "Other marker dropped."),
-     QT_TRANSLATE_NOOP("Description", "%n of other colours")}};
+     QT_TRANSLATE_N_NOOP("Description", "%n of other colours")}};
 
 int ColourIndex(Color colour) {
     for (int i = 0; i < 4; ++i)

@@ -493,6 +493,11 @@ erklärt alles.
         <source>%1 chosen.</source>
         <translation>%1 gewählt.</translation>
     </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the parts of a sentence, as in &quot;mouse in the centre; the start&quot;</extracomment>
+        <translation>; </translation>
+    </message>
 </context>
 <context>
     <name>MazeFile</name>

@@ -53,7 +53,7 @@ lo explica todo.
     </message>
     <message>
         <source>open %1</source>
-        <translation>abierta al %1</translation>
+        <translation>abierta %1</translation>
     </message>
     <message>
         <source>white</source>
@@ -492,6 +492,11 @@ lo explica todo.
     <message>
         <source>%1 chosen.</source>
         <translation>%1 elegido.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the parts of a sentence, as in &quot;mouse in the centre; the start&quot;</extracomment>
+        <translation>; </translation>
     </message>
 </context>
 <context>

@@ -53,7 +53,7 @@ Aide &gt; Règles explique tout.
     </message>
     <message>
         <source>open %1</source>
-        <translation>ouverte au %1</translation>
+        <translation>ouverte %1</translation>
     </message>
     <message>
         <source>white</source>
@@ -492,6 +492,11 @@ Aide &gt; Règles explique tout.
     <message>
         <source>%1 chosen.</source>
         <translation>%1 choisi.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the parts of a sentence, as in &quot;mouse in the centre; the start&quot;</extracomment>
+        <translation>&#xa0;; </translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,12 @@ QString JoinAnd(const QStringList& items) {
     return WordsLocale().createSeparatedList(items);
 }
 
+// What stands between the parts of a sentence: "column 1, row 1; the start; markers: 1 white".
+QString PartsSeparator() {
+    //: Between the parts of a sentence, as in "mouse in the centre; the start"
+    return Description::tr("; ");
+}
+
 QString CellName(int x, int y) {
     return Description::tr("column %1, row %2").arg(x).arg(y);
 }
@@ -387,7 +393,7 @@ QString DescribeCell(const MazeState& state) {
     if (!facts.oneWay.isEmpty()) parts << facts.oneWay;
     parts << MousePlace(state) << facts.more;
     return Description::tr("%1: %2; %3.")
-        .arg(Capitalised(CellName(x, y)), facts.open, parts.join(QStringLiteral("; ")));
+        .arg(Capitalised(CellName(x, y)), facts.open, parts.join(PartsSeparator()));
 }
 
 QString DescribeCellView(const MazeState& state, const CellChange& change) {
@@ -402,7 +408,7 @@ QString DescribeCellView(const MazeState& state, const CellChange& change) {
             Description::tr("%1, %2").arg(CellName(state.MouseX, state.MouseY), facts.open)};
         if (!facts.oneWay.isEmpty()) parts << facts.oneWay;
         parts << facts.more;
-        const QString cell = parts.join(QStringLiteral("; "));
+        const QString cell = parts.join(PartsSeparator());
         said << Description::tr("New cell: %1.").arg(cell);
         if (InPocket(state)) said << Capitalised(Description::tr("%1.").arg(Place(state)));
     }
@@ -473,7 +479,7 @@ QString DescribeShownMarkers(const MazeState& state, const std::optional<ShownCo
     QString inCells = Description::tr("%n cells", nullptr, cellCount);
     if (cellCount == 1) inCells = Description::tr("1 cell");
     return Description::tr("Markers shown: %1, in %2; nearest: %3.")
-        .arg(ColourCounts(totals), inCells, nearest.join(QStringLiteral("; ")));
+        .arg(ColourCounts(totals), inCells, nearest.join(PartsSeparator()));
 }
 
 QString DescribeMapShown(const MazeState& state) {

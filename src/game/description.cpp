@@ -23,7 +23,8 @@ class Description {
 };
 
 // The locale in which the words write numbers ("1.5") and lists ("a, b and c"): the player's
-// when it speaks the language of the words, else the one their translation names.
+// when it speaks the language of the words, else the one their translation names. English words
+// are always written as en_GB writes them, whatever the player's locale.
 QLocale WordsLocale() {
     //: The locale of these words, whose numbers and lists they write: de, fr_FR, ...
     const QLocale words(Description::tr("en_GB"));
@@ -54,9 +55,9 @@ struct SideWords {
     const char* barred;    // a one-way bar on this side
     const char* edge;      // where one more step crosses
     const char* arm;       // the distance out in the side's arm
-    const char* halfStep;  // offsets towards the side
-    const char* oneStep;   //
-    const char* steps;     // %n steps
+    const char* halfStep;  // an offset from the middle towards the side: half a step,
+    const char* oneStep;   // 1 step,
+    const char* steps;     // %n steps,
     const char* fraction;  // 1.5 steps
 };
 

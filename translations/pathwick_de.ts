@@ -40,10 +40,6 @@ erklärt alles.
 <context>
     <name>Description</name>
     <message>
-        <source>%1 and %2</source>
-        <translation>%1 und %2</translation>
-    </message>
-    <message>
         <source>column %1, row %2</source>
         <translation>Spalte %1, Zeile %2</translation>
     </message>
@@ -58,30 +54,6 @@ erklärt alles.
     <message>
         <source>open %1</source>
         <translation>offen nach %1</translation>
-    </message>
-    <message>
-        <source>1 step %1</source>
-        <translation>1 Schritt nach %1</translation>
-    </message>
-    <message>
-        <source>mouse in the centre</source>
-        <translation>Maus in der Mitte</translation>
-    </message>
-    <message>
-        <source>mouse in the centre, %1</source>
-        <translation>Maus in der Mitte, %1</translation>
-    </message>
-    <message>
-        <source>mouse in the %1</source>
-        <translation>Maus in: %1</translation>
-    </message>
-    <message>
-        <source>mouse at the %1 edge</source>
-        <translation>Maus am Rand im %1</translation>
-    </message>
-    <message>
-        <source>of other colours</source>
-        <translation>in anderen Farben</translation>
     </message>
     <message>
         <source>white</source>
@@ -124,16 +96,8 @@ erklärt alles.
         <translation>Blockiert.</translation>
     </message>
     <message>
-        <source>Blocked, %1 times in a row.</source>
-        <translation>Blockiert, %1-mal hintereinander.</translation>
-    </message>
-    <message>
         <source>New cell.</source>
         <translation>Neues Feld.</translation>
-    </message>
-    <message>
-        <source>%1 marker dropped.</source>
-        <translation>Marker gesetzt: %1.</translation>
     </message>
     <message>
         <source>End reached!</source>
@@ -145,15 +109,15 @@ erklärt alles.
     </message>
     <message>
         <source>the start and the end</source>
-        <translation>Start und Ziel</translation>
+        <translation>Start- und Zielfeld</translation>
     </message>
     <message>
         <source>the start</source>
-        <translation>der Start</translation>
+        <translation>Startfeld</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation>das Ziel</translation>
+        <translation>Zielfeld</translation>
     </message>
     <message>
         <source>markers: %1</source>
@@ -165,11 +129,7 @@ erklärt alles.
     </message>
     <message>
         <source>Mouse in %1, %2; start at %3; end at %4.</source>
-        <translation>Maus in %1, %2; Start bei %3; Ziel bei %4.</translation>
-    </message>
-    <message>
-        <source>in the %1</source>
-        <translation>im Bereich %1</translation>
+        <translation>Maus in %1, %2; Start in %3; Ziel in %4.</translation>
     </message>
     <message>
         <source>No marker colour is ticked.</source>
@@ -185,7 +145,7 @@ erklärt alles.
     </message>
     <message>
         <source>Markers shown: %1, in %2; nearest: %3.</source>
-        <translation>Angezeigte Marker: %1, in %2; nächster: %3.</translation>
+        <translation>Angezeigte Marker: %1, in %2; am nächsten: %3.</translation>
     </message>
     <message>
         <source>File: none</source>
@@ -206,6 +166,337 @@ erklärt alles.
     <message>
         <source>Saved: unknown</source>
         <translation>Gespeichert: unbekannt</translation>
+    </message>
+    <message>
+        <source>en_GB</source>
+        <extracomment>The locale of these words, whose numbers and lists they write: de, fr_FR, ...</extracomment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>north</source>
+        <extracomment>An open side of a cell, in &quot;open %1&quot;, listed with the others open</extracomment>
+        <translation>Norden</translation>
+    </message>
+    <message>
+        <source>north leads into a pocket</source>
+        <translation>der Weg nach Norden führt in eine Sackgasse</translation>
+    </message>
+    <message>
+        <source>north is barred on this side only</source>
+        <translation>der Weg nach Norden ist nur auf dieser Seite gesperrt</translation>
+    </message>
+    <message>
+        <source>at the north edge</source>
+        <translation>am Nordrand</translation>
+    </message>
+    <message>
+        <source>in the north arm, %1 out</source>
+        <extracomment>%1 is a distance from the middle of the cell: half a step, 1 step, 2.5 steps</extracomment>
+        <translation>im Nordgang, %1 von der Mitte</translation>
+    </message>
+    <message>
+        <source>half a step north</source>
+        <translation>einen halben Schritt nördlich</translation>
+    </message>
+    <message>
+        <source>1 step north</source>
+        <translation>1 Schritt nördlich</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps north</source>
+        <translation>
+            <numerusform>%n Schritt nördlich</numerusform>
+            <numerusform>%n Schritte nördlich</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 steps north</source>
+        <extracomment>%1 is a number with a fraction: 1.5, 2.5</extracomment>
+        <translation>%1 Schritte nördlich</translation>
+    </message>
+    <message>
+        <source>east</source>
+        <translation>Osten</translation>
+    </message>
+    <message>
+        <source>east leads into a pocket</source>
+        <translation>der Weg nach Osten führt in eine Sackgasse</translation>
+    </message>
+    <message>
+        <source>east is barred on this side only</source>
+        <translation>der Weg nach Osten ist nur auf dieser Seite gesperrt</translation>
+    </message>
+    <message>
+        <source>at the east edge</source>
+        <translation>am Ostrand</translation>
+    </message>
+    <message>
+        <source>in the east arm, %1 out</source>
+        <translation>im Ostgang, %1 von der Mitte</translation>
+    </message>
+    <message>
+        <source>half a step east</source>
+        <translation>einen halben Schritt östlich</translation>
+    </message>
+    <message>
+        <source>1 step east</source>
+        <translation>1 Schritt östlich</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps east</source>
+        <translation>
+            <numerusform>%n Schritt östlich</numerusform>
+            <numerusform>%n Schritte östlich</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 steps east</source>
+        <translation>%1 Schritte östlich</translation>
+    </message>
+    <message>
+        <source>south</source>
+        <translation>Süden</translation>
+    </message>
+    <message>
+        <source>south leads into a pocket</source>
+        <translation>der Weg nach Süden führt in eine Sackgasse</translation>
+    </message>
+    <message>
+        <source>south is barred on this side only</source>
+        <translation>der Weg nach Süden ist nur auf dieser Seite gesperrt</translation>
+    </message>
+    <message>
+        <source>at the south edge</source>
+        <translation>am Südrand</translation>
+    </message>
+    <message>
+        <source>in the south arm, %1 out</source>
+        <translation>im Südgang, %1 von der Mitte</translation>
+    </message>
+    <message>
+        <source>half a step south</source>
+        <translation>einen halben Schritt südlich</translation>
+    </message>
+    <message>
+        <source>1 step south</source>
+        <translation>1 Schritt südlich</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps south</source>
+        <translation>
+            <numerusform>%n Schritt südlich</numerusform>
+            <numerusform>%n Schritte südlich</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 steps south</source>
+        <translation>%1 Schritte südlich</translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation>Westen</translation>
+    </message>
+    <message>
+        <source>west leads into a pocket</source>
+        <translation>der Weg nach Westen führt in eine Sackgasse</translation>
+    </message>
+    <message>
+        <source>west is barred on this side only</source>
+        <translation>der Weg nach Westen ist nur auf dieser Seite gesperrt</translation>
+    </message>
+    <message>
+        <source>at the west edge</source>
+        <translation>am Westrand</translation>
+    </message>
+    <message>
+        <source>in the west arm, %1 out</source>
+        <translation>im Westgang, %1 von der Mitte</translation>
+    </message>
+    <message>
+        <source>half a step west</source>
+        <translation>einen halben Schritt westlich</translation>
+    </message>
+    <message>
+        <source>1 step west</source>
+        <translation>1 Schritt westlich</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps west</source>
+        <translation>
+            <numerusform>%n Schritt westlich</numerusform>
+            <numerusform>%n Schritte westlich</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 steps west</source>
+        <translation>%1 Schritte westlich</translation>
+    </message>
+    <message>
+        <source>one way: %1</source>
+        <translation>Einbahnweg: %1</translation>
+    </message>
+    <message>
+        <source>in the north-west corner</source>
+        <translation>in der Nordwestecke</translation>
+    </message>
+    <message>
+        <source>in the west arm</source>
+        <translation>im Westgang</translation>
+    </message>
+    <message>
+        <source>in the south-west corner</source>
+        <translation>in der Südwestecke</translation>
+    </message>
+    <message>
+        <source>in the north arm</source>
+        <translation>im Nordgang</translation>
+    </message>
+    <message>
+        <source>in the centre</source>
+        <translation>in der Mitte</translation>
+    </message>
+    <message>
+        <source>in the south arm</source>
+        <translation>im Südgang</translation>
+    </message>
+    <message>
+        <source>in the north-east corner</source>
+        <translation>in der Nordostecke</translation>
+    </message>
+    <message>
+        <source>in the east arm</source>
+        <translation>im Ostgang</translation>
+    </message>
+    <message>
+        <source>in the south-east corner</source>
+        <translation>in der Südostecke</translation>
+    </message>
+    <message>
+        <source>in the centre, %1</source>
+        <translation>in der Mitte, %1</translation>
+    </message>
+    <message>
+        <source>half a step</source>
+        <extracomment>A distance from the middle of the cell, in &quot;in the north arm, %1 out&quot;</extracomment>
+        <translation>einen halben Schritt</translation>
+    </message>
+    <message>
+        <source>1 step</source>
+        <translation>1 Schritt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps</source>
+        <translation>
+            <numerusform>%n Schritt</numerusform>
+            <numerusform>%n Schritte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 Schritte</translation>
+    </message>
+    <message>
+        <source>outside the bar, the way back only</source>
+        <translation>hinter der Sperre, nur der Weg zurück</translation>
+    </message>
+    <message>
+        <source>mouse %1</source>
+        <translation>Maus %1</translation>
+    </message>
+    <message>
+        <source>White marker dropped.</source>
+        <translation>Weißer Marker gesetzt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n white</source>
+        <extracomment>A number of markers of the colour, in &quot;markers: 1 white, 2 cyan&quot;</extracomment>
+        <translation>
+            <numerusform>%n in Weiß</numerusform>
+            <numerusform>%n in Weiß</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Black marker dropped.</source>
+        <translation>Schwarzer Marker gesetzt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n black</source>
+        <translation>
+            <numerusform>%n in Schwarz</numerusform>
+            <numerusform>%n in Schwarz</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cyan marker dropped.</source>
+        <translation>Cyan-Marker gesetzt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cyan</source>
+        <translation>
+            <numerusform>%n in Cyan</numerusform>
+            <numerusform>%n in Cyan</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Magenta marker dropped.</source>
+        <translation>Magenta-Marker gesetzt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n magenta</source>
+        <translation>
+            <numerusform>%n in Magenta</numerusform>
+            <numerusform>%n in Magenta</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Other marker dropped.</source>
+        <translation>Marker in anderer Farbe gesetzt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of other colours</source>
+        <translation>
+            <numerusform>%n in anderer Farbe</numerusform>
+            <numerusform>%n in anderen Farben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked, %n times.</source>
+        <translation>
+            <numerusform>Blockiert, %n-mal.</numerusform>
+            <numerusform>Blockiert, %n-mal.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New cell: %1.</source>
+        <translation>Neues Feld: %1.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells</source>
+        <translation>
+            <numerusform>%n Feld</numerusform>
+            <numerusform>%n Feldern</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 cell</source>
+        <translation>1 Feld</translation>
+    </message>
+    <message>
+        <source>Map. %1</source>
+        <translation>Karte. %1</translation>
+    </message>
+    <message>
+        <source>%1 chosen.</source>
+        <translation>%1 gewählt.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the parts of a sentence, as in &quot;mouse in the centre; the start&quot;</extracomment>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -263,17 +554,6 @@ erklärt alles.
     </message>
 </context>
 <context>
-    <name>pathwick::Description::Description</name>
-    <message>
-        <source>%1 steps %2</source>
-        <translation>%1 Schritte nach %2</translation>
-    </message>
-    <message>
-        <source>mouse in the %1 arm, %2</source>
-        <translation>Maus im Gang nach %1, %2</translation>
-    </message>
-</context>
-<context>
     <name>pathwick::Game</name>
     <message>
         <source>There was an error saving the file.</source>
@@ -300,6 +580,16 @@ Stattdessen wird ein neues Labyrinth erzeugt.</translation>
     <message>
         <source>Congratulations!</source>
         <translation>Glückwunsch!</translation>
+    </message>
+    <message>
+        <source>This cell already has as many markers as a maze file can keep (%1).<byte value="xd"/>
+Drop the marker in another cell.</source>
+        <translation>Dieses Feld hat schon so viele Marker, wie eine Labyrinthdatei speichern kann (%1).<byte value="xd"/>
+Setze den Marker in ein anderes Feld.</translation>
+    </message>
+    <message>
+        <source>Marker Not Dropped</source>
+        <translation>Marker nicht gesetzt</translation>
     </message>
 </context>
 <context>

@@ -40,10 +40,6 @@ lo explica todo.
 <context>
     <name>Description</name>
     <message>
-        <source>%1 and %2</source>
-        <translation>%1 y %2</translation>
-    </message>
-    <message>
         <source>column %1, row %2</source>
         <translation>columna %1, fila %2</translation>
     </message>
@@ -57,31 +53,7 @@ lo explica todo.
     </message>
     <message>
         <source>open %1</source>
-        <translation>abierta al %1</translation>
-    </message>
-    <message>
-        <source>1 step %1</source>
-        <translation>1 paso al %1</translation>
-    </message>
-    <message>
-        <source>mouse in the centre</source>
-        <translation>ratón en el centro</translation>
-    </message>
-    <message>
-        <source>mouse in the centre, %1</source>
-        <translation>ratón en el centro, %1</translation>
-    </message>
-    <message>
-        <source>mouse in the %1</source>
-        <translation>ratón en: %1</translation>
-    </message>
-    <message>
-        <source>mouse at the %1 edge</source>
-        <translation>ratón en el borde %1</translation>
-    </message>
-    <message>
-        <source>of other colours</source>
-        <translation>de otros colores</translation>
+        <translation>abierta %1</translation>
     </message>
     <message>
         <source>white</source>
@@ -124,16 +96,8 @@ lo explica todo.
         <translation>Bloqueado.</translation>
     </message>
     <message>
-        <source>Blocked, %1 times in a row.</source>
-        <translation>Bloqueado, %1 veces seguidas.</translation>
-    </message>
-    <message>
         <source>New cell.</source>
         <translation>Casilla nueva.</translation>
-    </message>
-    <message>
-        <source>%1 marker dropped.</source>
-        <translation>Marcador puesto: %1.</translation>
     </message>
     <message>
         <source>End reached!</source>
@@ -168,10 +132,6 @@ lo explica todo.
         <translation>Ratón en %1, %2; inicio en %3; final en %4.</translation>
     </message>
     <message>
-        <source>in the %1</source>
-        <translation>en la zona %1</translation>
-    </message>
-    <message>
         <source>No marker colour is ticked.</source>
         <translation>No hay ningún color de marcador marcado.</translation>
     </message>
@@ -185,7 +145,7 @@ lo explica todo.
     </message>
     <message>
         <source>Markers shown: %1, in %2; nearest: %3.</source>
-        <translation>Marcadores mostrados: %1, en %2; el más cercano: %3.</translation>
+        <translation>Marcadores mostrados: %1, en %2; las casillas más cercanas: %3.</translation>
     </message>
     <message>
         <source>File: none</source>
@@ -206,6 +166,337 @@ lo explica todo.
     <message>
         <source>Saved: unknown</source>
         <translation>Guardado: desconocido</translation>
+    </message>
+    <message>
+        <source>en_GB</source>
+        <extracomment>The locale of these words, whose numbers and lists they write: de, fr_FR, ...</extracomment>
+        <translation>es</translation>
+    </message>
+    <message>
+        <source>north</source>
+        <extracomment>An open side of a cell, in &quot;open %1&quot;, listed with the others open</extracomment>
+        <translation>al norte</translation>
+    </message>
+    <message>
+        <source>north leads into a pocket</source>
+        <translation>el norte lleva a un callejón sin salida</translation>
+    </message>
+    <message>
+        <source>north is barred on this side only</source>
+        <translation>el norte solo está cerrado por este lado</translation>
+    </message>
+    <message>
+        <source>at the north edge</source>
+        <translation>en el borde norte</translation>
+    </message>
+    <message>
+        <source>in the north arm, %1 out</source>
+        <extracomment>%1 is a distance from the middle of the cell: half a step, 1 step, 2.5 steps</extracomment>
+        <translation>en el pasillo norte, a %1 del centro</translation>
+    </message>
+    <message>
+        <source>half a step north</source>
+        <translation>medio paso al norte</translation>
+    </message>
+    <message>
+        <source>1 step north</source>
+        <translation>1 paso al norte</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps north</source>
+        <translation>
+            <numerusform>%n paso al norte</numerusform>
+            <numerusform>%n pasos al norte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 steps north</source>
+        <extracomment>%1 is a number with a fraction: 1.5, 2.5</extracomment>
+        <translation>%1 pasos al norte</translation>
+    </message>
+    <message>
+        <source>east</source>
+        <translation>al este</translation>
+    </message>
+    <message>
+        <source>east leads into a pocket</source>
+        <translation>el este lleva a un callejón sin salida</translation>
+    </message>
+    <message>
+        <source>east is barred on this side only</source>
+        <translation>el este solo está cerrado por este lado</translation>
+    </message>
+    <message>
+        <source>at the east edge</source>
+        <translation>en el borde este</translation>
+    </message>
+    <message>
+        <source>in the east arm, %1 out</source>
+        <translation>en el pasillo este, a %1 del centro</translation>
+    </message>
+    <message>
+        <source>half a step east</source>
+        <translation>medio paso al este</translation>
+    </message>
+    <message>
+        <source>1 step east</source>
+        <translation>1 paso al este</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps east</source>
+        <translation>
+            <numerusform>%n paso al este</numerusform>
+            <numerusform>%n pasos al este</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 steps east</source>
+        <translation>%1 pasos al este</translation>
+    </message>
+    <message>
+        <source>south</source>
+        <translation>al sur</translation>
+    </message>
+    <message>
+        <source>south leads into a pocket</source>
+        <translation>el sur lleva a un callejón sin salida</translation>
+    </message>
+    <message>
+        <source>south is barred on this side only</source>
+        <translation>el sur solo está cerrado por este lado</translation>
+    </message>
+    <message>
+        <source>at the south edge</source>
+        <translation>en el borde sur</translation>
+    </message>
+    <message>
+        <source>in the south arm, %1 out</source>
+        <translation>en el pasillo sur, a %1 del centro</translation>
+    </message>
+    <message>
+        <source>half a step south</source>
+        <translation>medio paso al sur</translation>
+    </message>
+    <message>
+        <source>1 step south</source>
+        <translation>1 paso al sur</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps south</source>
+        <translation>
+            <numerusform>%n paso al sur</numerusform>
+            <numerusform>%n pasos al sur</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 steps south</source>
+        <translation>%1 pasos al sur</translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation>al oeste</translation>
+    </message>
+    <message>
+        <source>west leads into a pocket</source>
+        <translation>el oeste lleva a un callejón sin salida</translation>
+    </message>
+    <message>
+        <source>west is barred on this side only</source>
+        <translation>el oeste solo está cerrado por este lado</translation>
+    </message>
+    <message>
+        <source>at the west edge</source>
+        <translation>en el borde oeste</translation>
+    </message>
+    <message>
+        <source>in the west arm, %1 out</source>
+        <translation>en el pasillo oeste, a %1 del centro</translation>
+    </message>
+    <message>
+        <source>half a step west</source>
+        <translation>medio paso al oeste</translation>
+    </message>
+    <message>
+        <source>1 step west</source>
+        <translation>1 paso al oeste</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps west</source>
+        <translation>
+            <numerusform>%n paso al oeste</numerusform>
+            <numerusform>%n pasos al oeste</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 steps west</source>
+        <translation>%1 pasos al oeste</translation>
+    </message>
+    <message>
+        <source>one way: %1</source>
+        <translation>sentido único: %1</translation>
+    </message>
+    <message>
+        <source>in the north-west corner</source>
+        <translation>en la esquina noroeste</translation>
+    </message>
+    <message>
+        <source>in the west arm</source>
+        <translation>en el pasillo oeste</translation>
+    </message>
+    <message>
+        <source>in the south-west corner</source>
+        <translation>en la esquina suroeste</translation>
+    </message>
+    <message>
+        <source>in the north arm</source>
+        <translation>en el pasillo norte</translation>
+    </message>
+    <message>
+        <source>in the centre</source>
+        <translation>en el centro</translation>
+    </message>
+    <message>
+        <source>in the south arm</source>
+        <translation>en el pasillo sur</translation>
+    </message>
+    <message>
+        <source>in the north-east corner</source>
+        <translation>en la esquina noreste</translation>
+    </message>
+    <message>
+        <source>in the east arm</source>
+        <translation>en el pasillo este</translation>
+    </message>
+    <message>
+        <source>in the south-east corner</source>
+        <translation>en la esquina sureste</translation>
+    </message>
+    <message>
+        <source>in the centre, %1</source>
+        <translation>en el centro, %1</translation>
+    </message>
+    <message>
+        <source>half a step</source>
+        <extracomment>A distance from the middle of the cell, in &quot;in the north arm, %1 out&quot;</extracomment>
+        <translation>medio paso</translation>
+    </message>
+    <message>
+        <source>1 step</source>
+        <translation>1 paso</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps</source>
+        <translation>
+            <numerusform>%n paso</numerusform>
+            <numerusform>%n pasos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 pasos</translation>
+    </message>
+    <message>
+        <source>outside the bar, the way back only</source>
+        <translation>al otro lado de la barrera, solo se puede volver</translation>
+    </message>
+    <message>
+        <source>mouse %1</source>
+        <translation>ratón %1</translation>
+    </message>
+    <message>
+        <source>White marker dropped.</source>
+        <translation>Marcador blanco puesto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n white</source>
+        <extracomment>A number of markers of the colour, in &quot;markers: 1 white, 2 cyan&quot;</extracomment>
+        <translation>
+            <numerusform>%n blanco</numerusform>
+            <numerusform>%n blancos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Black marker dropped.</source>
+        <translation>Marcador negro puesto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n black</source>
+        <translation>
+            <numerusform>%n negro</numerusform>
+            <numerusform>%n negros</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cyan marker dropped.</source>
+        <translation>Marcador cian puesto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cyan</source>
+        <translation>
+            <numerusform>%n cian</numerusform>
+            <numerusform>%n cian</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Magenta marker dropped.</source>
+        <translation>Marcador magenta puesto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n magenta</source>
+        <translation>
+            <numerusform>%n magenta</numerusform>
+            <numerusform>%n magenta</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Other marker dropped.</source>
+        <translation>Marcador de otro color puesto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of other colours</source>
+        <translation>
+            <numerusform>%n de otro color</numerusform>
+            <numerusform>%n de otros colores</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked, %n times.</source>
+        <translation>
+            <numerusform>Bloqueado, %n vez.</numerusform>
+            <numerusform>Bloqueado, %n veces.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New cell: %1.</source>
+        <translation>Casilla nueva: %1.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells</source>
+        <translation>
+            <numerusform>%n casilla</numerusform>
+            <numerusform>%n casillas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 cell</source>
+        <translation>1 casilla</translation>
+    </message>
+    <message>
+        <source>Map. %1</source>
+        <translation>Mapa. %1</translation>
+    </message>
+    <message>
+        <source>%1 chosen.</source>
+        <translation>%1 elegido.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the parts of a sentence, as in &quot;mouse in the centre; the start&quot;</extracomment>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -263,17 +554,6 @@ lo explica todo.
     </message>
 </context>
 <context>
-    <name>pathwick::Description::Description</name>
-    <message>
-        <source>%1 steps %2</source>
-        <translation>%1 pasos al %2</translation>
-    </message>
-    <message>
-        <source>mouse in the %1 arm, %2</source>
-        <translation>ratón en el pasillo %1, %2</translation>
-    </message>
-</context>
-<context>
     <name>pathwick::Game</name>
     <message>
         <source>There was an error saving the file.</source>
@@ -300,6 +580,16 @@ En su lugar se generará un laberinto nuevo.</translation>
     <message>
         <source>Congratulations!</source>
         <translation>¡Enhorabuena!</translation>
+    </message>
+    <message>
+        <source>This cell already has as many markers as a maze file can keep (%1).<byte value="xd"/>
+Drop the marker in another cell.</source>
+        <translation>Esta casilla ya tiene tantos marcadores como puede guardar un archivo de laberinto (%1).<byte value="xd"/>
+Pon el marcador en otra casilla.</translation>
+    </message>
+    <message>
+        <source>Marker Not Dropped</source>
+        <translation>Marcador no puesto</translation>
     </message>
 </context>
 <context>

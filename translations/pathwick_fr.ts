@@ -40,10 +40,6 @@ Aide &gt; Règles explique tout.
 <context>
     <name>Description</name>
     <message>
-        <source>%1 and %2</source>
-        <translation>%1 et %2</translation>
-    </message>
-    <message>
         <source>column %1, row %2</source>
         <translation>colonne %1, ligne %2</translation>
     </message>
@@ -57,31 +53,7 @@ Aide &gt; Règles explique tout.
     </message>
     <message>
         <source>open %1</source>
-        <translation>ouverte au %1</translation>
-    </message>
-    <message>
-        <source>1 step %1</source>
-        <translation>1 pas vers le %1</translation>
-    </message>
-    <message>
-        <source>mouse in the centre</source>
-        <translation>souris au centre</translation>
-    </message>
-    <message>
-        <source>mouse in the centre, %1</source>
-        <translation>souris au centre, %1</translation>
-    </message>
-    <message>
-        <source>mouse in the %1</source>
-        <translation>souris dans : %1</translation>
-    </message>
-    <message>
-        <source>mouse at the %1 edge</source>
-        <translation>souris au bord %1</translation>
-    </message>
-    <message>
-        <source>of other colours</source>
-        <translation>d’autres couleurs</translation>
+        <translation>ouverte %1</translation>
     </message>
     <message>
         <source>white</source>
@@ -124,20 +96,12 @@ Aide &gt; Règles explique tout.
         <translation>Bloqué.</translation>
     </message>
     <message>
-        <source>Blocked, %1 times in a row.</source>
-        <translation>Bloqué, %1 fois de suite.</translation>
-    </message>
-    <message>
         <source>New cell.</source>
         <translation>Nouvelle case.</translation>
     </message>
     <message>
-        <source>%1 marker dropped.</source>
-        <translation>Marqueur posé : %1.</translation>
-    </message>
-    <message>
         <source>End reached!</source>
-        <translation>Fin atteinte !</translation>
+        <translation>Fin atteinte&#xa0;!</translation>
     </message>
     <message>
         <source>No maze.</source>
@@ -157,19 +121,15 @@ Aide &gt; Règles explique tout.
     </message>
     <message>
         <source>markers: %1</source>
-        <translation>marqueurs : %1</translation>
+        <translation>marqueurs&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1: %2; %3.</source>
-        <translation>%1 : %2 ; %3.</translation>
+        <translation>%1&#xa0;: %2&#xa0;; %3.</translation>
     </message>
     <message>
         <source>Mouse in %1, %2; start at %3; end at %4.</source>
-        <translation>Souris en %1, %2 ; début en %3 ; fin en %4.</translation>
-    </message>
-    <message>
-        <source>in the %1</source>
-        <translation>dans la zone %1</translation>
+        <translation>Souris en %1, %2&#xa0;; début en %3&#xa0;; fin en %4.</translation>
     </message>
     <message>
         <source>No marker colour is ticked.</source>
@@ -185,27 +145,358 @@ Aide &gt; Règles explique tout.
     </message>
     <message>
         <source>Markers shown: %1, in %2; nearest: %3.</source>
-        <translation>Marqueurs affichés : %1, dans %2 ; le plus proche : %3.</translation>
+        <translation>Marqueurs affichés&#xa0;: %1, dans %2&#xa0;; les plus proches&#xa0;: %3.</translation>
     </message>
     <message>
         <source>File: none</source>
-        <translation>Fichier : aucun</translation>
+        <translation>Fichier&#xa0;: aucun</translation>
     </message>
     <message>
         <source>File: %1</source>
-        <translation>Fichier : %1</translation>
+        <translation>Fichier&#xa0;: %1</translation>
     </message>
     <message>
         <source>Saved: Yes</source>
-        <translation>Enregistré : oui</translation>
+        <translation>Enregistré&#xa0;: oui</translation>
     </message>
     <message>
         <source>Saved: No</source>
-        <translation>Enregistré : non</translation>
+        <translation>Enregistré&#xa0;: non</translation>
     </message>
     <message>
         <source>Saved: unknown</source>
-        <translation>Enregistré : inconnu</translation>
+        <translation>Enregistré&#xa0;: inconnu</translation>
+    </message>
+    <message>
+        <source>en_GB</source>
+        <extracomment>The locale of these words, whose numbers and lists they write: de, fr_FR, ...</extracomment>
+        <translation>fr</translation>
+    </message>
+    <message>
+        <source>north</source>
+        <extracomment>An open side of a cell, in &quot;open %1&quot;, listed with the others open</extracomment>
+        <translation>au nord</translation>
+    </message>
+    <message>
+        <source>north leads into a pocket</source>
+        <translation>le nord mène dans un cul-de-sac</translation>
+    </message>
+    <message>
+        <source>north is barred on this side only</source>
+        <translation>le nord n’est barré que de ce côté</translation>
+    </message>
+    <message>
+        <source>at the north edge</source>
+        <translation>au bord nord</translation>
+    </message>
+    <message>
+        <source>in the north arm, %1 out</source>
+        <extracomment>%1 is a distance from the middle of the cell: half a step, 1 step, 2.5 steps</extracomment>
+        <translation>dans le couloir nord, à %1 du centre</translation>
+    </message>
+    <message>
+        <source>half a step north</source>
+        <translation>un demi-pas au nord</translation>
+    </message>
+    <message>
+        <source>1 step north</source>
+        <translation>1 pas au nord</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps north</source>
+        <translation>
+            <numerusform>%n pas au nord</numerusform>
+            <numerusform>%n pas au nord</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 steps north</source>
+        <extracomment>%1 is a number with a fraction: 1.5, 2.5</extracomment>
+        <translation>%1 pas au nord</translation>
+    </message>
+    <message>
+        <source>east</source>
+        <translation>à l’est</translation>
+    </message>
+    <message>
+        <source>east leads into a pocket</source>
+        <translation>l’est mène dans un cul-de-sac</translation>
+    </message>
+    <message>
+        <source>east is barred on this side only</source>
+        <translation>l’est n’est barré que de ce côté</translation>
+    </message>
+    <message>
+        <source>at the east edge</source>
+        <translation>au bord est</translation>
+    </message>
+    <message>
+        <source>in the east arm, %1 out</source>
+        <translation>dans le couloir est, à %1 du centre</translation>
+    </message>
+    <message>
+        <source>half a step east</source>
+        <translation>un demi-pas à l’est</translation>
+    </message>
+    <message>
+        <source>1 step east</source>
+        <translation>1 pas à l’est</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps east</source>
+        <translation>
+            <numerusform>%n pas à l’est</numerusform>
+            <numerusform>%n pas à l’est</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 steps east</source>
+        <translation>%1 pas à l’est</translation>
+    </message>
+    <message>
+        <source>south</source>
+        <translation>au sud</translation>
+    </message>
+    <message>
+        <source>south leads into a pocket</source>
+        <translation>le sud mène dans un cul-de-sac</translation>
+    </message>
+    <message>
+        <source>south is barred on this side only</source>
+        <translation>le sud n’est barré que de ce côté</translation>
+    </message>
+    <message>
+        <source>at the south edge</source>
+        <translation>au bord sud</translation>
+    </message>
+    <message>
+        <source>in the south arm, %1 out</source>
+        <translation>dans le couloir sud, à %1 du centre</translation>
+    </message>
+    <message>
+        <source>half a step south</source>
+        <translation>un demi-pas au sud</translation>
+    </message>
+    <message>
+        <source>1 step south</source>
+        <translation>1 pas au sud</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps south</source>
+        <translation>
+            <numerusform>%n pas au sud</numerusform>
+            <numerusform>%n pas au sud</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 steps south</source>
+        <translation>%1 pas au sud</translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation>à l’ouest</translation>
+    </message>
+    <message>
+        <source>west leads into a pocket</source>
+        <translation>l’ouest mène dans un cul-de-sac</translation>
+    </message>
+    <message>
+        <source>west is barred on this side only</source>
+        <translation>l’ouest n’est barré que de ce côté</translation>
+    </message>
+    <message>
+        <source>at the west edge</source>
+        <translation>au bord ouest</translation>
+    </message>
+    <message>
+        <source>in the west arm, %1 out</source>
+        <translation>dans le couloir ouest, à %1 du centre</translation>
+    </message>
+    <message>
+        <source>half a step west</source>
+        <translation>un demi-pas à l’ouest</translation>
+    </message>
+    <message>
+        <source>1 step west</source>
+        <translation>1 pas à l’ouest</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps west</source>
+        <translation>
+            <numerusform>%n pas à l’ouest</numerusform>
+            <numerusform>%n pas à l’ouest</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 steps west</source>
+        <translation>%1 pas à l’ouest</translation>
+    </message>
+    <message>
+        <source>one way: %1</source>
+        <translation>sens unique&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>in the north-west corner</source>
+        <translation>dans le coin nord-ouest</translation>
+    </message>
+    <message>
+        <source>in the west arm</source>
+        <translation>dans le couloir ouest</translation>
+    </message>
+    <message>
+        <source>in the south-west corner</source>
+        <translation>dans le coin sud-ouest</translation>
+    </message>
+    <message>
+        <source>in the north arm</source>
+        <translation>dans le couloir nord</translation>
+    </message>
+    <message>
+        <source>in the centre</source>
+        <translation>au centre</translation>
+    </message>
+    <message>
+        <source>in the south arm</source>
+        <translation>dans le couloir sud</translation>
+    </message>
+    <message>
+        <source>in the north-east corner</source>
+        <translation>dans le coin nord-est</translation>
+    </message>
+    <message>
+        <source>in the east arm</source>
+        <translation>dans le couloir est</translation>
+    </message>
+    <message>
+        <source>in the south-east corner</source>
+        <translation>dans le coin sud-est</translation>
+    </message>
+    <message>
+        <source>in the centre, %1</source>
+        <translation>au centre, %1</translation>
+    </message>
+    <message>
+        <source>half a step</source>
+        <extracomment>A distance from the middle of the cell, in &quot;in the north arm, %1 out&quot;</extracomment>
+        <translation>un demi-pas</translation>
+    </message>
+    <message>
+        <source>1 step</source>
+        <translation>1 pas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps</source>
+        <translation>
+            <numerusform>%n pas</numerusform>
+            <numerusform>%n pas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 pas</translation>
+    </message>
+    <message>
+        <source>outside the bar, the way back only</source>
+        <translation>derrière la barre, seul le retour est possible</translation>
+    </message>
+    <message>
+        <source>mouse %1</source>
+        <translation>souris %1</translation>
+    </message>
+    <message>
+        <source>White marker dropped.</source>
+        <translation>Marqueur blanc posé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n white</source>
+        <extracomment>A number of markers of the colour, in &quot;markers: 1 white, 2 cyan&quot;</extracomment>
+        <translation>
+            <numerusform>%n blanc</numerusform>
+            <numerusform>%n blancs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Black marker dropped.</source>
+        <translation>Marqueur noir posé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n black</source>
+        <translation>
+            <numerusform>%n noir</numerusform>
+            <numerusform>%n noirs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cyan marker dropped.</source>
+        <translation>Marqueur cyan posé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cyan</source>
+        <translation>
+            <numerusform>%n cyan</numerusform>
+            <numerusform>%n cyan</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Magenta marker dropped.</source>
+        <translation>Marqueur magenta posé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n magenta</source>
+        <translation>
+            <numerusform>%n magenta</numerusform>
+            <numerusform>%n magenta</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Other marker dropped.</source>
+        <translation>Marqueur d’une autre couleur posé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of other colours</source>
+        <translation>
+            <numerusform>%n d’une autre couleur</numerusform>
+            <numerusform>%n d’autres couleurs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked, %n times.</source>
+        <translation>
+            <numerusform>Bloqué, %n fois.</numerusform>
+            <numerusform>Bloqué, %n fois.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New cell: %1.</source>
+        <translation>Nouvelle case&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells</source>
+        <translation>
+            <numerusform>%n case</numerusform>
+            <numerusform>%n cases</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 cell</source>
+        <translation>1 case</translation>
+    </message>
+    <message>
+        <source>Map. %1</source>
+        <translation>Carte. %1</translation>
+    </message>
+    <message>
+        <source>%1 chosen.</source>
+        <translation>%1 choisi.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the parts of a sentence, as in &quot;mouse in the centre; the start&quot;</extracomment>
+        <translation>&#xa0;; </translation>
     </message>
 </context>
 <context>
@@ -263,17 +554,6 @@ Aide &gt; Règles explique tout.
     </message>
 </context>
 <context>
-    <name>pathwick::Description::Description</name>
-    <message>
-        <source>%1 steps %2</source>
-        <translation>%1 pas vers le %2</translation>
-    </message>
-    <message>
-        <source>mouse in the %1 arm, %2</source>
-        <translation>souris dans le couloir %1, %2</translation>
-    </message>
-</context>
-<context>
     <name>pathwick::Game</name>
     <message>
         <source>There was an error saving the file.</source>
@@ -295,11 +575,21 @@ Un nouveau labyrinthe sera créé à la place.</translation>
     </message>
     <message>
         <source>You&apos;ve reached the end of the maze!</source>
-        <translation>Vous avez atteint la fin du labyrinthe !</translation>
+        <translation>Vous avez atteint la fin du labyrinthe&#xa0;!</translation>
     </message>
     <message>
         <source>Congratulations!</source>
-        <translation>Félicitations !</translation>
+        <translation>Félicitations&#xa0;!</translation>
+    </message>
+    <message>
+        <source>This cell already has as many markers as a maze file can keep (%1).<byte value="xd"/>
+Drop the marker in another cell.</source>
+        <translation>Cette case a déjà autant de marqueurs qu’un fichier de labyrinthe peut en garder (%1).<byte value="xd"/>
+Posez le marqueur dans une autre case.</translation>
+    </message>
+    <message>
+        <source>Marker Not Dropped</source>
+        <translation>Marqueur non posé</translation>
     </message>
 </context>
 <context>
@@ -319,7 +609,7 @@ Un nouveau labyrinthe sera créé à la place.</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Pathwick! developers. Free software; you may share and change it.</source>
-        <translation>Copyright © 2026 Les développeurs de Pathwick!. Logiciel libre ; vous pouvez le partager et le modifier.</translation>
+        <translation>Copyright © 2026 Les développeurs de Pathwick!. Logiciel libre&#xa0;; vous pouvez le partager et le modifier.</translation>
     </message>
 </context>
 <context>
@@ -330,7 +620,7 @@ Un nouveau labyrinthe sera créé à la place.</translation>
     </message>
     <message>
         <source>The document is not in rich-text format: it does not begin with &quot;{\rtf&quot;.</source>
-        <translation>Le document n’est pas au format RTF : il ne commence pas par « {\rtf ».</translation>
+        <translation>Le document n’est pas au format RTF&#xa0;: il ne commence pas par « {\rtf ».</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; does not exist.</source>
@@ -342,7 +632,7 @@ Un nouveau labyrinthe sera créé à la place.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be read: %2.</source>
-        <translation>Le fichier « %1 » ne peut pas être lu : %2.</translation>
+        <translation>Le fichier « %1 » ne peut pas être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; is too large to be a rich-text document.</source>
@@ -361,7 +651,7 @@ Un nouveau labyrinthe sera créé à la place.</translation>
     </message>
     <message>
         <source>A save of %1 that was interrupted earlier was not completed, because the file has changed since; the game it was saving is kept in %2.</source>
-        <translation>Un enregistrement de %1 interrompu plus tôt n’a pas été terminé, car le fichier a changé depuis ; la partie qu’il enregistrait est conservée dans %2.</translation>
+        <translation>Un enregistrement de %1 interrompu plus tôt n’a pas été terminé, car le fichier a changé depuis&#xa0;; la partie qu’il enregistrait est conservée dans %2.</translation>
     </message>
     <message>
         <source>File Save</source>
@@ -485,11 +775,11 @@ Un nouveau labyrinthe sera créé à la place.</translation>
     </message>
     <message>
         <source>Is maze saved?</source>
-        <translation>Le labyrinthe est-il enregistré ?</translation>
+        <translation>Le labyrinthe est-il enregistré&#xa0;?</translation>
     </message>
     <message>
         <source>Saved:</source>
-        <translation>Enr. :</translation>
+        <translation>Enr.&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -541,19 +831,19 @@ Un nouveau labyrinthe sera créé à la place.</translation>
     </message>
     <message>
         <source>Are you sure you want to create a new maze?</source>
-        <translation>Voulez-vous vraiment créer un nouveau labyrinthe ?</translation>
+        <translation>Voulez-vous vraiment créer un nouveau labyrinthe&#xa0;?</translation>
     </message>
     <message>
         <source>Create new maze?</source>
-        <translation>Créer un nouveau labyrinthe ?</translation>
+        <translation>Créer un nouveau labyrinthe&#xa0;?</translation>
     </message>
     <message>
         <source>Are you sure you want to exit Pathwick!?</source>
-        <translation>Voulez-vous vraiment quitter Pathwick! ?</translation>
+        <translation>Voulez-vous vraiment quitter Pathwick!&#xa0;?</translation>
     </message>
     <message>
         <source>Exit Pathwick!?</source>
-        <translation>Quitter Pathwick! ?</translation>
+        <translation>Quitter Pathwick!&#xa0;?</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include "game/description.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
 #include <algorithm>
 #include <cstdlib>
@@ -14,44 +15,131 @@ namespace pathwick {
 
 namespace {
 
-// The translation context of every sentence below; texts kept in variables
-// are marked with N().
+// The translation context of every sentence below. Each text is whole in its language: where a
+// direction, a zone or a colour would be put into a phrase, each has a text of its own, so that a
+// translation can decline, agree and place it as its grammar wants.
 class Description {
     Q_DECLARE_TR_FUNCTIONS(Description)
 };
-#define N(text) QT_TRANSLATE_NOOP("Description", text)
 
-// "1 step", "3 steps"; translators get the two forms as two texts.
-QString Count(int n, const char* one, const char* many) {
-    return n == 1 ? Description::tr(one) : Description::tr(many, nullptr, n);
+// The locale in which the words write numbers ("1.5") and lists ("a, b and c"): the player's
+// when it speaks the language of the words, else the one their translation names. English words
+// are always written as en_GB writes them, whatever the player's locale.
+QLocale WordsLocale() {
+    //: The locale of these words, whose numbers and lists they write: de, fr_FR, ...
+    const QLocale words(Description::tr("en_GB"));
+    const QLocale player;
+    const bool translated = words.language() != QLocale::English;
+    return translated && player.language() == words.language() ? player : words;
 }
 
 // "a", "a and b", "a, b and c".
 QString JoinAnd(const QStringList& items) {
-    if (items.size() <= 1) return items.value(0);
-    return Description::tr("%1 and %2")
-        .arg(items.mid(0, items.size() - 1).join(QStringLiteral(", ")), items.last());
+    return WordsLocale().createSeparatedList(items);
+}
+
+// What stands between the parts of a sentence: "column 1, row 1; the start; markers: 1 white".
+QString PartsSeparator() {
+    //: Between the parts of a sentence, as in "mouse in the centre; the start"
+    return Description::tr("; ");
 }
 
 QString CellName(int x, int y) {
     return Description::tr("column %1, row %2").arg(x).arg(y);
 }
 
+// The words for one side of a cell, each whole.
+struct SideWords {
+    const char* open;      // in the list of open sides
+    const char* pocket;    // a one-way opening into the neighbour's arm
+    const char* barred;    // a one-way bar on this side
+    const char* edge;      // where one more step crosses
+    const char* arm;       // the distance out in the side's arm
+    const char* halfStep;  // an offset from the middle towards the side: half a step,
+    const char* oneStep;   // 1 step,
+    const char* steps;     // %n steps,
+    const char* fraction;  // 1.5 steps
+};
+
 const struct {
     CellCode side;
     CellCode facing;  // the same wall seen from the neighbour
     int dx, dy;
-    const char* name;
-} kSides[] = {{kNorth, kSouth, 0, -1, N("north")},
-              {kEast, kWest, 1, 0, N("east")},
-              {kSouth, kNorth, 0, 1, N("south")},
-              {kWest, kEast, -1, 0, N("west")}};
+    SideWords words;
+} kSides[] = {{kNorth,
+               kSouth,
+               0,
+               -1,
+               //: An open side of a cell, in "open %1", listed with the others open
+               {QT_TRANSLATE_NOOP("Description", "north"),
+                QT_TRANSLATE_NOOP("Description", "north leads into a pocket"),
+                QT_TRANSLATE_NOOP("Description", "north is barred on this side only"),
+                QT_TRANSLATE_NOOP("Description", "at the north edge"),
+                //: %1 is a distance from the middle of the cell: half a step, 1 step, 2.5 steps
+                QT_TRANSLATE_NOOP("Description", "in the north arm, %1 out"),
+                QT_TRANSLATE_NOOP("Description", "half a step north"),
+                QT_TRANSLATE_NOOP("Description", "1 step north"),
+                QT_TRANSLATE_N_NOOP("Description", "%n steps north"),
+                //: %1 is a number with a fraction: 1.5, 2.5
+                QT_TRANSLATE_NOOP("Description", "%1 steps north")}},
+              {kEast,
+               kWest,
+               1,
+               0,
+               {QT_TRANSLATE_NOOP("Description", "east"),
+                QT_TRANSLATE_NOOP("Description", "east leads into a pocket"),
+                QT_TRANSLATE_NOOP("Description", "east is barred on this side only"),
+                QT_TRANSLATE_NOOP("Description", "at the east edge"),
+                QT_TRANSLATE_NOOP("Description", "in the east arm, %1 out"),
+                QT_TRANSLATE_NOOP("Description", "half a step east"),
+                QT_TRANSLATE_NOOP("Description", "1 step east"),
+                QT_TRANSLATE_N_NOOP("Description", "%n steps east"),
+                QT_TRANSLATE_NOOP("Description", "%1 steps east")}},
+              {kSouth,
+               kNorth,
+               0,
+               1,
+               {QT_TRANSLATE_NOOP("Description", "south"),
+                QT_TRANSLATE_NOOP("Description", "south leads into a pocket"),
+                QT_TRANSLATE_NOOP("Description", "south is barred on this side only"),
+                QT_TRANSLATE_NOOP("Description", "at the south edge"),
+                QT_TRANSLATE_NOOP("Description", "in the south arm, %1 out"),
+                QT_TRANSLATE_NOOP("Description", "half a step south"),
+                QT_TRANSLATE_NOOP("Description", "1 step south"),
+                QT_TRANSLATE_N_NOOP("Description", "%n steps south"),
+                QT_TRANSLATE_NOOP("Description", "%1 steps south")}},
+              {kWest,
+               kEast,
+               -1,
+               0,
+               {QT_TRANSLATE_NOOP("Description", "west"),
+                QT_TRANSLATE_NOOP("Description", "west leads into a pocket"),
+                QT_TRANSLATE_NOOP("Description", "west is barred on this side only"),
+                QT_TRANSLATE_NOOP("Description", "at the west edge"),
+                QT_TRANSLATE_NOOP("Description", "in the west arm, %1 out"),
+                QT_TRANSLATE_NOOP("Description", "half a step west"),
+                QT_TRANSLATE_NOOP("Description", "1 step west"),
+                QT_TRANSLATE_N_NOOP("Description", "%n steps west"),
+                QT_TRANSLATE_NOOP("Description", "%1 steps west")}}};
+
+const SideWords& North() {
+    return kSides[0].words;
+}
+const SideWords& East() {
+    return kSides[1].words;
+}
+const SideWords& South() {
+    return kSides[2].words;
+}
+const SideWords& West() {
+    return kSides[3].words;
+}
 
 QString OpenSides(const MazeState& state) {
     const CellCode bars = BarredSides(state, state.MouseX, state.MouseY);
     QStringList open;
     for (const auto& side : kSides)
-        if (!(bars & side.side)) open << Description::tr(side.name);
+        if (!(bars & side.side)) open << Description::tr(side.words.open);
     if (open.isEmpty()) return Description::tr("closed on all sides");
     if (open.size() == 4) return Description::tr("open on all sides");
     return Description::tr("open %1").arg(JoinAnd(open));
@@ -69,25 +157,22 @@ QString OneWaySides(const MazeState& state) {
         if (IsOutside(x + side.dx, y + side.dy)) continue;
         const bool facing = BarredSides(state, x + side.dx, y + side.dy) & side.facing;
         const bool here = bars & side.side;
-        if (!here && facing)
-            notes << Description::tr("%1 leads into a pocket").arg(Description::tr(side.name));
-        else if (here && !facing)
-            notes << Description::tr("%1 is barred on this side only")
-                         .arg(Description::tr(side.name));
+        if (!here && facing) notes << Description::tr(side.words.pocket);
+        if (here && !facing) notes << Description::tr(side.words.barred);
     }
-    return notes.isEmpty() ? QString() : Description::tr("one way: %1").arg(JoinAnd(notes));
+    if (notes.isEmpty()) return {};
+    return Description::tr("one way: %1").arg(JoinAnd(notes));
 }
 
-// The side whose bar the mouse stands outside of, in that side's arm: it has
-// walked in from the neighbour and can only walk back.
-std::optional<const char*> PocketSide(const MazeState& state) {
+// Whether the mouse stands outside a bar of its cell, in that side's arm: it
+// has walked in from the neighbour and can only walk back.
+bool InPocket(const MazeState& state) {
     const Zone zone = GetZone(state, state.PosX, state.PosY);
     const CellCode bars = BarredSides(state, state.MouseX, state.MouseY);
-    if (zone.zx == 2 && zone.zy == 1 && (bars & kNorth)) return kSides[0].name;
-    if (zone.zx == 3 && zone.zy == 2 && (bars & kEast)) return kSides[1].name;
-    if (zone.zx == 2 && zone.zy == 3 && (bars & kSouth)) return kSides[2].name;
-    if (zone.zx == 1 && zone.zy == 2 && (bars & kWest)) return kSides[3].name;
-    return std::nullopt;
+    return (zone.zx == 2 && zone.zy == 1 && (bars & kNorth)) ||
+           (zone.zx == 3 && zone.zy == 2 && (bars & kEast)) ||
+           (zone.zx == 2 && zone.zy == 3 && (bars & kSouth)) ||
+           (zone.zx == 1 && zone.zy == 2 && (bars & kWest));
 }
 
 // Half steps from the middle of the cell view (11.5 units) along one axis,
@@ -99,32 +184,42 @@ int HalfStepsFromMiddle(int position, int unit) {
     return static_cast<int>(half);
 }
 
-// "half a step", "1 step", "1.5 steps", "3 steps" for a number of half steps.
-QString HalfSteps(int halves) {
-    if (halves == 1) return Description::tr("half a step");
-    if (halves % 2 == 0) return Count(halves / 2, N("1 step"), N("%n steps"));
-    return Description::tr("%1 steps").arg(QString::number(halves / 2.0, 'f', 1));
+// "half a step", "1 step", "1.5 steps", "3 steps" for a number of half steps,
+// in the texts given: half, one, %n (whole steps) and %1 (with a fraction).
+QString HalfSteps(int halves, const char* half, const char* one, const char* steps,
+                  const char* fraction) {
+    if (halves == 1) return Description::tr(half);
+    if (halves == 2) return Description::tr(one);
+    if (halves % 2 == 0) return Description::tr(steps, nullptr, halves / 2);
+    return Description::tr(fraction).arg(WordsLocale().toString(halves / 2.0, 'f', 1));
 }
 
-QString Steps(int halves, const char* direction) {
-    return Description::tr("%1 %2").arg(HalfSteps(halves), Description::tr(direction));
+QString Steps(int halves, const SideWords& side) {
+    return HalfSteps(halves, side.halfStep, side.oneStep, side.steps, side.fraction);
 }
 
 // "1 step north and half a step east" for the offsets from the middle, in
 // half steps; empty at the middle.
 QString Offsets(int ox, int oy) {
     QStringList parts;
-    if (oy != 0) parts << Steps(std::abs(oy), oy < 0 ? N("north") : N("south"));
-    if (ox != 0) parts << Steps(std::abs(ox), ox < 0 ? N("west") : N("east"));
+    if (oy != 0) parts << Steps(std::abs(oy), oy < 0 ? North() : South());
+    if (ox != 0) parts << Steps(std::abs(ox), ox < 0 ? West() : East());
     return JoinAnd(parts);
 }
 
-// The name of a zone of the cell view: "centre", "north arm", "north-west corner".
-QString ZoneName(const Zone& zone) {
+// Where a zone of the cell view is: "in the centre", "in the north arm",
+// "in the north-west corner".
+QString InZone(const Zone& zone) {
     static const char* const names[3][3] = {
-        {N("north-west corner"), N("west arm"), N("south-west corner")},
-        {N("north arm"), N("centre"), N("south arm")},
-        {N("north-east corner"), N("east arm"), N("south-east corner")}};
+        {QT_TRANSLATE_NOOP("Description", "in the north-west corner"),
+         QT_TRANSLATE_NOOP("Description", "in the west arm"),
+         QT_TRANSLATE_NOOP("Description", "in the south-west corner")},
+        {QT_TRANSLATE_NOOP("Description", "in the north arm"),
+         QT_TRANSLATE_NOOP("Description", "in the centre"),
+         QT_TRANSLATE_NOOP("Description", "in the south arm")},
+        {QT_TRANSLATE_NOOP("Description", "in the north-east corner"),
+         QT_TRANSLATE_NOOP("Description", "in the east arm"),
+         QT_TRANSLATE_NOOP("Description", "in the south-east corner")}};
     return Description::tr(names[zone.zx - 1][zone.zy - 1]);
 }
 
@@ -138,28 +233,35 @@ QString Place(const MazeState& state) {
     const int ox = HalfStepsFromMiddle(state.PosX, w);
     const int oy = HalfStepsFromMiddle(state.PosY, h);
     if (zone.zx == 2 && zone.zy == 2) {
-        if (ox == 0 && oy == 0) return Description::tr("in the centre");
+        if (ox == 0 && oy == 0) return InZone(zone);
         return Description::tr("in the centre, %1").arg(Offsets(ox, oy));
     }
-    if (zone.zx != 2 && zone.zy != 2) return Description::tr("in the %1").arg(ZoneName(zone));
+    if (zone.zx != 2 && zone.zy != 2) return InZone(zone);
 
     // In an arm: how far out, and whether the next step out leaves the cell.
     const bool across = zone.zy == 2;  // the west or east arm
     const int along = across ? ox : oy;
     const int aside = across ? oy : ox;
-    const char* side =
-        across ? (zone.zx == 1 ? N("west") : N("east")) : (zone.zy == 1 ? N("north") : N("south"));
+    const SideWords& side =
+        across ? (zone.zx == 1 ? West() : East()) : (zone.zy == 1 ? North() : South());
     const int outX = across ? (zone.zx == 1 ? -w : w) : 0;
     const int outY = across ? 0 : (zone.zy == 1 ? -h : h);
-    const bool atEdge = SideCrossed(state, state.PosX + outX, state.PosY + outY).has_value();
-    QString place = atEdge ? Description::tr("at the %1 edge").arg(Description::tr(side))
-                           : Description::tr("in the %1 arm, %2")
-                                 .arg(Description::tr(side),
-                                      Description::tr("%1 out").arg(HalfSteps(std::abs(along))));
+    QString place = Description::tr(side.edge);
+    if (!SideCrossed(state, state.PosX + outX, state.PosY + outY)) {
+        //: A distance from the middle of the cell, in "in the north arm, %1 out"
+        const QString out =
+            HalfSteps(std::abs(along), QT_TRANSLATE_NOOP("Description", "half a step"),
+                      QT_TRANSLATE_NOOP("Description", "1 step"),
+                      QT_TRANSLATE_N_NOOP("Description", "%n steps"),
+                      QT_TRANSLATE_NOOP("Description", "%1 steps"));
+        place = Description::tr(side.arm).arg(out);
+    }
     if (aside != 0)
-        place += QStringLiteral(", ") + (across ? Offsets(0, aside) : Offsets(aside, 0));
-    if (PocketSide(state))
-        place += QStringLiteral(", ") + Description::tr("outside the bar, the way back only");
+        place =
+            Description::tr("%1, %2").arg(place, across ? Offsets(0, aside) : Offsets(aside, 0));
+    if (InPocket(state))
+        place = Description::tr("%1, %2").arg(
+            place, Description::tr("outside the bar, the way back only"));
     return place;
 }
 
@@ -167,23 +269,41 @@ QString MousePlace(const MazeState& state) {
     return Description::tr("mouse %1").arg(Place(state));
 }
 
-// The four marker colours in the order of the colour boxes, then any other.
-constexpr Color kMarkerColours[] = {kWhite, kBlack, kCyan, kMagenta};
+// The four marker colours in the order of the colour boxes, then any other,
+// with their words.
+const struct {
+    Color colour;
+    const char* dropped;
+    const char* counted;  // %n markers of the colour
+} kMarkerColours[] = {
+    {kWhite, QT_TRANSLATE_NOOP("Description", "White marker dropped."),
+     //: A number of markers of the colour, in "markers: 1 white, 2 cyan"
+     QT_TRANSLATE_N_NOOP("Description", "%n white")},
+    {kBlack, QT_TRANSLATE_NOOP("Description", "Black marker dropped."),
+     QT_TRANSLATE_N_NOOP("Description", "%n black")},
+    {kCyan, QT_TRANSLATE_NOOP("Description", "Cyan marker dropped."),
+     QT_TRANSLATE_N_NOOP("Description", "%n cyan")},
+    {kMagenta, QT_TRANSLATE_NOOP("Description", "Magenta marker dropped."),
+     QT_TRANSLATE_N_NOOP("Description", "%n magenta")},
+    {-1 /* any other */, QT_TRANSLATE_NOOP("Description", "Other marker dropped."),
+     QT_TRANSLATE_N_NOOP("Description", "%n of other colours")}};
 
 int ColourIndex(Color colour) {
-    const auto* found = std::find(std::begin(kMarkerColours), std::end(kMarkerColours), colour);
-    return static_cast<int>(found - std::begin(kMarkerColours));  // 4 for any other colour
+    for (int i = 0; i < 4; ++i)
+        if (kMarkerColours[i].colour == colour) return i;
+    return 4;  // any other colour
 }
 
 // "2 cyan, 1 white" for counts indexed as ColourIndex.
 QString ColourCounts(const std::array<int, 5>& counts) {
     QStringList parts;
-    for (int i = 0; i < 5; ++i) {
-        if (counts[i] == 0) continue;
-        parts << QStringLiteral("%1 %2").arg(counts[i]).arg(
-            i < 4 ? ColourName(kMarkerColours[i]) : Description::tr("of other colours"));
-    }
+    for (int i = 0; i < 5; ++i)
+        if (counts[i] > 0) parts << Description::tr(kMarkerColours[i].counted, nullptr, counts[i]);
     return parts.join(QStringLiteral(", "));
+}
+
+QString Dropped(Color colour) {
+    return Description::tr(kMarkerColours[ColourIndex(colour)].dropped);
 }
 
 }  // namespace
@@ -228,9 +348,7 @@ QString DescribeChange(const CellChange& change) {
     if (change.blocked == 1) parts << Description::tr("Blocked.");
     if (change.blocked > 1) parts << Description::tr("Blocked, %n times.", nullptr, change.blocked);
     if (change.newCell) parts << Description::tr("New cell.");
-    if (change.dropped)
-        parts
-            << Description::tr("%1 marker dropped.").arg(Capitalised(ColourName(*change.dropped)));
+    if (change.dropped) parts << Dropped(*change.dropped);
     if (change.endReached) parts << Description::tr("End reached!");
     return parts.join(QLatin1Char(' '));
 }
@@ -276,7 +394,7 @@ QString DescribeCell(const MazeState& state) {
     if (!facts.oneWay.isEmpty()) parts << facts.oneWay;
     parts << MousePlace(state) << facts.more;
     return Description::tr("%1: %2; %3.")
-        .arg(Capitalised(CellName(x, y)), facts.open, parts.join(QStringLiteral("; ")));
+        .arg(Capitalised(CellName(x, y)), facts.open, parts.join(PartsSeparator()));
 }
 
 QString DescribeCellView(const MazeState& state, const CellChange& change) {
@@ -287,15 +405,15 @@ QString DescribeCellView(const MazeState& state, const CellChange& change) {
     if (change.blocked > 1) said << Description::tr("Blocked, %n times.", nullptr, change.blocked);
     if (change.newCell) {
         const CellFacts facts = FactsOf(state);
-        QStringList parts{CellName(state.MouseX, state.MouseY) + QStringLiteral(", ") + facts.open};
+        QStringList parts{
+            Description::tr("%1, %2").arg(CellName(state.MouseX, state.MouseY), facts.open)};
         if (!facts.oneWay.isEmpty()) parts << facts.oneWay;
         parts << facts.more;
-        const QString cell = parts.join(QStringLiteral("; "));
+        const QString cell = parts.join(PartsSeparator());
         said << Description::tr("New cell: %1.").arg(cell);
-        if (PocketSide(state)) said << Capitalised(Description::tr("%1.").arg(Place(state)));
+        if (InPocket(state)) said << Capitalised(Description::tr("%1.").arg(Place(state)));
     }
-    if (change.dropped)
-        said << Description::tr("%1 marker dropped.").arg(Capitalised(ColourName(*change.dropped)));
+    if (change.dropped) said << Dropped(*change.dropped);
     if (change.endReached) said << Description::tr("End reached!");
     // A plain step tells where it led.
     if (said.isEmpty()) said << Capitalised(Description::tr("%1.").arg(Place(state)));
@@ -306,8 +424,7 @@ QString DescribeMap(const MazeState& state, const std::optional<ShownColours>& s
     if (IsOutside(state.MouseX, state.MouseY)) return Description::tr("No maze.");
     const Zone zone = GetZone(state, state.PosX, state.PosY);
     QString text = Description::tr("Mouse in %1, %2; start at %3; end at %4.")
-                       .arg(CellName(state.MouseX, state.MouseY),
-                            Description::tr("in the %1").arg(ZoneName(zone)),
+                       .arg(CellName(state.MouseX, state.MouseY), InZone(zone),
                             CellName(state.StartX, state.StartY), CellName(state.EndX, state.EndY));
     const QString markers = DescribeShownMarkers(state, shown);
     return markers.isEmpty() ? text : text + QLatin1Char(' ') + markers;
@@ -352,15 +469,18 @@ QString DescribeShownMarkers(const MazeState& state, const std::optional<ShownCo
     for (int i = 0; i < named; ++i) {
         QStringList colours;
         for (int c = 0; c < 5; ++c)
-            if (cells[i].counts[c] > 0)
-                colours << (c < 4 ? ColourName(kMarkerColours[c]) : Description::tr("other"));
+            if (cells[i].counts[c] > 0 && c < 4)
+                colours << ColourName(kMarkerColours[c].colour);
+            else if (cells[i].counts[c] > 0)
+                colours << Description::tr("other");
         nearest << Description::tr("%1, %2").arg(CellName(cells[i].x, cells[i].y),
                                                  JoinAnd(colours));
     }
     const int cellCount = static_cast<int>(cells.size());
+    QString inCells = Description::tr("%n cells", nullptr, cellCount);
+    if (cellCount == 1) inCells = Description::tr("1 cell");
     return Description::tr("Markers shown: %1, in %2; nearest: %3.")
-        .arg(ColourCounts(totals), Count(cellCount, N("1 cell"), N("%n cells")),
-             nearest.join(QStringLiteral("; ")));
+        .arg(ColourCounts(totals), inCells, nearest.join(PartsSeparator()));
 }
 
 QString DescribeMapShown(const MazeState& state) {

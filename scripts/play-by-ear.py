@@ -1,0 +1,85 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Plays fresh mazes of Pathwick! to their ends by Orca's speech alone, as a player by ear
+would, depth first and without "where am I", and prints the arrow presses per cell move.
+Orca and the program run as in tests/accessibility/orca_speech.py.
+
+Usage: [PATHWICK_PLAY=MAZES] scripts/play-by-ear.py PROGRAM   (3 mazes unless told)"""
+
+import os, re, sys, time  # noqa: E401
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests",
+                                "accessibility"))
+from orca_speech import hear, open_window, start_orca  # noqa: E402
+from screen_reader import Failure, Session, log, main  # noqa: E402
+
+SIDES = {"north": ("Up", "Down"), "east": ("Right", "Left"), "south": ("Down", "Up"),
+         "west": ("Left", "Right")}
+BACK = {"north": "south", "south": "north", "east": "west", "west": "east"}
+
+
+def cell_of(words):
+    """(column, row) and the sides that lead on, from words about a cell."""
+    found = re.search(r"[Cc]olumn (\d+), row (\d+)[:,] (open [^;.]*|closed on all sides)", words)
+    if not found:
+        return None
+    sides = set(SIDES) if "open on all" in found.group(3) else \
+        {side for side in SIDES if side in found.group(3)}
+    sides -= set(re.findall(r"(\w+) leads into a pocket", words))
+    return (int(found.group(1)), int(found.group(2))), sides
+
+
+def play(program):
+    totals = [0, 0]
+    with Session(program) as session:
+        start_orca(session)
+        for maze in range(int(os.environ.get("PATHWICK_PLAY", "3"))):
+            began = time.time()
+            process, said = open_window(session)
+            here, sides = cell_of(said)
+            presses = moves = 0
+
+            def press(key):
+                nonlocal presses
+                presses += key in ("Up", "Down", "Left", "Right")
+                return hear(session.scratch, key, 0.12)[1]
+
+            tried, path, entered = set(), [], None  # (cell, side) pairs walked or come by
+            while True:
+                untried = [o for o in sorted(sides) if (here, o) not in tried]
+                if untried:
+                    side = untried[0]
+                elif path:
+                    side = BACK[path[-1]]
+                else:
+                    raise Failure("the maze has no way on")
+                tried.add((here, side))
+                if entered:  # from the edge to the centre first
+                    while "In the centre" not in press(SIDES[entered][1]):
+                        pass
+                    press(SIDES[entered][1])  # off the centre square's edge, into its middle
+                said = ""
+                while "New cell" not in said:
+                    said = press(SIDES[side][0])
+                    if "Blocked" in said:
+                        raise Failure(f"blocked on the way {side}: {said!r}")
+                moves += 1
+                path = path[:-1] if path and side == BACK[path[-1]] else path + [side]
+                here, sides = cell_of(said)
+                entered = BACK[side]
+                tried.add((here, entered))
+                if "the end" in said:
+                    while "reached the end" not in press(SIDES[entered][1]):
+                        pass
+                    press("Return")
+                    break
+            log(f"maze {maze + 1}: {presses} arrow presses, {moves} cell moves, "
+                f"{presses / moves:.1f} per move, {time.time() - began:.0f} s, no where-am-I")
+            totals[0] += presses
+            totals[1] += moves
+            process.kill()
+            process.wait()
+    log(f"all: {totals[0] / totals[1]:.1f} arrow presses per cell move")
+
+
+if __name__ == "__main__":
+    sys.exit(main(play, __file__, __doc__, cannot_run=77))

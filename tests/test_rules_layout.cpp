@@ -8,10 +8,10 @@
 #include <QTextEdit>
 #include <QTextLayout>
 
+#include "rules/rtfreader.h"
 #include "support/fakedialogs.h"
 #include "support/testmain.h"
 #include "ui/frmrules.h"
-#include "rules/rtfreader.h"
 
 using namespace pathwick;
 

@@ -5,8 +5,8 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QShortcut>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>

@@ -4,8 +4,8 @@
 #include <QFont>
 #include <QStringList>
 
-#include "ui/windowdialogs.h"
 #include "core/mazestate.h"
+#include "ui/windowdialogs.h"
 
 class QPrinter;
 

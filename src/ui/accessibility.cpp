@@ -192,9 +192,11 @@ void GameAccessibility::ColourChosen(Color colour) {
 
 void GameAccessibility::TellCellView(const CellChange& change, bool announce) {
     cellView_ = DescribeCell(game_.State());
-    controls_.picMaze->setAccessibleDescription(cellView_);
     cellViewSaid_ = DescribeCellView(game_.State(), change);
+    // The words before the description: a screen reader takes the events in
+    // the order they come, and would otherwise handle the description first.
     if (announce && !game_.State().MapView) cellViewSpeech_->Announce(cellViewSaid_, cellView_);
+    controls_.picMaze->setAccessibleDescription(cellView_);
 }
 
 void GameAccessibility::TellMap(bool announce) {

@@ -249,12 +249,12 @@ class Reader:
 
     def spoken(self, since, differing_from=None):
         """Waits for the words a picture says after event number since (other than the words
-        differing_from, which a late event may still bring): the name of the list item it
+        differing_from, which a late event may still bring): the name of the item it
         focuses for them, as a screen reader speaks it."""
         def arrived():
             for kind, source, data in self.events[since:]:
                 if kind == "object:state-changed:focused" and data and \
-                        source.get_role_name() == "list item" and \
+                        source.get_role_name() == "filler" and \
                         source.get_name() != differing_from:
                     return source.get_name()
             return None

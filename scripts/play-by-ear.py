@@ -15,6 +15,7 @@ from screen_reader import Failure, Session, log, main  # noqa: E402
 SIDES = {"north": ("Up", "Down"), "east": ("Right", "Left"), "south": ("Down", "Up"),
          "west": ("Left", "Right")}
 BACK = {"north": "south", "south": "north", "east": "west", "west": "east"}
+MOVES = {"north": (0, -1), "east": (1, 0), "south": (0, 1), "west": (-1, 0)}
 
 
 def cell_of(words):
@@ -28,6 +29,10 @@ def cell_of(words):
     return (int(found.group(1)), int(found.group(2))), sides
 
 
+def next_to(cell, side):
+    return cell[0] + MOVES[side][0], cell[1] + MOVES[side][1]
+
+
 def play(program):
     totals = [0, 0]
     with Session(program) as session:
@@ -35,24 +40,32 @@ def play(program):
         for maze in range(int(os.environ.get("PATHWICK_PLAY", "3"))):
             began = time.time()
             process, said = open_window(session)
-            here, sides = cell_of(said)
             presses = moves = 0
 
             def press(key):
                 nonlocal presses
-                presses += key in ("Up", "Down", "Left", "Right")
-                return hear(session.scratch, key, 0.12)[1]
+                arrow = key in ("Up", "Down", "Left", "Right")
+                presses += arrow
+                return hear(session.scratch, key, 0.1 if arrow else 0.5)[1]
 
-            tried, path, entered = set(), [], None  # (cell, side) pairs walked or come by
+            # The map tells where the end is; back in the cell view, the cell is read.
+            found = re.search(r"end at column (\d+), row (\d+)", press("alt+v"))
+            if not found:
+                raise Failure("the map did not say where the end is")
+            end = int(found.group(1)), int(found.group(2))
+            here, sides = cell_of(press("alt+v"))
+            # Depth first, the side nearest the end first, never into a cell already walked.
+            visited, path, entered = {here}, [], None
             while True:
-                untried = [o for o in sorted(sides) if (here, o) not in tried]
-                if untried:
-                    side = untried[0]
+                ahead = sorted((side for side in sides if next_to(here, side) not in visited),
+                               key=lambda side: sum(abs(a - b) for a, b in
+                                                    zip(next_to(here, side), end)))
+                if ahead:
+                    side = ahead[0]
                 elif path:
                     side = BACK[path[-1]]
                 else:
                     raise Failure("the maze has no way on")
-                tried.add((here, side))
                 if entered:  # from the edge to the centre first
                     while "In the centre" not in press(SIDES[entered][1]):
                         pass
@@ -63,10 +76,10 @@ def play(program):
                     if "Blocked" in said:
                         raise Failure(f"blocked on the way {side}: {said!r}")
                 moves += 1
-                path = path[:-1] if path and side == BACK[path[-1]] else path + [side]
+                path = path[:-1] if not ahead else path + [side]
                 here, sides = cell_of(said)
+                visited.add(here)
                 entered = BACK[side]
-                tried.add((here, entered))
                 if "the end" in said:
                     while "reached the end" not in press(SIDES[entered][1]):
                         pass

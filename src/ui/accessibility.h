@@ -52,10 +52,6 @@ public:
     // game must outlive this object, the controls are the window's.
     GameAccessibility(const Game& game, const Controls& controls);
 
-    // What the cell view and the map report now, in full.
-    const QString& CellViewReport() const { return cellView_; }
-    const QString& MapReport() const { return map_; }
-
     // A key pressed in the program, before any screen reader hears of it:
     // the screen reader's "where am I" (keypad Enter) reads the focused item
     // of the picture that shows again, which then holds the full report.

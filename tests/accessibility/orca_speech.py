@@ -30,7 +30,7 @@ def speech(scratch, since, quiet=0.4):
         if said and said == heard and time.time() - said[-1][0] >= quiet:
             return said
         heard = said
-        time.sleep(0.05)
+        time.sleep(0.02)
     raise Failure("Orca said nothing within %.0f s" % WAIT)
 
 

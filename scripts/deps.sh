@@ -15,8 +15,7 @@ build_packages=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools 
 # scripts/measure-startup.sh; util-linux (setpriv) for the tests that save as an unprivileged
 # user; for the screen reader test the accessibility bus (at-spi2-core), python3 with AT-SPI
 # (python3-pyatspi, gir1.2-atspi-2.0), dbus (dbus-send, dbus-run-session) and xdotool to press keys,
-# and for the test by ear the screen reader orca with speech-dispatcher, its keys pressed through
-# X's test extension (libxtst6, libx11-6);
+# and for the test by ear the screen reader orca with speech-dispatcher;
 # shared-mime-info, xdg-utils, libfile-mimeinfo-perl (the mimetype program xdg-mime asks outside
 # GNOME and KDE) and libglib2.0-bin (gio, which it asks on GNOME) for the maze files' type;
 # openbox, weston and qt6-wayland for the window tests on X11 and Wayland
@@ -25,7 +24,7 @@ build_packages=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools 
 # for Qt's own texts in the tests of the translated game.
 test_packages=(libbenchmark-dev poppler-utils clang desktop-file-utils appstream time xvfb
     dbus-daemon util-linux dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 xdotool orca
-    speech-dispatcher libxtst6 libx11-6
+    speech-dispatcher
     shared-mime-info xdg-utils libfile-mimeinfo-perl libglib2.0-bin openbox weston qt6-wayland
     libxcb1-dev lintian man-db qt6-translations-l10n)
 

@@ -5,7 +5,7 @@ utterance with its time to a file, on a small maze: checks what Orca says after 
 blocked step, F3, a crossing, the end, a save, View Map and Display Markers, and prints the time
 from an arrow key to its speech over 20 presses. Exit status 77 where Orca cannot start."""
 
-import ctypes, ctypes.util, os, re, statistics, subprocess, sys, time  # noqa: E401
+import os, re, statistics, subprocess, sys, time  # noqa: E401
 from screen_reader import WAIT, CannotRun, Failure, Session, check, log, main, need_tool
 
 # Orca's launcher, less its search for Orcas of the same user, which it would stop or give way to.
@@ -72,40 +72,13 @@ def open_window(session, *arguments):
     return process, " ".join(w for _, w in speech(session.scratch, began, 1.0))
 
 
-class Keyboard:
-    """Presses keys through the X server's test extension, as a keyboard would: the time of a
-    press is when the server has it, not when a program to press it was started."""
-
-    def __init__(self):
-        self.x, self.xtst = (ctypes.CDLL(ctypes.util.find_library(n)) for n in ("X11", "Xtst"))
-        self.x.XOpenDisplay.restype = ctypes.c_void_p
-        self.x.XStringToKeysym.restype = ctypes.c_ulong
-        self.x.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
-        self.xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int,
-                                                ctypes.c_ulong]
-        self.x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
-        self.display = self.x.XOpenDisplay(None)
-
-    def press(self, keys):
-        """Presses keys ("Up", "ctrl+s") and lets go; the time the server had them down."""
-        names = {"ctrl": b"Control_L", "alt": b"Alt_L", "shift": b"Shift_L"}
-        codes = [self.x.XKeysymToKeycode(self.display, self.x.XStringToKeysym(
-            names.get(k, k.encode()))) for k in keys.split("+")]
-        for code in codes:
-            self.xtst.XTestFakeKeyEvent(self.display, code, True, 0)
-        self.x.XSync(self.display, False)
-        pressed = time.time()
-        for code in reversed(codes):
-            self.xtst.XTestFakeKeyEvent(self.display, code, False, 0)
-        self.x.XSync(self.display, False)
-        return pressed
-
-
 def hear(scratch, key, quiet=0.4):
     """Presses key; the milliseconds until Orca spoke, and all it said."""
-    if not hasattr(hear, "keyboard"):
-        hear.keyboard = Keyboard()
-    pressed = hear.keyboard.press(key)
+    if not hasattr(hear, "keys"):  # one xdotool for all keys, no start of a program in the time
+        hear.keys = subprocess.Popen([need_tool("xdotool"), "-"], stdin=subprocess.PIPE, text=True)
+    pressed = time.time()
+    hear.keys.stdin.write(f"key --clearmodifiers {key}\n")
+    hear.keys.stdin.flush()
     said = speech(scratch, pressed, quiet)
     return (said[0][0] - pressed) * 1000, " ".join(words for _, words in said)
 

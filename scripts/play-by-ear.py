@@ -46,7 +46,7 @@ def play(program):
                 nonlocal presses
                 arrow = key in ("Up", "Down", "Left", "Right")
                 presses += arrow
-                return hear(session.scratch, key, 0.1 if arrow else 0.5)[1]
+                return hear(session, key, 0.1 if arrow else 0.5)[1]
 
             # The map tells where the end is; back in the cell view, the cell is read.
             found = re.search(r"end at column (\d+), row (\d+)", press("alt+v"))

@@ -72,14 +72,15 @@ def open_window(session, *arguments):
     return process, " ".join(w for _, w in speech(session.scratch, began, 1.0))
 
 
-def hear(scratch, key, quiet=0.4):
+def hear(session, key, quiet=0.4):
     """Presses key; the milliseconds until Orca spoke, and all it said."""
-    if not hasattr(hear, "keys"):  # one xdotool for all keys, no start of a program in the time
-        hear.keys = subprocess.Popen([need_tool("xdotool"), "-"], stdin=subprocess.PIPE, text=True)
+    if not hasattr(session, "keys"):  # one xdotool for all keys, no start of a program in the time
+        session.keys = session._spawn("xdotool", [need_tool("xdotool"), "-"],
+                                      stdin=subprocess.PIPE, text=True)
     pressed = time.time()
-    hear.keys.stdin.write(f"key --clearmodifiers {key}\n")
-    hear.keys.stdin.flush()
-    said = speech(scratch, pressed, quiet)
+    session.keys.stdin.write(f"key --clearmodifiers {key}\n")
+    session.keys.stdin.flush()
+    said = speech(session.scratch, pressed, quiet)
     return (said[0][0] - pressed) * 1000, " ".join(words for _, words in said)
 
 
@@ -95,7 +96,7 @@ def run(program):
         check("Maze canvas" in said, "Orca reads 'Maze'")
 
         def press(key):
-            said = hear(scratch, key)[1]
+            said = hear(session, key)[1]
             log(f"  {key}: {said}")
             return said
 
@@ -113,7 +114,7 @@ def run(program):
         whole = press("KP_Enter")  # Orca's "where am I", never the game's Enter
         check("Column 1, row 1: open" in whole and "Blocked" not in whole,
               f"where am I reads the whole cell, without the one-off words: {whole!r}")
-        delays = sorted(hear(scratch, key)[0] for key in ["Down", "Up"] * 10)
+        delays = sorted(hear(session, key)[0] for key in ["Down", "Up"] * 10)
         log("from an arrow key to its speech, 20 presses: median %.0f ms, p90 %.0f ms" % (
             statistics.median(delays), delays[17]))
         check("cyan" in press("F3").lower(), "F3 is spoken as a cyan marker")

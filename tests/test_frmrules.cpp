@@ -172,17 +172,13 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("document");
         QTest::addColumn<QString>("heading");  // the third entry's
-        QTest::newRow("en") << ""
-                            << "Rules.rtf"
-                            << "Movement";
-        QTest::newRow("de") << "de"
-                            << "Rules.de.rtf"
-                            << "Bewegung";
-        QTest::newRow("fr") << "fr"
-                            << "Rules.fr.rtf" << QString::fromUtf8("Déplacements");
-        QTest::newRow("es") << "es"
-                            << "Rules.es.rtf"
-                            << "Movimiento";
+        const char* const rows[][3] = {{"", "Rules.rtf", "Movement"},
+                                       {"de", "Rules.de.rtf", "Bewegung"},
+                                       {"fr", "Rules.fr.rtf", "Déplacements"},
+                                       {"es", "Rules.es.rtf", "Movimiento"}};
+        for (const auto& row : rows)
+            QTest::newRow(*row[0] ? row[0] : "en")
+                << QString(row[0]) << QString(row[1]) << QString::fromUtf8(row[2]);
     }
     void realRulesDocumentShowsEveryHeadingSelectedAtTheTop() {
         QFETCH(QString, language);

@@ -76,6 +76,18 @@ const bool kRoot = geteuid() == 0;
 const uid_t kSaver = kRoot ? 65534 : geteuid();
 const gid_t kSaverGroup = kRoot ? 65534 : getegid();
 
+const uid_t kOther = 65533;  // another user, in the saver's group
+
+// Acts as user (the effective ids) while it lasts, where the test is root.
+struct As {
+    As(uid_t uid, gid_t gid) {
+        if (kRoot && (::setegid(gid) != 0 || ::seteuid(uid) != 0)) qFatal("cannot be %u", uid);
+    }
+    ~As() {
+        if (kRoot && (::seteuid(0) != 0 || ::setegid(0) != 0)) qFatal("cannot be root again");
+    }
+};
+
 MazeState GameWith(int markers) {
     MazeState state;
     MarkerKeyCounter keys;
@@ -235,6 +247,7 @@ private slots:
             const QByteArray made = SaveKilledAt(game, file, kill, i * 37 % 100 / 100.0);
             QCOMPARE(made.size(), kill);
             if (!then.isEmpty()) break;
+            const As saver(kSaver, kSaverGroup);
             for (const InterruptedSave& s : RecoverInterruptedSaves())
                 QCOMPARE(s.outcome, InterruptedSave::Outcome::kCompleted);
             const QByteArray now = ReadFileBytes(file);
@@ -249,7 +262,10 @@ private slots:
         if (then.isEmpty()) return;
 
         if (then.startsWith("written")) QVERIFY(WriteFileBytes(other, old += "1\r\n"));
-        if (then.startsWith("replaced")) QVERIFY(QFile::remove(file) && WriteFileBytes(file, {}));
+        if (then.startsWith("replaced"))
+            QVERIFY(QFile::remove(file) && WriteFileBytes(file, {}) &&
+                    Own(file, kSaver, kSaverGroup, 0644));
+        const As saver(kSaver, kSaverGroup);
         FileGame g;
         g.dialogs.fileNames = {file};
         g.game.State() = game;
@@ -269,6 +285,82 @@ private slots:
         if (then == "Open") QCOMPARE(MazeFileBytes(g.game.State()).value(), saved);
         if (!kept.isEmpty()) QVERIFY(ReadFileBytes(keptAs).startsWith(saved));
         QCOMPARE(RecoverInterruptedSaves(), QList<InterruptedSave>());
+    }
+
+    // What another user leaves where the player's game looks for pending saves
+    // is never applied nor reported as done: a pending save of theirs in place
+    // of the player's in a shared folder, in a state folder of theirs, or
+    // beside the file in a folder open to all.
+    void othersPendingSavesAreNeverApplied_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("then");
+        QTest::newRow("group folder, replaced pending save") << "group"
+                                                             << "start";
+        QTest::newRow("state folder others can write") << "state"
+                                                       << "start";
+        QTest::newRow("sticky folder, Open") << "sticky"
+                                             << "Open";
+        QTest::newRow("sticky folder, Save") << "sticky"
+                                             << "Save";
+    }
+
+    void othersPendingSavesAreNeverApplied() {
+        QFETCH(QString, folder);
+        QFETCH(QString, then);
+        if (!kRoot) QSKIP("only root can be a second user here");
+        QTemporaryDir dir("/tmp/pathwick-others-XXXXXX");
+        const QString games = dir.filePath("games"), file = games + "/game.maz";
+        const QString bashrc = dir.filePath(".bashrc"), state = dir.filePath("state");
+        const QByteArray old = MazeFileBytes(GameWith(0)).value(), theirs = "evil\n";
+        QVERIFY(Own(dir.path(), 0, 0, 0755) && QDir().mkdir(games) && QDir().mkdir(state));
+        QVERIFY(Own(games, kSaver, kSaverGroup, folder == "sticky" ? 01777 : 0775));
+        QVERIFY(Own(state, 0, 0, 0777));
+        for (const QString& f : {file, bashrc})
+            QVERIFY(WriteFileBytes(f, old) && Own(f, kSaver, kSaverGroup, 0644));
+        const QByteArray oldState = qgetenv("XDG_STATE_HOME");
+        const auto restore = qScopeGuard([&] {
+            qputenv("XDG_STATE_HOME", oldState);
+            for (const QString& f : QDir(StateFolder()).entryList(QDir::System | QDir::Hidden))
+                QFile::remove(StateFolder() + '/' + f);
+        });
+        if (folder == "state") qputenv("XDG_STATE_HOME", QFile::encodeName(state));
+        QString planted;
+        if (folder == "group") {  // the player's save killed as it writes a file with two names
+            QVERIFY(::link(Native(file), Native(games + "/other.maz")) == 0);
+            const QByteArray calls = SaveKilledAt(GameWith(5), file, 0);
+            QVERIFY(WriteFileBytes(file, old));
+            SaveKilledAt(GameWith(5), file, int(calls.indexOf('t')) + 1);
+            planted =
+                QDir(games).entryList({".game.maz.*.pending"}, QDir::Files | QDir::Hidden).value(0);
+            QVERIFY(!planted.isEmpty());
+            planted = games + '/' + planted;
+        }
+        {
+            const As other(kOther, kSaverGroup);
+            const QString victim = folder == "sticky" ? file : bashrc;
+            if (folder == "state") {
+                QVERIFY(QDir().mkdir(StateFolder()));
+                planted = StateFolder() + "/.bashrc.0badf00d.pending";
+            } else if (folder == "sticky") {
+                planted = games + "/.game.maz.0badf00d.pending";
+            } else {
+                QVERIFY(QFile::remove(planted));
+            }
+            QVERIFY(WriteFileBytes(planted, PendingSaveContents(theirs, victim, StatOf(victim))));
+        }
+        const QByteArray plantedBytes = ReadFileBytes(planted);
+        const As saver(kSaver, kSaverGroup);
+        FileGame g;
+        g.dialogs.fileNames = {file};
+        if (then == "start") FinishInterruptedSaves(g.dialogs);
+        if (then == "Open") g.game.Open();
+        if (then == "Save") QVERIFY(g.game.SaveMazeFile(file));
+        QCOMPARE(ReadFileBytes(bashrc), old);
+        QCOMPARE(ReadFileBytes(planted), plantedBytes);
+        QVERIFY(ReadFileBytes(file) != theirs);
+        const QStringList messages = g.dialogs.Messages();
+        QCOMPARE(messages.filter("has been completed"), QStringList());
+        QCOMPARE(messages.filter(StateFolder() + ", and no save").size(), int(folder == "state"));
     }
 
     void openingAnythingButARegularFileFailsAtOnce_data() {

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <cerrno>
 #include <optional>
 
@@ -51,6 +52,43 @@ QByteArray RecordText(const Record& r) {
     text += '\n';
     return text + kFooter.toByteArray() + QByteArray::number(text.size()).rightJustified(8, '0') +
            '\n';
+}
+
+// The state folder, when it is the player's own and nobody else may write into
+// it: a folder another user can change could hand the game their records.
+// With create, a missing one is made for the player alone.
+bool StateFolderUsable(bool create) {
+    const QString state = StateFolder();
+    if (create) QDir().mkpath(QFileInfo(state).path()), ::mkdir(Native(state).constData(), 0700);
+    struct stat info {};
+    return ::lstat(Native(state).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::geteuid() && (info.st_mode & 022) == 0;
+}
+
+// Whether fd is a pending save this player made: a regular file of theirs
+// with no other name, so that nobody else can have written it.
+bool IsOwnPendingSave(int fd) {
+    struct stat info {};
+    return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
+           info.st_nlink == 1;
+}
+
+// Whether the file a record names is the one the pending save at path was made
+// for: the name the pending save's own name was made from and, for a pending
+// save beside its file, the same folder.
+bool IsPendingSaveOf(const QString& path, bool beside, const QString& file) {
+    QString name = QFileInfo(path).fileName();
+    if (beside && !name.startsWith(QLatin1Char('.'))) return false;
+    name = name.mid(beside ? 1 : 0);
+    static const QRegularExpression made(QStringLiteral("^(.+)\\.[0-9a-f]{8}\\.pending$"));
+    const QRegularExpressionMatch match = made.match(name);
+    if (!match.hasMatch() || match.captured(1) != QFileInfo(file).fileName()) return false;
+    if (!beside) return true;
+    struct stat a {
+    }, b{};
+    return ::stat(Native(QFileInfo(path).path()).constData(), &a) == 0 &&
+           ::stat(Native(QFileInfo(file).path()).constData(), &b) == 0 && a.st_dev == b.st_dev &&
+           a.st_ino == b.st_ino;
 }
 
 // Reads the pending save open on fd: its record and new contents.
@@ -116,11 +154,6 @@ Descriptor OpenForWriting(const QByteArray& path, bool* readable, int extraFlags
     return fd;
 }
 
-// Makes the state folder, for the player's eyes only.
-bool MakeFolder(const QString& state) {
-    return QDir().mkpath(state) && ::chmod(Native(state).constData(), 0700) == 0;
-}
-
 // The pending save of one write in place, held locked while the write goes
 // on so that no other game finishes it meanwhile.
 class PendingSave {
@@ -134,18 +167,15 @@ public:
         const bool beside = pending.Create(target, 0600);
         if (!beside) {
             // The folder takes no new files: the state folder keeps it.
-            if ((errno != EACCES && errno != EPERM && errno != EROFS) || !MakeFolder(state) ||
+            if ((errno != EACCES && errno != EPERM && errno != EROFS) || !StateFolderUsable(true) ||
                 !pending.Create(state + QLatin1Char('/') + file.fileName(), 0600))
                 return false;
             RemoveLeftoverTemporaries(state + QLatin1Char('/') + file.fileName(), ProgramStart());
         }
-        const Record r{file.filePath(), quint64(info.st_dev), quint64(info.st_ino),
-                       info.st_size,    info.st_mtim.tv_sec,  info.st_mtim.tv_nsec,
-                       bytes.size()};
-        const QByteArray text = RecordText(r);
+        const QByteArray contents = PendingSaveContents(bytes, file.filePath(), info);
         if (::flock(pending.fd(), LOCK_EX) != 0 ||
-            !WriteAll(pending.fd(), bytes.constData(), bytes.size()) ||
-            !WriteAll(pending.fd(), text.constData(), text.size()) || ::fsync(pending.fd()) != 0)
+            !WriteAll(pending.fd(), contents.constData(), contents.size()) ||
+            ::fsync(pending.fd()) != 0)
             return false;
         for (int attempt = 0; attempt < 100; ++attempt) {
             const QString name = file.fileName() + QStringLiteral(".%1.pending")
@@ -158,11 +188,11 @@ public:
                 // made first, since a link to nothing is taken for one that is
                 // done with.
                 link_ = state + QLatin1Char('/') + name;
-                if (MakeFolder(state) &&
-                    ::symlink(Native(path_).constData(), Native(link_).constData()) != 0 &&
-                    errno == EEXIST)
-                    continue;
-                if (!QFileInfo(link_).isSymLink() || !SyncFolder(state)) link_.clear();
+                const bool linked =
+                    StateFolderUsable(true) &&
+                    ::symlink(Native(path_).constData(), Native(link_).constData()) == 0;
+                if (!linked && errno == EEXIST) continue;
+                if (!linked || !SyncFolder(state)) link_.clear();
             }
             if (pending.Name(path_)) {
                 lock_ = Descriptor(::dup(pending.fd()));
@@ -230,6 +260,12 @@ QString KeptName(const QString& pending) {
 
 }  // namespace
 
+QByteArray PendingSaveContents(const QByteArray& bytes, const QString& file,
+                               const struct stat& info) {
+    return bytes + RecordText({file, quint64(info.st_dev), quint64(info.st_ino), info.st_size,
+                               info.st_mtim.tv_sec, info.st_mtim.tv_nsec, bytes.size()});
+}
+
 QString StateFolder() {
     QString base = qEnvironmentVariable("XDG_STATE_HOME");
     if (base.isEmpty() || QDir::isRelativePath(base)) base = QDir::homePath() + "/.local/state";
@@ -268,37 +304,53 @@ QList<InterruptedSave> RecoverInterruptedSaves(const QString& file) {
     const QString state = StateFolder();
     const QString only =
         file.isEmpty() ? QString() : QFileInfo(FollowLinks(file)).absoluteFilePath();
-    // Pending saves and the links to them, each as (pending save, link).
-    QList<std::pair<QString, QString>> found;
+    // The player's pending saves and the links to them, each as (pending
+    // save, link, whether it lies beside its file). Nothing another user
+    // could have made or changed is taken.
+    struct Found {
+        QString path, link;
+        bool beside;
+    };
+    QList<Found> found;
     const QDir::Filters all = QDir::Files | QDir::Hidden | QDir::System;
-    for (const QFileInfo& entry : QDir(state).entryInfoList({QStringLiteral("*.pending")}, all)) {
+    const QList<QFileInfo> entries =
+        StateFolderUsable(false) ? QDir(state).entryInfoList({QStringLiteral("*.pending")}, all)
+                                 : QList<QFileInfo>();
+    for (const QFileInfo& entry : entries) {
+        struct stat link {
+        }, pending{};
+        const QByteArray name = Native(entry.filePath());
         if (!entry.isSymLink()) {
-            found.append({entry.filePath(), {}});
-        } else if (entry.exists()) {
-            found.append({entry.symLinkTarget(), entry.filePath()});
-        } else {  // the pending save is done with, but not its link
-            ::unlink(Native(entry.filePath()).constData());
+            found.append({entry.filePath(), {}, false});
+        } else if (::lstat(name.constData(), &link) != 0 || link.st_uid != ::geteuid()) {
+            continue;  // not a link of the player's
+        } else if (::lstat(Native(entry.symLinkTarget()).constData(), &pending) != 0) {
+            ::unlink(name.constData());  // the pending save is done with, but not its link
+        } else if (QFileInfo(entry.symLinkTarget()).fileName() ==
+                   QLatin1Char('.') + entry.fileName()) {
+            found.append({entry.symLinkTarget(), entry.filePath(), true});
         }
     }
     if (!only.isEmpty()) {
         const QFileInfo target(only);
         for (const QFileInfo& entry : target.dir().entryInfoList(
                  {QLatin1Char('.') + target.fileName() + QStringLiteral(".*.pending")}, all)) {
-            const bool known = std::any_of(found.begin(), found.end(), [&](const auto& f) {
-                return f.first == entry.filePath();
+            const bool known = std::any_of(found.begin(), found.end(), [&](const Found& f) {
+                return f.path == entry.filePath();
             });
-            if (!known) found.append({entry.filePath(), {}});
+            if (!known) found.append({entry.filePath(), {}, true});
         }
     }
 
     QList<InterruptedSave> done;
-    for (const auto& [path, link] : found) {
+    for (const auto& [path, link, beside] : found) {
         const Descriptor fd(::open(Native(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
         Record r;
         QByteArray bytes;
         // A pending save that a running game holds is its own business.
-        if (!fd.valid() || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0 ||
-            !ReadPending(fd.get(), &r, &bytes) || (!only.isEmpty() && r.path != only))
+        if (!fd.valid() || !IsOwnPendingSave(fd.get()) ||
+            ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0 || !ReadPending(fd.get(), &r, &bytes) ||
+            (!only.isEmpty() && r.path != only) || !IsPendingSaveOf(path, beside, r.path))
             continue;
         const Finish finish = FinishWrite(r, bytes);
         if (finish == Finish::kLater) continue;
@@ -321,6 +373,16 @@ QList<InterruptedSave> RecoverInterruptedSaves(const QString& file) {
 }
 
 void FinishInterruptedSaves(Dialogs& dialogs, const QString& file) {
+    if (file.isEmpty() && QFileInfo::exists(StateFolder()) && !StateFolderUsable(false)) {
+        dialogs.Message(
+            QCoreApplication::translate(
+                "pathwick::SaveFile",
+                "Interrupted saves are not looked for in %1, and no save keeps anything there, "
+                "because other users could change what is in it. Make it a folder of yours that "
+                "only you may write to.")
+                .arg(StateFolder()),
+            QCoreApplication::translate("pathwick::SaveFile", "File Save"));
+    }
     for (const InterruptedSave& save : RecoverInterruptedSaves(file)) {
         const QString text =
             save.outcome == InterruptedSave::Outcome::kCompleted

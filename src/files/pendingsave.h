@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <sys/stat.h>
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -28,6 +30,11 @@ QString StateFolder();
 // or the write fails.
 bool WriteInPlace(const QByteArray& bytes, const QString& target);
 
+// What a pending save holds: bytes, which are to replace file (absolute, as
+// info describes it), then the record of that file.
+QByteArray PendingSaveContents(const QByteArray& bytes, const QString& file,
+                               const struct stat& info);
+
 // What became of a save that was interrupted.
 struct InterruptedSave {
     enum class Outcome {
@@ -41,6 +48,11 @@ struct InterruptedSave {
     friend bool operator==(const InterruptedSave&, const InterruptedSave&) = default;
 };
 
+// Only the player's own pending saves are taken: a regular file of theirs with
+// one name, found beside the file its record names, under the name made from
+// that file's, or in the state folder (directly, or through a link of theirs
+// to one beside its file) while the state folder is theirs and nobody else
+// may write to it. Anything else is left as it is and not reported.
 // Finishes the pending saves that no running game is writing, of every file
 // or only of file (when given). A pending save whose file is still the one it
 // was made for (or holds a part of the new contents that the interrupted write
@@ -50,7 +62,8 @@ struct InterruptedSave {
 // written) stays for later. A save found complete goes without a word.
 QList<InterruptedSave> RecoverInterruptedSaves(const QString& file = {});
 
-// The same, telling the player of each in a message titled "File Save".
+// The same, telling the player of each in a message titled "File Save", and at
+// start-up (no file) that the state folder is not used when others may change it.
 void FinishInterruptedSaves(Dialogs& dialogs, const QString& file = {});
 
 }  // namespace pathwick

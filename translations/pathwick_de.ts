@@ -657,6 +657,10 @@ Setze den Marker in ein anderes Feld.</translation>
         <source>File Save</source>
         <translation>Speichern</translation>
     </message>
+    <message>
+        <source>Interrupted saves are not looked for in %1, and no save keeps anything there, because other users could change what is in it. Make it a folder of yours that only you may write to.</source>
+        <translation>Unterbrochene Speichervorgänge werden nicht in %1 gesucht, und kein Speichern legt dort etwas ab, weil andere Benutzer ändern könnten, was darin liegt. Mach daraus einen eigenen Ordner, in den nur du schreiben darfst.</translation>
+    </message>
 </context>
 <context>
     <name>pathwick::frmAbout</name>

@@ -657,6 +657,10 @@ Pon el marcador en otra casilla.</translation>
         <source>File Save</source>
         <translation>Guardar</translation>
     </message>
+    <message>
+        <source>Interrupted saves are not looked for in %1, and no save keeps anything there, because other users could change what is in it. Make it a folder of yours that only you may write to.</source>
+        <translation>Los guardados interrumpidos no se buscan en %1, y ningún guardado deja nada allí, porque otros usuarios podrían cambiar lo que contiene. Haz que sea una carpeta tuya en la que solo tú puedas escribir.</translation>
+    </message>
 </context>
 <context>
     <name>pathwick::frmAbout</name>

@@ -657,6 +657,10 @@ Posez le marqueur dans une autre case.</translation>
         <source>File Save</source>
         <translation>Enregistrement</translation>
     </message>
+    <message>
+        <source>Interrupted saves are not looked for in %1, and no save keeps anything there, because other users could change what is in it. Make it a folder of yours that only you may write to.</source>
+        <translation>Les enregistrements interrompus ne sont pas recherchés dans %1, et aucun enregistrement n’y dépose rien, car d’autres utilisateurs pourraient modifier ce qu’il contient. Faites-en un dossier à vous, où vous seul pouvez écrire.</translation>
+    </message>
 </context>
 <context>
     <name>pathwick::frmAbout</name>

@@ -54,17 +54,6 @@ QByteArray RecordText(const Record& r) {
            '\n';
 }
 
-// The state folder, when it is the player's own and nobody else may write into
-// it: a folder another user can change could hand the game their records.
-// With create, a missing one is made for the player alone.
-bool StateFolderUsable(bool create) {
-    const QString state = StateFolder();
-    if (create) QDir().mkpath(QFileInfo(state).path()), ::mkdir(Native(state).constData(), 0700);
-    struct stat info {};
-    return ::lstat(Native(state).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
-           info.st_uid == ::geteuid() && (info.st_mode & 022) == 0;
-}
-
 // Whether fd is a pending save this player made: a regular file of theirs
 // with no other name, so that nobody else can have written it.
 bool IsOwnPendingSave(int fd) {
@@ -266,12 +255,6 @@ QByteArray PendingSaveContents(const QByteArray& bytes, const QString& file,
                                info.st_mtim.tv_sec, info.st_mtim.tv_nsec, bytes.size()});
 }
 
-QString StateFolder() {
-    QString base = qEnvironmentVariable("XDG_STATE_HOME");
-    if (base.isEmpty() || QDir::isRelativePath(base)) base = QDir::homePath() + "/.local/state";
-    return base + QStringLiteral("/pathwick");
-}
-
 bool WriteInPlace(const QByteArray& bytes, const QString& target) {
     bool readable = true;
     Descriptor fd = OpenForWriting(Native(target), &readable);
@@ -312,6 +295,7 @@ QList<InterruptedSave> RecoverInterruptedSaves(const QString& file) {
         bool beside;
     };
     QList<Found> found;
+    if (file.isEmpty()) RemoveNotedTemporaries();
     const QDir::Filters all = QDir::Files | QDir::Hidden | QDir::System;
     const QList<QFileInfo> entries =
         StateFolderUsable(false) ? QDir(state).entryInfoList({QStringLiteral("*.pending")}, all)

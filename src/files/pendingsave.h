@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "core/dialogs.h"
+#include "files/posixfile.h"
 
 namespace pathwick {
 
@@ -18,11 +19,6 @@ namespace pathwick {
 // was). Once the file is written and synced the pending save goes; if the
 // game dies before, the next start (or the next Open or Save of the file)
 // finishes the write.
-
-// Where the game keeps pending saves that cannot lie beside their file, and a
-// link to every one that does: $XDG_STATE_HOME/pathwick, by default
-// ~/.local/state/pathwick.
-QString StateFolder();
 
 // Writes bytes into the existing regular file target itself, which keeps its
 // identity (its other names, owner, group and permissions), through a pending

@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <stdio.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -93,24 +94,44 @@ bool NewFile::Create(const QString& target, mode_t mode) {
     const QFileInfo info(target);
     fd_ =
         Descriptor(::open(Native(info.path()).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
-    if (fd_.valid() || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)) {
-        return fd_.valid();
-    }
+    // Locked while it is open (a new file, so nobody else holds it), so that a
+    // leftover can be told from a file that a running game is writing.
+    if (fd_.valid()) return ::flock(fd_.get(), LOCK_EX | LOCK_NB), true;
+    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return false;
     // No files without names here: one under a temporary name.
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary_ = info.dir().filePath(TemporaryName(info.fileName()));
+        Note(info.dir().filePath(TemporaryName(info.fileName())));
         fd_ = Descriptor(::open(Native(temporary_).constData(),
                                 O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode));
-        if (fd_.valid()) return true;
-        if (errno != EEXIST) break;
+        // Locked while it is open (a new file, so nobody else holds it), so that a
+        // leftover can be told from a file that a running game is writing.
+        if (fd_.valid()) return ::flock(fd_.get(), LOCK_EX | LOCK_NB), true;
+        const bool taken = errno == EEXIST;
+        Forget();
+        if (!taken) break;
     }
-    temporary_.clear();
     return false;
 }
 
 NewFile::~NewFile() {
     fd_.Close();
     if (!temporary_.isEmpty()) ::unlink(Native(temporary_).constData());
+    Forget();
+}
+
+void NewFile::Note(const QString& temporary) {
+    temporary_ = temporary;
+    // Made before the name, so that no name of the game's goes unnoted.
+    if (!StateFolderUsable(true)) return;
+    note_ = StateFolder() + QLatin1Char('/') + QFileInfo(temporary).fileName().mid(1) +
+            QStringLiteral(".temporary");
+    if (::symlink(Native(temporary).constData(), Native(note_).constData()) != 0) note_.clear();
+}
+
+void NewFile::Forget() {
+    if (!note_.isEmpty()) ::unlink(Native(note_).constData());
+    note_.clear();
+    temporary_.clear();
 }
 
 bool NewFile::LinkTo(const QString& name) {
@@ -129,7 +150,7 @@ bool NewFile::Name(const QString& name) {
     if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) != 0 &&
         (errno != EINVAL || ::rename(from.constData(), to.constData()) != 0))
         return false;
-    temporary_.clear();
+    Forget();
     return true;
 }
 
@@ -141,16 +162,16 @@ bool NewFile::Replace(const QString& target) {
         if (errno != EEXIST) return false;
         const QFileInfo info(target);
         for (int attempt = 0; temporary_.isEmpty() && attempt < 100; ++attempt) {
-            const QString name = info.dir().filePath(TemporaryName(info.fileName()));
-            if (LinkTo(name))
-                temporary_ = name;
-            else if (errno != EEXIST)
-                return false;
+            Note(info.dir().filePath(TemporaryName(info.fileName())));
+            if (LinkTo(temporary_)) break;
+            const bool taken = errno == EEXIST;
+            Forget();
+            if (!taken) return false;
         }
         if (temporary_.isEmpty()) return false;
     }
     if (::rename(Native(temporary_).constData(), Native(target).constData()) != 0) return false;
-    temporary_.clear();
+    Forget();
     return true;
 }
 
@@ -167,6 +188,47 @@ void RemoveLeftoverTemporaries(const QString& target, const struct timespec& bef
         if (::lstat(path.constData(), &file) == 0 && S_ISREG(file.st_mode) &&
             Older(file.st_mtim, before))
             ::unlink(path.constData());
+    }
+}
+
+QString StateFolder() {
+    QString base = qEnvironmentVariable("XDG_STATE_HOME");
+    if (base.isEmpty() || QDir::isRelativePath(base)) base = QDir::homePath() + "/.local/state";
+    return base + QStringLiteral("/pathwick");
+}
+
+bool StateFolderUsable(bool create) {
+    const QString state = StateFolder();
+    if (create) QDir().mkpath(QFileInfo(state).path()), ::mkdir(Native(state).constData(), 0700);
+    struct stat info {};
+    return ::lstat(Native(state).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::geteuid() && (info.st_mode & 022) == 0;
+}
+
+void RemoveNotedTemporaries() {
+    if (!StateFolderUsable(false)) return;
+    const QDir::Filters all = QDir::Files | QDir::Hidden | QDir::System;
+    for (const QFileInfo& note :
+         QDir(StateFolder()).entryInfoList({QStringLiteral("*.temporary")}, all)) {
+        struct stat link {
+        }, file{};
+        const QByteArray notePath = Native(note.filePath());
+        if (!note.isSymLink() || ::lstat(notePath.constData(), &link) != 0 ||
+            link.st_uid != ::geteuid())
+            continue;
+        const QString temporary = note.symLinkTarget();
+        const QString made = note.fileName().chopped(int(qstrlen(".temporary")));
+        const QByteArray path = Native(temporary);
+        const Descriptor fd(
+            ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        if (fd.valid() && ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) continue;  // a running game's
+        // Only what the game made under the name it gave it.
+        if (fd.valid() && ::fstat(fd.get(), &file) == 0 && S_ISREG(file.st_mode) &&
+            file.st_uid == ::geteuid() && file.st_nlink == 1 &&
+            QFileInfo(temporary).fileName() == QLatin1Char('.') + made &&
+            IsTemporaryOf(QLatin1Char('.') + made, made.chopped(9)))
+            ::unlink(path.constData());
+        ::unlink(notePath.constData());
     }
 }
 

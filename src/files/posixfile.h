@@ -84,14 +84,34 @@ public:
 
 private:
     bool LinkTo(const QString& name);
+    // Takes temporary as the file's name-to-be, noted in the state folder.
+    void Note(const QString& temporary);
+    // The file no longer has its temporary name, nor the note of it.
+    void Forget();
 
     Descriptor fd_;
     QString temporary_;  // the name of a named file not yet put in place
+    QString note_;       // the state folder's link to it
 };
 
 // Removes the game's own temporary files for target that are older than
 // before: files beside it named as TemporaryName makes them.
 void RemoveLeftoverTemporaries(const QString& target, const struct timespec& before);
+
+// Where the game keeps what it must find again at its next start: pending
+// saves that cannot lie beside their file, a link to every one that does, and
+// a link to each temporary file while it has a name:
+// $XDG_STATE_HOME/pathwick, by default ~/.local/state/pathwick.
+QString StateFolder();
+
+// Whether the state folder may be used: it is the player's own and nobody else
+// may write into it, since a folder another user can change could hand the
+// game their files. With create, a missing one is made for the player alone.
+bool StateFolderUsable(bool create);
+
+// Removes the temporary files that runs stopped before their end left, of
+// which the state folder keeps a link.
+void RemoveNotedTemporaries();
 
 // When the running program started.
 const struct timespec& ProgramStart();

@@ -40,21 +40,11 @@ cmake --build "$build_dir" -j "$(nproc)" --target pathwick pathwick-minimal-wind
 game="$build_dir/src/pathwick"
 minimal="$build_dir/bench/startup/pathwick-minimal-window"
 
-work=$(mktemp -d)
-xvfb_pid=""
-cleanup() {
-    if [[ -n "$xvfb_pid" ]]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
+source scripts/lib/desktop.sh
+desktop_begin
+work=$desktop_scratch
 export PATHWICK_QUIT_AFTER_FIRST_FRAME=1
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$work/runtime}"
-mkdir -p "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
 
 # One timed run of a program: appends "<ms to first frame> <ms to exit>" to the file named. The
 # program is started straight from this shell, with no wrapper process around it whose own start
@@ -152,15 +142,5 @@ measure() {  # platform name
 
 measure offscreen "offscreen"
 
-# Xvfb picks a free display itself and writes its number to the descriptor given.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for ((i = 0; i < 100; ++i)); do
-    [[ -s "$work/display" ]] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log" >&2; exit 1; }
-    sleep 0.1
-done
-[[ -s "$work/display" ]] || { echo "Xvfb did not start" >&2; exit 1; }
-DISPLAY=":$(head -n 1 "$work/display")"
-export DISPLAY
+desktop_xvfb 1280x1024
 measure xcb "xcb under Xvfb ($DISPLAY)"

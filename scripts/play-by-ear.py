@@ -10,23 +10,17 @@ import os, re, sys, time  # noqa: E401
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests",
                                 "accessibility"))
 from orca_speech import hear, open_window, start_orca  # noqa: E402
-from screen_reader import Failure, Session, log, main  # noqa: E402
+from screen_reader import (MOVES, OPPOSITE as BACK, Failure, Session, log, main,  # noqa: E402
+                           parse_cell)
 
 SIDES = {"north": ("Up", "Down"), "east": ("Right", "Left"), "south": ("Down", "Up"),
          "west": ("Left", "Right")}
-BACK = {"north": "south", "south": "north", "east": "west", "west": "east"}
-MOVES = {"north": (0, -1), "east": (1, 0), "south": (0, 1), "west": (-1, 0)}
 
 
 def cell_of(words):
     """(column, row) and the sides that lead on, from words about a cell."""
-    found = re.search(r"[Cc]olumn (\d+), row (\d+)[:,] (open [^;.]*|closed on all sides)", words)
-    if not found:
-        return None
-    sides = set(SIDES) if "open on all" in found.group(3) else \
-        {side for side in SIDES if side in found.group(3)}
-    sides -= set(re.findall(r"(\w+) leads into a pocket", words))
-    return (int(found.group(1)), int(found.group(2))), sides
+    column, row, open_sides, pockets, _ = parse_cell(words)
+    return (column, row), open_sides - pockets
 
 
 def next_to(cell, side):

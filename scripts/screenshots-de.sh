@@ -11,25 +11,13 @@ scripts/deps.sh --docs
 game=${1:-build-test}/src/pathwick
 [[ -x $game ]] || { echo "screenshots-de.sh: no program at $game; build it first" >&2; exit 1; }
 
-scratch=$(mktemp -d)
-pids=()
-cleanup() {
-    local i
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-export XDG_RUNTIME_DIR=$scratch
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
-pids+=($!)
-until [[ -s $scratch/display ]]; do sleep 0.1; done
-export DISPLAY=:$(<"$scratch/display")
-openbox --sm-disable --startup "touch $scratch/ready" >/dev/null 2>&1 &
-pids+=($!)
-until [[ -e $scratch/ready ]]; do sleep 0.1; done
+source scripts/lib/desktop.sh
+desktop_begin
+export XDG_RUNTIME_DIR=$desktop_scratch/runtime
+desktop_xvfb 1024x768
+desktop_openbox
 
-LANGUAGE=de LANG=de_DE.UTF-8 QT_QPA_PLATFORM=xcb "$game" &
-pids+=($!)
+LANGUAGE=de LANG=de_DE.UTF-8 QT_QPA_PLATFORM=xcb desktop_spawn "$game"
 window_of() {  # title
     local id=""
     for ((i = 0; i < 100; ++i)); do

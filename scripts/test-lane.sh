@@ -22,62 +22,18 @@ if [[ ! -f "$build_dir/CTestTestfile.cmake" ]]; then
     exit 1
 fi
 
-scratch=$(mktemp -d)
-chmod 700 "$scratch"
-pids=()
-cleanup() {
-    local i
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-        wait "${pids[i]}" 2>/dev/null || true
-    done
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-# wait_until SECONDS WHAT COMMAND...: runs COMMAND until it succeeds, for at most SECONDS; on
-# timeout shows the server's log and gives up.
-wait_until() {
-    local seconds=$1 what=$2 log=$3
-    shift 3
-    local deadline=$((SECONDS + seconds))
-    until "$@"; do
-        if ((SECONDS >= deadline)); then
-            echo "test-lane.sh: $what did not come up within $seconds s; its log:" >&2
-            cat "$log" >&2
-            exit 1
-        fi
-        sleep 0.2
-    done
-}
-
 # Both servers and the tests keep their sockets and runtime files in the private scratch folder.
-export XDG_RUNTIME_DIR=$scratch/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-
+source scripts/lib/desktop.sh
+desktop_begin
+export XDG_RUNTIME_DIR=$desktop_scratch/runtime
 case $lane in
     xcb)
-        # Xvfb writes its display number once it accepts clients; openbox runs its start-up
-        # command once it manages the screen.
-        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" \
-            >"$scratch/xvfb.log" 2>&1 &
-        pids+=($!)
-        wait_until 30 Xvfb "$scratch/xvfb.log" test -s "$scratch/display"
-        export DISPLAY=:$(<"$scratch/display")
-        unset WAYLAND_DISPLAY
-        openbox --sm-disable --startup "touch $scratch/openbox-ready" >"$scratch/openbox.log" 2>&1 &
-        pids+=($!)
-        wait_until 30 openbox "$scratch/openbox.log" test -e "$scratch/openbox-ready"
+        desktop_xvfb 1280x1024
+        desktop_openbox
         echo "== window tests on X11 ($DISPLAY, Xvfb with openbox)"
         ;;
     wayland)
-        # No idle time: the shell would lock the screen while a long test runs.
-        weston --backend=headless-backend.so --socket=pathwick-test --width=1280 --height=1024 \
-            --idle-time=0 >"$scratch/weston.log" 2>&1 &
-        pids+=($!)
-        wait_until 30 weston "$scratch/weston.log" test -S "$XDG_RUNTIME_DIR/pathwick-test"
-        export WAYLAND_DISPLAY=pathwick-test
-        unset DISPLAY
+        desktop_weston pathwick-test
         echo "== window tests on Wayland ($WAYLAND_DISPLAY, headless weston)"
         ;;
 esac

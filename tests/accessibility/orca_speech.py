@@ -44,7 +44,7 @@ def start_orca(session):
     home = os.path.join(scratch, "home")
     os.environ.update(HOME=home, XDG_CONFIG_HOME=home + "/.config",
                       XDG_DATA_HOME=home + "/.local/share", XDG_CACHE_HOME=home + "/.cache")
-    session._spawn("openbox", [need_tool("openbox")])
+    session.start_openbox()
     session._spawn("speech-dispatcher", [need_tool("speech-dispatcher"), "--run-single",
                    "--timeout", "0", "--config-dir", scratch + "/sd", "--log-dir", scratch])
     with open(need_tool("orca")) as launcher:  # with the Python that Orca's launcher names

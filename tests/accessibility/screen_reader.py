@@ -59,7 +59,7 @@ def need_tool(name):
 
 
 class Session:
-    """Xvfb, the accessibility bus and the program, each stopped again on exit."""
+    """Xvfb, the accessibility bus, openbox if asked and the program, each stopped on exit."""
 
     def __init__(self, program):
         self.program = program
@@ -131,17 +131,24 @@ class Session:
         if not launcher:
             raise CannotRun("at-spi-bus-launcher is not installed (package at-spi2-core)")
         self._spawn("at-spi-bus-launcher", [launcher, "--launch-immediately"])
-        dbus_send = need_tool("dbus-send")
+        asking = [need_tool("dbus-send"), "--session", "--print-reply", "--dest=org.a11y.Bus",
+                  "/org/a11y/bus", "org.a11y.Bus.GetAddress"]
+        self._wait("at-spi-bus-launcher", lambda: subprocess.run(
+            asking, capture_output=True, timeout=WAIT).returncode == 0)
+
+    def start_openbox(self):
+        """The window manager, once it manages the screen."""
+        ready = os.path.join(self.scratch, "openbox-ready")
+        self._spawn("openbox", [need_tool("openbox"), "--sm-disable", "--startup",
+                                "touch " + ready])
+        self._wait("openbox", lambda: os.path.exists(ready))
+
+    def _wait(self, name, ready):
         deadline = time.monotonic() + WAIT
-        while time.monotonic() < deadline:
-            asked = subprocess.run([dbus_send, "--session", "--print-reply", "--dest=org.a11y.Bus",
-                                    "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
-                                   capture_output=True, timeout=WAIT)
-            if asked.returncode == 0:
-                return
+        while not ready():
+            if time.monotonic() > deadline:
+                raise CannotRun(f"{name} did not start: " + self.output_of(name))
             time.sleep(0.1)
-        raise CannotRun("the accessibility bus did not start: " +
-                        self.output_of("at-spi-bus-launcher"))
 
     def start_program(self, *arguments):
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
@@ -298,8 +305,10 @@ class Keyboard:
         subprocess.run([self.xdotool, "key", "--clearmodifiers", key], timeout=WAIT, check=True)
 
 
-CELL = re.compile(r"Column (\d+), row (\d+): (open on all sides|closed on all sides|open [^;]+);"
-                  r"(?: one way: [^;]+;)? (mouse [^;.]+)")
+# A cell as the cell view describes it ("Column 3, row 2: open north; mouse ...") and as a crossing
+# tells it ("New cell: column 3, row 2, open north; one way: north leads into a pocket.").
+CELL = re.compile(r"[Cc]olumn (\d+), row (\d+)[:,] (open on all sides|closed on all sides|"
+                  r"open [^;.]+)(?:; one way: ([^;.]+))?(?:; (mouse [^;.]+))?")
 SIDES = ("north", "east", "south", "west")
 KEYS = {"north": "Up", "east": "Right", "south": "Down", "west": "Left"}
 MOVES = {"north": (0, -1), "east": (1, 0), "south": (0, 1), "west": (-1, 0)}
@@ -308,17 +317,16 @@ ACROSS = {"north": "east", "south": "east", "east": "north", "west": "north"}
 
 
 def parse_cell(text):
+    """Column, row, open sides, the open sides that lead into a pocket, and the mouse's place
+    (None where the words do not tell it) from words about a cell."""
     found = CELL.search(text)
     if not found:
-        raise Failure("the cell view's description does not name the cell: " + repr(text))
+        raise Failure("the words do not name a cell: " + repr(text))
     sides = found.group(3)
-    if sides == "open on all sides":
-        open_sides = set(SIDES)
-    elif sides == "closed on all sides":
-        open_sides = set()
-    else:
-        open_sides = {side for side in SIDES if re.search(r"\b" + side + r"\b", sides)}
-    return int(found.group(1)), int(found.group(2)), open_sides, found.group(4)
+    open_sides = set(SIDES) if sides == "open on all sides" else \
+        {side for side in SIDES if re.search(r"\b" + side + r"\b", sides)}
+    pockets = set(re.findall(r"(\w+) leads into a pocket", found.group(4) or ""))
+    return int(found.group(1)), int(found.group(2)), open_sides, pockets, found.group(5)
 
 
 def check_names(reader):
@@ -343,7 +351,7 @@ def check_names(reader):
 
 def play(reader, keyboard):
     report = reader.maze.get_description()
-    start_x, start_y, open_sides, place = parse_cell(report)
+    start_x, start_y, open_sides, _, place = parse_cell(report)
     check("the start" in report and place == "mouse in the centre",
           f"the game begins in the centre of the start cell: {report!r}")
     check(bool(open_sides), "the start cell has an open side")
@@ -370,11 +378,11 @@ def play(reader, keyboard):
               f"a step {side} is said with the mouse's new place in the cell")
     else:
         raise Failure(f"16 steps {side} from the start cell never reached another cell")
-    new_x, new_y, _, place = parse_cell(report)
+    new_x, new_y, _, _, place = parse_cell(report)
     dx, dy = MOVES[side]
     check((new_x, new_y) == (x + dx, y + dy),
           f"the crossing {side} is reported with the neighbour's column and row ({new_x}, {new_y})")
-    check(place.startswith(f"mouse at the {OPPOSITE[side]} edge"),
+    check((place or "").startswith(f"mouse at the {OPPOSITE[side]} edge"),
           f"the mouse enters the new cell at its {OPPOSITE[side]} edge")
 
     # Across the arm the corner blocks stop the mouse within two steps.

@@ -6,9 +6,11 @@
 #   scripts/deps.sh --docs   also what the README's screenshots need
 set -euo pipefail
 
-# qt6-tools-dev has CMake's qt_add_translations, qt6-l10n-tools its lupdate and lrelease.
+# qt6-tools-dev has CMake's qt_add_translations, qt6-l10n-tools its lupdate and lrelease;
+# libcups2-dev lets the print command ask the print server whether it took the job, which Qt
+# does not report.
 build_packages=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev
-    fonts-dejavu-core)
+    libcups2-dev fonts-dejavu-core)
 # pdftotext for the printing tests, clang for the fuzz targets, Google Benchmark for bench/,
 # desktop-file-validate and appstreamcli for the desktop entry and metainfo tests,
 # time (/usr/bin/time, peak memory), xvfb and dbus-daemon (a session bus, as on a desktop) for
@@ -21,12 +23,14 @@ build_packages=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools 
 # openbox, weston and qt6-wayland for the window tests on X11 and Wayland
 # (scripts/test-lane.sh), libxcb1-dev for the test that asks the X11 window manager; lintian and
 # man-db (man) for the test of the Debian package and its manual page; qt6-translations-l10n
-# for Qt's own texts in the tests of the translated game.
+# for Qt's own texts in the tests of the translated game; cups-daemon, cups-client and
+# printer-driver-cups-pdf (its driver file) for the test that prints on a queue of its own.
 test_packages=(libbenchmark-dev poppler-utils clang desktop-file-utils appstream time xvfb
     dbus-daemon util-linux dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 xdotool orca
     speech-dispatcher
     shared-mime-info xdg-utils libfile-mimeinfo-perl libglib2.0-bin openbox weston qt6-wayland
-    libxcb1-dev lintian man-db qt6-translations-l10n)
+    libxcb1-dev lintian man-db qt6-translations-l10n cups-daemon cups-client
+    printer-driver-cups-pdf)
 
 # xwd (x11-apps) and netpbm for the screenshots of scripts/screenshots-de.sh.
 docs_packages=(xvfb openbox xdotool x11-apps netpbm)

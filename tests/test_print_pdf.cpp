@@ -16,6 +16,7 @@
 #include "support/fakedialogs.h"
 #include "support/testgame.h"
 #include "support/testmain.h"
+#include "ui/cupsqueue.h"
 #include "ui/printer.h"
 
 using namespace pathwick;
@@ -280,7 +281,38 @@ private slots:
         QVERIFY(state == before);
         if (!path.isEmpty()) QVERIFY(!QFile::exists(path));
     }
+
+    // On the queue of the cupsd that tests/printing/cups_queue.sh starts, taking jobs or not.
+    void printingOnACupsQueueReportsWhatTheQueueDid_data() {
+        QTest::addColumn<bool>("accepting");
+        QTest::addColumn<QString>("filePath");
+        QTest::addColumn<QString>("jobName");
+        QTest::newRow("accepting") << true << QStringLiteral("/x/walk.maze") << "walk.maze";
+        QTest::newRow("accepting, not saved") << true << QString() << "Pathwick! maze";
+        QTest::newRow("rejecting") << false << QStringLiteral("/x/walk.maze") << QString();
+    }
+    void printingOnACupsQueueReportsWhatTheQueueDid() {
+        const QString queue = qEnvironmentVariable("PATHWICK_TEST_QUEUE");
+        if (queue.isEmpty())
+            QSKIP("needs a CUPS queue of its own: run by tests/printing/cups_queue.sh");
+        QFETCH(bool, accepting);
+        QFETCH(QString, filePath);
+        QFETCH(QString, jobName);
+        QCOMPARE(QProcess::execute(accepting ? "cupsaccept" : "cupsreject", {queue}), 0);
+        FakeDialogs dialogs;
+        dialogs.printerAnswers = {true};
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPrinterName(queue);
+        QCOMPARE(PrintMaze(PlayedState(), dialogs, printer, filePath),
+                 accepting ? PrintResult::kPrinted : PrintResult::kFailed);
+        QCOMPARE(dialogs.Messages(), accepting ? QStringList() : QStringList{kPrintError});
+        if (accepting) QCOMPARE(CupsJobsOn(queue)->constLast().title, jobName);
+    }
 };
 
-PATHWICK_TEST_CLASS(TestPrintPdf)
+// Without a queue of its own the class sees no printers at all, whatever the machine has.
+PATHWICK_TEST_CLASS_SETUP(TestPrintPdf, [] {
+    if (qEnvironmentVariableIsEmpty("PATHWICK_TEST_QUEUE"))
+        qputenv("CUPS_SERVER", "/nonexistent/pathwick-test/cups.sock");
+})
 #include "test_print_pdf.moc"

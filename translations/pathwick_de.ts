@@ -528,6 +528,10 @@ erklärt alles.
         <source>Print Error</source>
         <translation>Druckfehler</translation>
     </message>
+    <message>
+        <source>Pathwick! maze</source>
+        <translation>Pathwick!-Labyrinth</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -528,6 +528,10 @@ lo explica todo.
         <source>Print Error</source>
         <translation>Error de impresión</translation>
     </message>
+    <message>
+        <source>Pathwick! maze</source>
+        <translation>Laberinto de Pathwick!</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -528,6 +528,10 @@ Aide &gt; Règles explique tout.
         <source>Print Error</source>
         <translation>Erreur d’impression</translation>
     </message>
+    <message>
+        <source>Pathwick! maze</source>
+        <translation>Labyrinthe Pathwick!</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -28,7 +28,7 @@ void frmMaze::mnuFileSaveAs_Click() {
 }
 
 void frmMaze::mnuFilePrint_Click() {
-    PrintMaze(game_->State(), dialogs_);
+    PrintMaze(game_->State(), dialogs_, game_->FilePath());
 }
 
 void frmMaze::mnuFileExit_Click() {

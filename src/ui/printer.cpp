@@ -2,6 +2,7 @@
 #include "ui/printer.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
@@ -9,6 +10,7 @@
 #include <cmath>
 
 #include "files/printout.h"
+#include "ui/cupsqueue.h"
 
 namespace pathwick {
 
@@ -47,6 +49,27 @@ QString CharactersOf(const QStringList& lines) {
         for (QChar c : line)
             if (!chars.contains(c)) chars += c;
     return chars;
+}
+
+// Runs print, which prints on printer, and tells whether the job reached the
+// printer. Qt hands a printout for a CUPS queue to the server and does not
+// report a refusal (a queue that rejects jobs, a server that went away), so
+// for such a printer the queue must show a new job of the printout's name
+// afterwards, not aborted or cancelled.
+template <typename Print>
+bool PrintThroughQueue(QPrinter& printer, Print print) {
+    const QString queue = printer.printerName();
+    if (printer.outputFormat() != QPrinter::NativeFormat || queue.isEmpty()) return print();
+    const auto before = CupsJobsOn(queue);
+    if (!before) return false;
+    int lastId = 0;
+    for (const CupsJob& job : *before) lastId = std::max(lastId, job.id);
+    if (!print()) return false;
+    const auto after = CupsJobsOn(queue);
+    if (!after) return false;
+    return std::any_of(after->begin(), after->end(), [&](const CupsJob& job) {
+        return job.id > lastId && job.title == printer.docName() && !job.failed;
+    });
 }
 
 }  // namespace
@@ -105,10 +128,18 @@ bool PrintLines(QPrinter& printer, const QStringList& lines, const QFont& font) 
     return painter.end() && printer.printerState() != QPrinter::Error;
 }
 
-PrintResult PrintMaze(const MazeState& state, WindowDialogs& dialogs, QPrinter& printer) {
+QString PrintDocName(const QString& filePath) {
+    return filePath.isEmpty() ? QCoreApplication::translate("Printer", "Pathwick! maze")
+                              : QFileInfo(filePath).fileName();
+}
+
+PrintResult PrintMaze(const MazeState& state, WindowDialogs& dialogs, QPrinter& printer,
+                      const QString& filePath) {
+    printer.setDocName(PrintDocName(filePath));
     if (!dialogs.ChoosePrinter(printer)) return PrintResult::kCancelled;
-    const bool printed =
-        printer.isValid() && PrintLines(printer, PrintoutLines(state), PrintoutFont());
+    const bool printed = printer.isValid() && PrintThroughQueue(printer, [&] {
+                             return PrintLines(printer, PrintoutLines(state), PrintoutFont());
+                         });
     if (printed) return PrintResult::kPrinted;
     dialogs.Message(
         QCoreApplication::translate("Printer", "There was an error attempting to print."),
@@ -116,9 +147,9 @@ PrintResult PrintMaze(const MazeState& state, WindowDialogs& dialogs, QPrinter& 
     return PrintResult::kFailed;
 }
 
-PrintResult PrintMaze(const MazeState& state, WindowDialogs& dialogs) {
+PrintResult PrintMaze(const MazeState& state, WindowDialogs& dialogs, const QString& filePath) {
     QPrinter printer(QPrinter::HighResolution);
-    return PrintMaze(state, dialogs, printer);
+    return PrintMaze(state, dialogs, printer, filePath);
 }
 
 }  // namespace pathwick

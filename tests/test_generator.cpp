@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The maze generator: the codes Direction draws, the order in which
+// The maze generator: the codes RandomDirections draws, the order in which
 // GenerateCell visits cells, and the properties of the mazes it grows.
 
 #include <QtTest>
@@ -103,7 +103,7 @@ struct GrowthRecord {
 
 void RecordGrowth(GrowthRecord& record, int x, int y, int incDir, RandomSource& random) {
     if (IsOutside(x, y) || record.grid(x, y) != 0) return;
-    const CellCode code = Direction(incDir, random);
+    const CellCode code = RandomDirections(incDir, random);
     record.grid(x, y) = code;
     record.entrySide[(x - 1) + kMazeSize * (y - 1)] = incDir;
     if (code & kWest) RecordGrowth(record, x - 1, y, kEast, random);
@@ -173,7 +173,7 @@ private slots:
         for (int i = 0; i < kMazeCount; ++i) mazes_.push_back(GrowSeededMaze(float(i)));
     }
 
-    // --- Direction, one scripted draw at a time ---------------------------
+    // --- RandomDirections, one scripted draw at a time -----------------
 
     void directionGivesTheCodeOfItsDraws_data() {
         QTest::addColumn<int>("incDir");
@@ -220,9 +220,9 @@ private slots:
         ScriptedRandom random = FromScript(script);
         int code = -1;
         try {
-            code = Direction(incDir, random);
+            code = RandomDirections(incDir, random);
         } catch (const std::runtime_error&) {
-            QFAIL("Direction drew more values than scripted");
+            QFAIL("RandomDirections drew more values than scripted");
         }
         QCOMPARE(code, expected);
         QCOMPARE(random.Used(), int(script.size()));
@@ -482,7 +482,7 @@ private slots:
         SeededRandom random(20240.5f + float(incDir));
         std::array<int, 16> counts{};
         for (int i = 0; i < kDraws; ++i) {
-            const int code = Direction(incDir, random);
+            const int code = RandomDirections(incDir, random);
             CHECK_CHEAPLY(code >= 0 && code <= 15, QString::number(code));
             ++counts[code];
         }
@@ -503,7 +503,7 @@ private slots:
     void seedRuleDrawsFifteenEleventhsOnAverage() {
         constexpr int kCalls = 100000;
         CountingRandom random(777.25f);
-        for (int i = 0; i < kCalls; ++i) Direction(0, random);
+        for (int i = 0; i < kCalls; ++i) RandomDirections(0, random);
         const double average = double(random.Count()) / kCalls;
         QVERIFY2(average > 15.0 / 11 - 0.02 && average < 15.0 / 11 + 0.02,
                  qPrintable(QString::number(average)));

@@ -7,6 +7,7 @@
 #include <queue>
 #include <random>
 
+#include "core/generator.h"  // beside the arrows of views/cellview.h
 #include "game/game.h"
 #include "support/cellviewmodel.h"
 #include "support/testmain.h"

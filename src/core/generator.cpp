@@ -3,7 +3,7 @@
 
 namespace pathwick {
 
-CellCode Direction(int IncDir, RandomSource& random) {
+CellCode RandomDirections(int IncDir, RandomSource& random) {
     switch (IncDir) {
         case kNorth:
             // 2..15, an even result made odd.
@@ -35,7 +35,7 @@ CellCode Direction(int IncDir, RandomSource& random) {
 void GenerateCell(MazeGrid& grid, int x, int y, int IncDir, RandomSource& random) {
     if (IsOutside(x, y)) return;
     if (IsVisited(grid, x, y)) return;
-    const CellCode code = Direction(IncDir, random);
+    const CellCode code = RandomDirections(IncDir, random);
     grid(x, y) = code;
     // Each neighbour is entered through the side facing this cell.
     if (CodeOpenWest(code)) GenerateCell(grid, x - 1, y, kEast, random);

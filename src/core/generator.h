@@ -9,7 +9,7 @@ namespace pathwick {
 // A random code for a cell entered through side IncDir (1 north, 2 west,
 // 4 south, 8 east; 0 for the seed cell). The code always keeps the entry side
 // open and has at least two openings; the draws are made in a fixed order.
-CellCode Direction(int IncDir, RandomSource& random);
+CellCode RandomDirections(int IncDir, RandomSource& random);
 
 // Gives cell (x, y) its code if it is on the grid and still empty, then grows
 // the maze on from it depth first: west, north, east, south, each side decided

@@ -6,6 +6,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyleOptionButton>
+#include <QTextBlock>
+#include <QTextEdit>
 #include <QTranslator>
 #include <functional>
 
@@ -27,7 +29,29 @@ struct ShownText {
     QString text;
     QWidget* control = nullptr;    // null for texts without fixed room (titles, tooltips, menus)
     QRect room = {}, extent = {};  // in the control's coordinates
+    double contrast = 21;          // the least of its ink on its background
+    QRect ink = {};                // the extent down to its lowest descender
+    int pixels = 0;                // its font's size
 };
+
+int Pixels(const QWidget& control) {
+    return QFontInfo(control.font()).pixelSize();
+}
+
+// The least contrast of box's text, each run's colour on its page.
+double LeastContrast(const QTextEdit& box) {
+    double least = 21;
+    const QPalette page = box.viewport()->palette();
+    for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next())
+        for (auto run = block.begin(); !run.atEnd(); ++run) {
+            const QTextCharFormat format = run.fragment().charFormat();
+            const QBrush ink = format.foreground(), paper = format.background();
+            least = std::min(least,
+                             Contrast(ink.style() ? ink.color() : page.color(QPalette::Text),
+                                      paper.style() ? paper.color() : page.color(QPalette::Base)));
+        }
+    return least;
+}
 
 // Every text of window, named after prefix and its control: the title, the captions of its
 // visible controls with their room and extent, the tooltips, the entries of its lists and its
@@ -38,12 +62,20 @@ QList<ShownText> ShownTexts(QWidget& window, const QString& prefix) {
         if (!w->isVisibleTo(&window) || w->objectName().isEmpty()) continue;
         const QString name = prefix + w->objectName();
         if (!w->toolTip().isEmpty()) texts.append({name + " tooltip", w->toolTip()});
+        if (auto* box = qobject_cast<QTextEdit*>(w))
+            texts.append({name, {}, w, {}, {}, LeastContrast(*box)});
         auto* label = qobject_cast<QLabel*>(w);
         auto* list = qobject_cast<QListWidget*>(w);
         // A caption laid out in room with flags as its control draws it.
         const auto caption = [&](const QString& text, const QRect& room, int flags) {
             const QString drawn = label ? text : DrawnCaption(text);
-            texts.append({name, text, w, room, w->fontMetrics().boundingRect(room, flags, drawn)});
+            const QRect extent = w->fontMetrics().boundingRect(room, flags, drawn);
+            const int descent = w->fontMetrics().tightBoundingRect(drawn).bottom();
+            texts.append({name, text, w, room, extent,
+                          Contrast(w->palette().color(w->foregroundRole()),
+                                   w->palette().color(w->backgroundRole())),
+                          extent.adjusted(0, 0, 0, descent - w->fontMetrics().descent()),
+                          Pixels(*w)});
         };
         const auto contents = [w](QStyle::SubElement element) {
             QStyleOptionButton option;
@@ -95,6 +127,8 @@ void GameTexts(const std::function<void(const QList<ShownText>&)>& look) {
     look(ShownTexts(*game, "frmMaze/"));
     game.ui.cmdViewMap->click();
     look(ShownTexts(*game, "frmMaze map/"));
+    game.ui.cmdViewMap->click();  // and back, its captions as they were
+    look(ShownTexts(*game, "frmMaze/"));
     game.dialogs.answers = {false, false};  // the window's questions, answered No
     game.ui.mnuFileNew->trigger();
     game->close();
@@ -164,6 +198,10 @@ private slots:
         QTest::newRow("unknown, then French")
             << "fr" << QStringList{"pt_BR", "fr"}
             << "Pathwick!|OK|N|Magenta|Cyan|Version 1.0.0|INTRODUCTION";
+        // German on desktops of a dark palette, and of a large font.
+        for (const char* desktop : {"German, dark palette", "German, 14 pt font"})
+            QTest::newRow(desktop)
+                << "de" << QStringList{"de"} << "Pathwick!|OK|N|Magenta|Cyan|Start|Version 1.0.0";
         QTest::newRow("Spanish") << "es" << QStringList{"es_ES"} << "Pathwick!|N|Magenta";
         QTest::newRow("marked") << "[]" << QStringList{} << "Pathwick!";
     }
@@ -171,6 +209,16 @@ private slots:
         QFETCH(QString, chosen);
         QFETCH(QStringList, languages);
         QFETCH(QString, alike);
+        const QPalette palette = QApplication::palette();
+        const QFont font = QApplication::font();
+        const auto restore = qScopeGuard([&] {
+            QApplication::setPalette(palette);
+            QApplication::setFont(font);
+        });
+        if (QString(QTest::currentDataTag()).endsWith("14 pt font"))
+            QApplication::setFont(QFont(font.family(), 14));
+        if (QString(QTest::currentDataTag()).endsWith("dark palette"))
+            QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35), QColor(0x24, 0x24, 0x24)));
         QHash<QString, QString> english;
         GameTexts([&](const QList<ShownText>& window) {
             for (const ShownText& shown : window) english.insert(shown.name, shown.text);
@@ -181,6 +229,7 @@ private slots:
         const Translations translations(languages);
         QCOMPARE(translations.Language(), marked ? "" : chosen);
         QStringList faults;
+        QHash<QString, int> pixels;  // each caption's size when first shown
         GameTexts([&](const QList<ShownText>& window) {
             QHash<const QWidget*, QRect> drawn;  // each caption, in its parent's coordinates
             for (const ShownText& shown : window)
@@ -194,10 +243,23 @@ private slots:
                 else if (!shown.text.isEmpty() && chosen.isEmpty() != same &&
                          !alike.split(u'|').contains(shown.text))
                     faults << where + (same ? " is the English text" : " is not the English text");
+                if (shown.contrast < kReadableContrast)
+                    faults << where + QString(" is at a contrast of %1").arg(shown.contrast);
                 // The marks take room that no language does.
                 if (!shown.control || shown.text.isEmpty() || marked) continue;
                 if (!shown.room.contains(shown.extent)) faults << where + " is cut off";
+                if (pixels.value(where, shown.pixels) != shown.pixels)
+                    faults << where + " changes its size when shown again";
+                pixels.insert(where, shown.pixels);
                 const QRect text = shown.extent.translated(shown.control->pos());
+                if (!shown.control->parentWidget()->rect().contains(
+                        shown.ink.isValid() ? shown.ink.translated(shown.control->pos()) : text))
+                    faults << where + " is cut by the edge";
+                if (shown.name.endsWith("lblTitle") &&
+                    Pixels(*shown.control) <=
+                        Pixels(
+                            *shown.control->parentWidget()->findChild<QLabel*>("lblDescription")))
+                    faults << where + " is no larger than the description";
                 for (auto* other : shown.control->parentWidget()->findChildren<QWidget*>(
                          Qt::FindDirectChildrenOnly))
                     if (other != shown.control && other->isVisible() && !other->isWindow() &&

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 #include "ui/frmmaze_controls.h"
@@ -39,11 +41,22 @@ bool Within(const QWidget& control, const QRect& room, int flags, const QString&
     return room.contains(control.fontMetrics().boundingRect(room, flags, text));
 }
 
+// Whether the lowest descender of label's text, laid out to extent, lies above the bottom of
+// the label's parent: a label placed across the window's edge keeps its letters in view.
+bool InkInParent(const QLabel& label, const QRect& extent) {
+    const QFontMetrics metrics = label.fontMetrics();
+    const int ink =
+        extent.bottom() - metrics.descent() + metrics.tightBoundingRect(label.text()).bottom();
+    return label.parentWidget() == nullptr || label.y() + ink < label.parentWidget()->height();
+}
+
 void FitLabel(QLabel& label) {
     if (label.text().isEmpty() || label.textFormat() == Qt::RichText) return;
     const auto fits = [&label] {
         const int flags = int(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0);
-        return Within(label, label.contentsRect(), flags, label.text());
+        const QRect room = label.contentsRect();
+        const QRect extent = label.fontMetrics().boundingRect(room, flags, label.text());
+        return room.contains(extent) && InkInParent(label, extent);
     };
     ShrinkUntil(label, [&] {
         if (fits()) return true;
@@ -91,6 +104,18 @@ QFont FittingFont(const QFont& base, const QString& text, int width) {
         font.setPixelSize(pixels - 1);
     }
     return font;
+}
+
+double Contrast(const QColor& ink, const QColor& paper) {
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double c) {
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const double a = luminance(ink), b = luminance(paper);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
 void FitCaption(QWidget& control) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QString>
 
@@ -26,5 +27,10 @@ void FitCaption(QWidget& control);
 // The font that text, drawn no wider than width, fits in: base itself when it does, else base
 // a pixel smaller at a time down to kSmallestCaptionPixels.
 QFont FittingFont(const QFont& base, const QString& text, int width);
+
+// The contrast of ink on paper as the web's accessibility guidelines measure it, from 1 (the same
+// luminance) to 21 (black on white); text wants 4.5 at least.
+double Contrast(const QColor& ink, const QColor& paper);
+inline constexpr double kReadableContrast = 4.5;
 
 }  // namespace pathwick

@@ -25,8 +25,11 @@ QLabel* NewLabel(QWidget* parent, const char* name, const char* designText, QRec
     return label;
 }
 
+// The design's black text, where the box's background is light enough for it; a dark palette
+// keeps its own light text.
 void SetBlackText(QLabel* label) {
     QPalette palette = label->palette();
+    if (Contrast(Qt::black, palette.color(QPalette::Window)) < kReadableContrast) return;
     palette.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(palette);
 }
@@ -42,6 +45,11 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setMinimumSize(Pixels(5730), Pixels(3555));
     resize(minimumSize());
     setSizeGripEnabled(false);
+    // Laid out in pixels as the game's window is, with its captions at 8.25 points at 96 dots per
+    // inch and the title at 12, whatever the desktop's font.
+    QFont captions = font();
+    captions.setPixelSize(11);
+    setFont(captions);
 
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
@@ -52,7 +60,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
     lblTitle = NewLabel(this, "lblTitle", "Application Title", TwipsRect(1050, 240, 3885, 480));
     QFont titleFont = lblTitle->font();
-    titleFont.setPointSize(12);
+    titleFont.setPixelSize(16);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
     SetBlackText(lblTitle);

@@ -61,6 +61,11 @@ frmRules::frmRules(Dialogs& dialogs, const QStringList& directories, QWidget* pa
     setObjectName(QStringLiteral("frmRules"));
     setWindowTitle(tr("%1 Rules").arg(QString::fromLatin1(kProgramTitle)));
     resize(Pixels(9285), Pixels(6330));
+    // The controls are laid out in pixels, as in the game's window: their captions keep the
+    // matching size of 8.25 points at 96 dots per inch, whatever the desktop's font.
+    QFont captions = font();
+    captions.setPixelSize(11);
+    setFont(captions);
     // Escape closes the window, as it closes a dialog.
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 
@@ -69,12 +74,18 @@ frmRules::frmRules(Dialogs& dialogs, const QStringList& directories, QWidget* pa
     rtbRules->setGeometry(TwipsRect(120, 360, 5535, 5655));
     rtbRules->setReadOnly(true);
     rtbRules->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // The document's colours are chosen for the page it is written on, white with black
+    // automatic text; the box keeps that page under a dark palette too.
+    QPalette page = rtbRules->palette();
+    page.setColor(QPalette::Base, Qt::white);
+    page.setColor(QPalette::Text, Qt::black);
+    rtbRules->setPalette(page);
 
     lblContents = new QLabel(tr("Table of Contents"), this);
     lblContents->setObjectName(QStringLiteral("lblContents"));
     lblContents->setGeometry(TwipsRect(6240, 360, 2415, 255));
     QFont contentsFont = lblContents->font();
-    contentsFont.setPointSizeF(9.75);
+    contentsFont.setPixelSize(13);  // 9.75 points
     contentsFont.setBold(true);
     lblContents->setFont(contentsFont);
     FitCaption(*lblContents);

@@ -177,10 +177,10 @@ public:
                 // made first, since a link to nothing is taken for one that is
                 // done with.
                 link_ = state + QLatin1Char('/') + name;
+                const bool usable = StateFolderUsable(true);
                 const bool linked =
-                    StateFolderUsable(true) &&
-                    ::symlink(Native(path_).constData(), Native(link_).constData()) == 0;
-                if (!linked && errno == EEXIST) continue;
+                    usable && ::symlink(Native(path_).constData(), Native(link_).constData()) == 0;
+                if (usable && !linked && errno == EEXIST) continue;
                 if (!linked || !SyncFolder(state)) link_.clear();
             }
             if (pending.Name(path_)) {

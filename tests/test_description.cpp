@@ -195,17 +195,17 @@ void TestDescription::stepChange_data() {
     QTest::addColumn<QString>("direction");
     QTest::addColumn<int>("steps");
     QTest::addColumn<bool>("endCell");
-    QTest::addColumn<QString>("told");  // after the last step
+    QTest::addColumn<QString>("told");  // the change of the last step
     QTest::newRow("a step") << 15 << kCentre << "U" << 1 << false << "";
-    QTest::newRow("into the west bar") << 5 << kCentre << "L" << 2 << false << "Blocked.";
-    QTest::newRow("out of the cell") << 15 << kCentre << "R" << 12 << false << "New cell.";
+    QTest::newRow("into the west bar") << 5 << kCentre << "L" << 2 << false << "blocked";
+    QTest::newRow("out of the cell") << 15 << kCentre << "R" << 12 << false << "new cell";
     QTest::newRow("into the end's centre")
-        << 15 << kCentre + 2 * kUnit << "U" << 1 << true << "End reached!";
+        << 15 << kCentre + 2 * kUnit << "U" << 1 << true << "end";
     QTest::newRow("walking on after the end")
         << 15 << kCentre + 2 * kUnit << "U" << 2 << true << "";
     // A mouse in the end's centre that was never congratulated (from a file).
     QTest::newRow("blocked in the end's centre")
-        << 10 << kCentre - kUnit << "U" << 1 << true << "Blocked. End reached!";
+        << 10 << kCentre - kUnit << "U" << 1 << true << "blocked end";
 }
 
 void TestDescription::stepChange() {
@@ -215,7 +215,6 @@ void TestDescription::stepChange() {
     QFETCH(int, steps);
     QFETCH(bool, endCell);
     QFETCH(QString, told);
-    ENGLISH_ONLY();
     TestGame t;
     t.OpenGrid();
     t.game.State().grid(13, 13) = static_cast<CellCode>(code);
@@ -228,7 +227,11 @@ void TestDescription::stepChange() {
     for (int step = 0; step < steps; ++step) {
         change = StepChange(t.game.StepTold(direction));
     }
-    QCOMPARE(DescribeChange(change), told);
+    QStringList parts;
+    if (change.blocked) parts << QStringLiteral("blocked");
+    if (change.newCell) parts << QStringLiteral("new cell");
+    if (change.endReached) parts << QStringLiteral("end");
+    QCOMPARE(parts.join(QLatin1Char(' ')), told);
 }
 
 void TestDescription::changeIsToldBeforeTheCell_data() {
@@ -237,24 +240,16 @@ void TestDescription::changeIsToldBeforeTheCell_data() {
     QTest::addColumn<int>("dropped");  // -1: none
     QTest::addColumn<bool>("endReached");
     QTest::addColumn<bool>("newMaze");
-    QTest::addColumn<QString>("told");
     QTest::addColumn<QString>("said");  // how the words said at once begin
-    QTest::newRow("nothing") << 0 << false << -1 << false << false << ""
-                             << "In the centre.";
-    QTest::newRow("blocked") << 1 << false << -1 << false << false << "Blocked."
-                             << "Blocked.";
-    QTest::newRow("blocked again") << 3 << false << -1 << false << false << "Blocked, 3 times."
-                                   << "Blocked, 3 times.";
-    QTest::newRow("new cell") << 0 << true << -1 << false << false << "New cell."
+    QTest::newRow("nothing") << 0 << false << -1 << false << false << "In the centre.";
+    QTest::newRow("blocked") << 1 << false << -1 << false << false << "Blocked.";
+    QTest::newRow("blocked again") << 3 << false << -1 << false << false << "Blocked, 3 times.";
+    QTest::newRow("new cell") << 0 << true << -1 << false << false
                               << "New cell: column 1, row 1, open ";
-    QTest::newRow("cyan") << 0 << false << kCyan << false << false << "Cyan marker dropped."
-                          << "Cyan marker dropped.";
-    QTest::newRow("black") << 0 << false << kBlack << false << false << "Black marker dropped."
-                           << "Black marker dropped.";
-    QTest::newRow("end") << 1 << false << -1 << true << false << "Blocked. End reached!"
-                         << "Blocked. End reached!";
-    QTest::newRow("new maze") << 0 << false << -1 << false << true << "New maze."
-                              << "New maze. Column 1, row 1: ";
+    QTest::newRow("cyan") << 0 << false << kCyan << false << false << "Cyan marker dropped.";
+    QTest::newRow("black") << 0 << false << kBlack << false << false << "Black marker dropped.";
+    QTest::newRow("end") << 1 << false << -1 << true << false << "Blocked. End reached!";
+    QTest::newRow("new maze") << 0 << false << -1 << false << true << "New maze. Column 1, row 1: ";
 }
 
 void TestDescription::changeIsToldBeforeTheCell() {
@@ -263,7 +258,6 @@ void TestDescription::changeIsToldBeforeTheCell() {
     QFETCH(int, dropped);
     QFETCH(bool, endReached);
     QFETCH(bool, newMaze);
-    QFETCH(QString, told);
     QFETCH(QString, said);
     CellChange change;
     change.blocked = blocked;
@@ -275,14 +269,14 @@ void TestDescription::changeIsToldBeforeTheCell() {
     t.OpenGrid();
     t.PutMouse(1, 1, kCentre, kCentre);
     const QString now = DescribeCellView(t.game.State(), change);
-    if (English()) QCOMPARE(DescribeChange(change), told);
     QVERIFY2(English() ? now.startsWith(said) : !HasEnglish(now), qPrintable(now));
     // Read again, the cell has none of the words that were said once.
     const QString again = DescribeCell(t.game.State());
     for (const char* once : {"Blocked", "New cell", "dropped", "End reached", "New maze"})
         QVERIFY2(!again.contains(QLatin1String(once)), qPrintable(again));
-    for (const char* once : {"Blocked.", "New cell.", "Cyan marker dropped.", "End reached!"})
-        QVERIFY2(!again.contains(Said(once).chopped(1)), qPrintable(again));
+    for (const char* once : {"Blocked.", "New cell: %1.", "Cyan marker dropped.", "End reached!"})
+        QVERIFY2(!again.contains(Said(once).section(QLatin1Char('%'), 0, 0).chopped(1)),
+                 qPrintable(again));
 }
 
 void TestDescription::cellNamesStartEndAndMarkers_data() {

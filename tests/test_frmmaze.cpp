@@ -364,7 +364,8 @@ void TestFrmMaze::shapesAreFilledInTheKeyColours() {
 
 void TestFrmMaze::mapEndSquareTakesTheEndShapesFillColour() {
     TestWindow w;
-    w.ui.shpEnd->SetFillColor(kCyan);
+    w.game().SetEndFillColor(kCyan);
+    QCOMPARE(w.ui.shpEnd->FillColor(), kCyan);
     w.game().DrawMap();
     const MazeState& s = w.State();
     // The end's centre square: square (1, 1) of its cell, 55 twips a square.

@@ -9,6 +9,7 @@
 #include "support/filegame.h"
 #include "support/testmain.h"
 #include "support/testwindow.h"
+#include "ui/speech.h"
 
 using namespace pathwick;
 using namespace pathwick::testing;
@@ -366,9 +367,21 @@ void TestFrmMazeKeys::endIsCongratulatedOnceOnReachingItsCentre() {
     QCOMPARE(s.PosX, std::int16_t{1630});
     QCOMPARE(w.dialogs.Messages(), QStringList());
 
+    // While the message shows, the step has not yet changed the saved
+    // indicator nor been told to a screen reader.
+    GameSeam::SetSaved(w.game(), QStringLiteral("Y"));
+    QStringList whileShown;
+    w.dialogs.onMessage = [&] {
+        whileShown << w.ui.lblSaved->text() << Speech::Of(w.ui.picMaze)->LastWords();
+    };
     w.Press(Qt::Key_Right);  // x = 1810: the centre square
     const QStringList once{QStringLiteral("Congratulations!: You've reached the end of the maze!")};
     QCOMPARE(w.dialogs.Messages(), once);
+    QCOMPARE(whileShown.value(0), QStringLiteral("Y"));
+    QVERIFY2(!whileShown.value(1).contains(QLatin1String("End reached")),
+             qPrintable(whileShown[1]));
+    QVERIFY(Speech::Of(w.ui.picMaze)->LastWords().contains(QLatin1String("End reached")));
+    QCOMPARE(w.ui.lblSaved->text(), QStringLiteral("N"));
     QVERIFY(s.EndReached);
 
     w.PressTimes(Qt::Key_Right, 3);

@@ -533,7 +533,7 @@ void TestMap::endSquareTakesTheEndFillColourOfTheMomentOfDrawing() {
     g.game.DrawMap();
     QCOMPARE(SquareColour(g.game, s.EndX, s.EndY, 1, 1), kEndColor);
 
-    g.game.SetEndFillColorSource([] { return kOtherEnd; });
+    g.game.SetEndFillColor(kOtherEnd);
     QCOMPARE(SquareColour(g.game, s.EndX, s.EndY, 1, 1), kEndColor);  // not yet redrawn
     g.game.DrawMap();
     QCOMPARE(SquareColour(g.game, s.EndX, s.EndY, 1, 1), kOtherEnd);
@@ -867,7 +867,7 @@ void TestMap::displayReadsTheEndFillColour() {
     SeamGame& game = g.game;
     const MazeState& s = game.State();
     game.DrawMap();
-    game.SetEndFillColorSource([] { return kOtherEnd; });
+    game.SetEndFillColor(kOtherEnd);
     game.DisplayMarkers(kNone);
     QCOMPARE(SquareColour(game, s.EndX, s.EndY, 1, 1), kOtherEnd);
 }

@@ -191,9 +191,7 @@ void TestWalk::endCentreIsReachableByArrowKeysInEveryMaze() {
         QVERIFY2(InCentreOfEnd(player.game.State(), Where(player.game.State())),
                  qPrintable(
                      QStringLiteral("maze %1: the way found does not lead to the end").arg(maze)));
-        QCOMPARE(
-            player.dialogs.Messages(),
-            QStringList{QStringLiteral("Congratulations!: You've reached the end of the maze!")});
+        QCOMPARE(player.endsReached, 1);
     }
 }
 

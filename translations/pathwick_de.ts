@@ -96,10 +96,6 @@ erklärt alles.
         <translation>Blockiert.</translation>
     </message>
     <message>
-        <source>New cell.</source>
-        <translation>Neues Feld.</translation>
-    </message>
-    <message>
         <source>End reached!</source>
         <translation>Ziel erreicht!</translation>
     </message>
@@ -577,24 +573,6 @@ Stattdessen wird ein neues Labyrinth erzeugt.</translation>
         <source>File Open Error</source>
         <translation>Fehler beim Öffnen</translation>
     </message>
-    <message>
-        <source>You&apos;ve reached the end of the maze!</source>
-        <translation>Du hast das Ziel des Labyrinths erreicht!</translation>
-    </message>
-    <message>
-        <source>Congratulations!</source>
-        <translation>Glückwunsch!</translation>
-    </message>
-    <message>
-        <source>This cell already has as many markers as a maze file can keep (%1).<byte value="xd"/>
-Drop the marker in another cell.</source>
-        <translation>Dieses Feld hat schon so viele Marker, wie eine Labyrinthdatei speichern kann (%1).<byte value="xd"/>
-Setze den Marker in ein anderes Feld.</translation>
-    </message>
-    <message>
-        <source>Marker Not Dropped</source>
-        <translation>Marker nicht gesetzt</translation>
-    </message>
 </context>
 <context>
     <name>pathwick::ProgramInfo</name>
@@ -852,6 +830,24 @@ Setze den Marker in ein anderes Feld.</translation>
     <message>
         <source>Exit Pathwick!?</source>
         <translation>Pathwick! beenden?</translation>
+    </message>
+    <message>
+        <source>You&apos;ve reached the end of the maze!</source>
+        <translation>Du hast das Ziel des Labyrinths erreicht!</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Glückwunsch!</translation>
+    </message>
+    <message>
+        <source>This cell already has as many markers as a maze file can keep (%1).<byte value="xd"/>
+Drop the marker in another cell.</source>
+        <translation>Dieses Feld hat schon so viele Marker, wie eine Labyrinthdatei speichern kann (%1).<byte value="xd"/>
+Setze den Marker in ein anderes Feld.</translation>
+    </message>
+    <message>
+        <source>Marker Not Dropped</source>
+        <translation>Marker nicht gesetzt</translation>
     </message>
 </context>
 <context>

@@ -96,10 +96,6 @@ lo explica todo.
         <translation>Bloqueado.</translation>
     </message>
     <message>
-        <source>New cell.</source>
-        <translation>Casilla nueva.</translation>
-    </message>
-    <message>
         <source>End reached!</source>
         <translation>¡Final alcanzado!</translation>
     </message>
@@ -577,24 +573,6 @@ En su lugar se generará un laberinto nuevo.</translation>
         <source>File Open Error</source>
         <translation>Error al abrir</translation>
     </message>
-    <message>
-        <source>You&apos;ve reached the end of the maze!</source>
-        <translation>¡Has llegado al final del laberinto!</translation>
-    </message>
-    <message>
-        <source>Congratulations!</source>
-        <translation>¡Enhorabuena!</translation>
-    </message>
-    <message>
-        <source>This cell already has as many markers as a maze file can keep (%1).<byte value="xd"/>
-Drop the marker in another cell.</source>
-        <translation>Esta casilla ya tiene tantos marcadores como puede guardar un archivo de laberinto (%1).<byte value="xd"/>
-Pon el marcador en otra casilla.</translation>
-    </message>
-    <message>
-        <source>Marker Not Dropped</source>
-        <translation>Marcador no puesto</translation>
-    </message>
 </context>
 <context>
     <name>pathwick::ProgramInfo</name>
@@ -852,6 +830,24 @@ Pon el marcador en otra casilla.</translation>
     <message>
         <source>Exit Pathwick!?</source>
         <translation>¿Salir de Pathwick!?</translation>
+    </message>
+    <message>
+        <source>You&apos;ve reached the end of the maze!</source>
+        <translation>¡Has llegado al final del laberinto!</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>¡Enhorabuena!</translation>
+    </message>
+    <message>
+        <source>This cell already has as many markers as a maze file can keep (%1).<byte value="xd"/>
+Drop the marker in another cell.</source>
+        <translation>Esta casilla ya tiene tantos marcadores como puede guardar un archivo de laberinto (%1).<byte value="xd"/>
+Pon el marcador en otra casilla.</translation>
+    </message>
+    <message>
+        <source>Marker Not Dropped</source>
+        <translation>Marcador no puesto</translation>
     </message>
 </context>
 <context>

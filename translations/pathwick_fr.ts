@@ -96,10 +96,6 @@ Aide &gt; Règles explique tout.
         <translation>Bloqué.</translation>
     </message>
     <message>
-        <source>New cell.</source>
-        <translation>Nouvelle case.</translation>
-    </message>
-    <message>
         <source>End reached!</source>
         <translation>Fin atteinte&#xa0;!</translation>
     </message>
@@ -577,24 +573,6 @@ Un nouveau labyrinthe sera créé à la place.</translation>
         <source>File Open Error</source>
         <translation>Erreur d’ouverture</translation>
     </message>
-    <message>
-        <source>You&apos;ve reached the end of the maze!</source>
-        <translation>Vous avez atteint la fin du labyrinthe&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Congratulations!</source>
-        <translation>Félicitations&#xa0;!</translation>
-    </message>
-    <message>
-        <source>This cell already has as many markers as a maze file can keep (%1).<byte value="xd"/>
-Drop the marker in another cell.</source>
-        <translation>Cette case a déjà autant de marqueurs qu’un fichier de labyrinthe peut en garder (%1).<byte value="xd"/>
-Posez le marqueur dans une autre case.</translation>
-    </message>
-    <message>
-        <source>Marker Not Dropped</source>
-        <translation>Marqueur non posé</translation>
-    </message>
 </context>
 <context>
     <name>pathwick::ProgramInfo</name>
@@ -852,6 +830,24 @@ Posez le marqueur dans une autre case.</translation>
     <message>
         <source>Exit Pathwick!?</source>
         <translation>Quitter Pathwick!&#xa0;?</translation>
+    </message>
+    <message>
+        <source>You&apos;ve reached the end of the maze!</source>
+        <translation>Vous avez atteint la fin du labyrinthe&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Félicitations&#xa0;!</translation>
+    </message>
+    <message>
+        <source>This cell already has as many markers as a maze file can keep (%1).<byte value="xd"/>
+Drop the marker in another cell.</source>
+        <translation>Cette case a déjà autant de marqueurs qu’un fichier de labyrinthe peut en garder (%1).<byte value="xd"/>
+Posez le marqueur dans une autre case.</translation>
+    </message>
+    <message>
+        <source>Marker Not Dropped</source>
+        <translation>Marqueur non posé</translation>
     </message>
 </context>
 <context>

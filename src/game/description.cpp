@@ -342,17 +342,6 @@ CellChange StepChange(const MouseStep& step) {
     return change;
 }
 
-QString DescribeChange(const CellChange& change) {
-    QStringList parts;
-    if (change.newMaze) parts << Description::tr("New maze.");
-    if (change.blocked == 1) parts << Description::tr("Blocked.");
-    if (change.blocked > 1) parts << Description::tr("Blocked, %n times.", nullptr, change.blocked);
-    if (change.newCell) parts << Description::tr("New cell.");
-    if (change.dropped) parts << Dropped(*change.dropped);
-    if (change.endReached) parts << Description::tr("End reached!");
-    return parts.join(QLatin1Char(' '));
-}
-
 namespace {
 
 // What the cell holds besides the mouse: its sides, the openings that lead

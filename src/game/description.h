@@ -35,10 +35,6 @@ struct CellChange {
 // moved nor changed cell, a new cell, the end reached.
 CellChange StepChange(const MouseStep& step);
 
-// "Blocked.", "New cell.", "Cyan marker dropped.", ... joined by spaces;
-// empty when nothing is to be told.
-QString DescribeChange(const CellChange& change);
-
 // The cell view in one sentence: the cell by column and row (from the
 // north-west corner), its open sides and those that lead one way only, where
 // the mouse is in it (to the half step), the start or end, and its markers by

@@ -11,8 +11,7 @@ Game::Game(QSize mazeSize, QSize mapSize, RandomSource& random, Dialogs& dialogs
     : picMaze_(mazeSize.width(), mazeSize.height()),
       picMap_(mapSize.width(), mapSize.height()),
       random_(random),
-      dialogs_(dialogs),
-      endFillColor_([] { return kEndColor; }) {
+      dialogs_(dialogs) {
     // Both surfaces share one background: the map repaints open squares in
     // the cell view's background colour.
     picMap_.SetBackColor(picMaze_.BackColor());
@@ -31,8 +30,10 @@ void Game::SetSaved(const QString& saved) {
     emit indicatorsChanged();
 }
 
-void Game::SetEndFillColorSource(std::function<Color()> source) {
-    endFillColor_ = std::move(source);
+void Game::SetEndFillColor(Color colour) {
+    if (endFillColor_ == colour) return;
+    endFillColor_ = colour;
+    emit endFillColorChanged(colour);
 }
 
 void Game::Start(float seed) {
@@ -73,10 +74,7 @@ void Game::SetMarkerColor(Color colour) {
 
 bool Game::DropMarker() {
     if (state_.Markers(state_.MouseX, state_.MouseY).Count() >= kMaxMarkersInACell) {
-        dialogs_.Message(tr("This cell already has as many markers as a maze file can keep "
-                            "(%1).\r\nDrop the marker in another cell.")
-                             .arg(kMaxMarkersInACell),
-                         tr("Marker Not Dropped"));
+        emit markerRefused();
         return false;
     }
     AddMarker(state_, keys_, state_.MouseX, state_.MouseY, state_.PosX, state_.PosY,

@@ -4,7 +4,6 @@
 #include <QObject>
 #include <QSize>
 #include <QString>
-#include <functional>
 
 #include "core/dialogs.h"
 #include "core/mazestate.h"
@@ -62,10 +61,10 @@ public:
     // The caption of lblSaved: "Y" right after a save or open, "N" after any change.
     const QString& Saved() const { return saved_; }
 
-    // Where the map reads the fill colour of the end's key swatch, each time
-    // it is drawn. The end colour until set.
-    void SetEndFillColorSource(std::function<Color()> source);
-    Color EndFillColor() const { return endFillColor_(); }
+    // The fill colour of the end's key swatch, which the map gives the end's
+    // square each time it is drawn. The end colour until set.
+    void SetEndFillColor(Color colour);
+    Color EndFillColor() const { return endFillColor_; }
 
     // Start-up: the units from the cell view's inner size, white markers, the
     // cell view showing, the generator seeded with seed, then a new maze.
@@ -77,16 +76,18 @@ public:
     // The mouse figure: a red circle outline at (PosX, PosY), radius UnitH \ 2.
     void DrawMouse();
 
-    // One step of the mouse in the cell view.
+    // One step of the mouse in the cell view. Tells stepped, then marks the
+    // game unsaved: what a listener shows on reaching the end comes before
+    // the saved indicator changes.
     void MoveMouse(Direction direction);
 
     // The colour of the markers dropped from now on.
     void SetMarkerColor(Color colour);
 
     // "Drop Marker" in the cell view: a marker of MarkerColor at the mouse.
-    // A cell that has as many markers as a maze file can keep takes no more:
-    // the player is told why, and the game stays one that can be saved.
-    // False when the marker was refused.
+    // A cell that has as many markers as a maze file can keep takes no more
+    // (markerRefused), and the game stays one that can be saved. False when
+    // the marker was refused.
     bool DropMarker();
 
     // "View Map" / "View Maze": the map, drawn afresh, or the cell view.
@@ -123,16 +124,21 @@ signals:
     void fileSaved();
     // A new maze was made or a file opened: everything may have changed.
     void gameReplaced();
-    // The mouse took a step, or tried to.
+    // The mouse took a step, or tried to; step.endReached asks for the
+    // player's congratulation.
     void stepped(const pathwick::MouseStep& step);
     // A marker of colour was dropped where the mouse stands.
     void markerDropped(pathwick::Color colour);
+    // No marker was dropped: the mouse's cell has kMaxMarkersInACell already.
+    void markerRefused();
     // The markers admitted by filter were displayed on the map.
     void markersDisplayed(const pathwick::MarkerFilter& filter);
     // The map (mapView) or the cell view shows now.
     void viewSwitched(bool mapView);
     // The colour of the next marker changed.
     void markerColorChanged(pathwick::Color colour);
+    // The end's swatch and square take colour from now on.
+    void endFillColorChanged(pathwick::Color colour);
 
 private:
     friend struct testing::GameSeam;
@@ -148,7 +154,7 @@ private:
     MarkerKeyCounter keys_;
     RandomSource& random_;
     Dialogs& dialogs_;
-    std::function<Color()> endFillColor_;
+    Color endFillColor_ = kEndColor;
     QString filePath_;
     QString saved_;
 };

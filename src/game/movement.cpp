@@ -94,12 +94,11 @@ void Game::MoveMouse(Direction direction) {
         if (zone.zx == 2 && zone.zy == 2) {
             s.EndReached = true;
             step.endReached = true;
-            dialogs_.Message(tr("You've reached the end of the maze!"), tr("Congratulations!"));
         }
     }
 
-    SetSaved(QStringLiteral("N"));
     emit stepped(step);
+    SetSaved(QStringLiteral("N"));
 }
 
 }  // namespace pathwick

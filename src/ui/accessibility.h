@@ -23,15 +23,15 @@ class Speech;
 // nothing.
 void InstallAccessibleInterfaces();
 
-// What a screen reader learns of the game window: the names of the pictures
-// and of the indicators, and after every command that changes the cell view or
-// the map, their descriptions in words. Setting a description sends the
-// accessibility event that tells a screen reader to present it.
+// What a screen reader learns of the game window: the names of the pictures,
+// the swatches and the indicators, each picture's description in words, and
+// after every command that changes the cell view or the map, short words said
+// at once through the picture's Speech (a screen reader may not present a
+// changed description at all).
 //
-// The cell view's words go into its accessible description: a screen reader
-// reads a focused object's name, role and description when it gets the focus
-// and presents every later change of that description as a message. A value
-// is presented only for numeric controls such as sliders, and a text would be
+// The full words go into the picture's accessible description, which a screen
+// reader reads with its name and role when it gets the focus. A value is
+// presented only for numeric controls such as sliders, and a text would be
 // taken for a document to move a caret through with the very arrow keys that
 // walk the mouse.
 class GameAccessibility : public QObject {

@@ -17,6 +17,7 @@
 
 #include "core/newmaze.h"
 #include "core/twips.h"
+#include "files/mazeformat.h"
 #include "program/programicon.h"
 #include "ui/accessibility.h"
 #include "ui/fitcaption.h"
@@ -229,9 +230,14 @@ void frmMaze::CreateGame(RandomSource& random) {
                                    random, dialogs_);
     const ViewUnits units = ComputeViewUnits(game_->picMaze());
     game_->picMaze().SetFont(CellViewFont(units.w, units.h));
-    game_->SetEndFillColorSource([this] { return shpEnd->FillColor(); });
+    shpEnd->SetFillColor(game_->EndFillColor());
+    // Connected before the words for assistive technology: a message comes
+    // first, and the step is told once it is answered.
     connect(game_.get(), &Game::indicatorsChanged, this, &frmMaze::ShowIndicators);
     connect(game_.get(), &Game::viewSwitched, this, &frmMaze::ShowView);
+    connect(game_.get(), &Game::stepped, this, &frmMaze::ShowEndReached);
+    connect(game_.get(), &Game::markerRefused, this, &frmMaze::ShowMarkerRefused);
+    connect(game_.get(), &Game::endFillColorChanged, shpEnd, &Shape::SetFillColor);
     picMaze->SetSurface(&game_->picMaze());
     picMap->SetSurface(&game_->picMap());
 }
@@ -359,7 +365,7 @@ bool frmMaze::eventFilter(QObject* watched, QEvent* event) {
 
 void frmMaze::Form_KeyDown(int key, Qt::KeyboardModifiers) {
     // Shift and Ctrl make no difference. While the map shows, keys do nothing.
-    if (!picMaze->isVisibleTo(this)) return;
+    if (game_->State().MapView) return;
     switch (key) {
         case Qt::Key_Left:
             game_->MoveMouse(Direction::kLeft);
@@ -436,6 +442,18 @@ void frmMaze::cmdDropMarker_Click() {
     }
 }
 
+void frmMaze::ShowEndReached(const MouseStep& step) {
+    if (step.endReached)
+        dialogs_.Message(tr("You've reached the end of the maze!"), tr("Congratulations!"));
+}
+
+void frmMaze::ShowMarkerRefused() {
+    dialogs_.Message(tr("This cell already has as many markers as a maze file can keep "
+                        "(%1).\r\nDrop the marker in another cell.")
+                         .arg(kMaxMarkersInACell),
+                     tr("Marker Not Dropped"));
+}
+
 void frmMaze::cmdViewMap_Click() {
     game_->SwitchView();
 }
@@ -462,15 +480,6 @@ void frmMaze::optCyan_Click() {
 }
 void frmMaze::optMagenta_Click() {
     game_->SetMarkerColor(kMagenta);
-}
-
-// ---- Menus ------------------------------------------------------------------
-
-void frmMaze::mnuFileNew_Click() {
-    if (dialogs_.AskYesNo(tr("Are you sure you want to create a new maze?"),
-                          tr("Create new maze?"))) {
-        game_->NewMaze();
-    }
 }
 
 }  // namespace pathwick

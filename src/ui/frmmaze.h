@@ -32,9 +32,12 @@ class Shape;
 // first (the window previews the keyboard); the control still gets the key.
 //
 // A handler is added by declaring it among the private slots below, connecting
-// it in ConnectHandlers() and defining it in a source file of its own. The
+// it in ConnectHandlers() and defining it with the others of its kind. The
 // controls and menu commands are private, by the names the handlers use; each
 // carries its name as its object name too.
+//
+// The game tells what happened by its signals; the window shows it (the view,
+// the indicators, the messages a step or a refused marker calls for).
 class frmMaze : public QMainWindow {
     Q_OBJECT
 public:
@@ -64,8 +67,8 @@ protected:
 
 private slots:
     // The handlers of the controls and menu commands, each connected in
-    // ConnectHandlers(). Commands that need more than a few lines get a
-    // source file of their own (frmmaze_<topic>.cpp).
+    // ConnectHandlers(): the controls' in frmmaze.cpp, the menus' in
+    // frmmaze_commands.cpp.
     void cmdDropMarker_Click();
     void cmdViewMap_Click();
     void optWhite_Click();
@@ -115,6 +118,10 @@ private:
     void ConnectSessionEnd();
 
     void ShowIndicators();
+    // The congratulation, once a step has reached the end.
+    void ShowEndReached(const MouseStep& step);
+    // Why no marker was dropped.
+    void ShowMarkerRefused();
     // The map (mapView) or the cell view, with the captions and colour boxes
     // that go with it.
     void ShowView(bool mapView);

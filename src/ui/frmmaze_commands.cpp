@@ -15,6 +15,13 @@
 
 namespace pathwick {
 
+void frmMaze::mnuFileNew_Click() {
+    if (dialogs_.AskYesNo(tr("Are you sure you want to create a new maze?"),
+                          tr("Create new maze?"))) {
+        game_->NewMaze();
+    }
+}
+
 void frmMaze::mnuFileOpen_Click() {
     game_->Open();
 }

@@ -28,9 +28,12 @@ public:
     QList<bool> printerAnswers;
     // Called with the printer when the print dialog would show.
     std::function<bool(QPrinter&)> onPrinter;
+    // Called while a message shows.
+    std::function<void()> onMessage;
 
     void Message(const QString& text, const QString& title) override {
         shown.append({QStringLiteral("message"), text, title, {}});
+        if (onMessage) onMessage();
     }
     bool AskYesNo(const QString& text, const QString& title) override {
         shown.append({QStringLiteral("question"), text, title, {}});

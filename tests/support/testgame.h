@@ -91,6 +91,8 @@ struct TestGame {
     explicit TestGame(float seed = 0.0f, QSize viewSize = kWindowPicture,
                       QSize mapSize = kWindowPicture, Labels labels = Labels::kWide)
         : random(seed), game(viewSize, mapSize, random, dialogs) {
+        QObject::connect(&game, &Game::stepped,
+                         [this](const MouseStep& step) { endsReached += step.endReached; });
         if (labels == Labels::kWide) game.picMaze().SetFont(WideLabelFont());
         game.Start(seed);
     }
@@ -119,6 +121,7 @@ struct TestGame {
     SeededRandom random;
     FakeDialogs dialogs;
     SeamGame game;
+    int endsReached = 0;  // steps told as reaching the end
 };
 
 // Start and end in the corners (1, 1) and (25, 25), away from the cells a test walks in.

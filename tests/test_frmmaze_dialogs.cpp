@@ -365,14 +365,14 @@ void TestFrmMazeDialogs::printDialogOffersNeitherSelectionNorFile() {
 }
 
 void TestFrmMazeDialogs::exitQuestionAndAboutBoxFillTheScreenMaximised_data() {
-    QTest::addColumn<bool>("about");
-    QTest::newRow("exit question") << false;
-    QTest::newRow("about box") << true;
+    QTest::addColumn<QString>("dialog");
+    for (const char* dialog : {"exit question", "about box", "message"})
+        QTest::newRow(dialog) << QString(dialog);
 }
 
 void TestFrmMazeDialogs::exitQuestionAndAboutBoxFillTheScreenMaximised() {
     // weston ends the connection (and this test) of a maximised window that stays smaller.
-    QFETCH(bool, about);
+    QFETCH(QString, dialog);
     bool filled = false, restored = false;
     WhenShown<QDialog>([&](QDialog* shown) {
         shown->setWindowState(Qt::WindowMaximized);
@@ -380,7 +380,12 @@ void TestFrmMazeDialogs::exitQuestionAndAboutBoxFillTheScreenMaximised() {
         restored = RestoreTo(*shown, shown->minimumSize());  // its own size
         shown->reject();
     });
-    about ? ShowAbout(nullptr) : void(QtDialogs().AskYesNo(QStringLiteral("Exit?"), {}));
+    if (dialog == "about box")
+        ShowAbout(nullptr);
+    else if (dialog == "message")
+        QtDialogs().Message(QStringLiteral("Saved."), {});
+    else
+        QtDialogs().AskYesNo(QStringLiteral("Exit?"), {});
     QVERIFY(filled && restored);
 }
 

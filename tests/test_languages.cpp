@@ -118,13 +118,15 @@ QList<ShownText> ShownTexts(QWidget& window, const QString& prefix) {
     return texts;
 }
 
-// The windows and dialogs of the game, the main window in both views: look is handed each
+// The windows and dialogs of the game, the main window in both views and back: look is handed each
 // window's texts while it is still open.
 void GameTexts(const std::function<void(const QList<ShownText>&)>& look) {
     TestWindow game;
     look(ShownTexts(*game, "frmMaze/"));
     game.ui.cmdViewMap->click();
     look(ShownTexts(*game, "frmMaze map/"));
+    game.ui.cmdViewMap->click();
+    look(ShownTexts(*game, "frmMaze again/"));
     game.dialogs.answers = {false, false};  // the window's questions, answered No
     game.ui.mnuFileNew->trigger();
     game->close();
@@ -194,10 +196,13 @@ private slots:
         QTest::newRow("unknown, then French")
             << "fr" << QStringList{"pt_BR", "fr"}
             << "Pathwick!|OK|N|Magenta|Cyan|Version 1.0.0|INTRODUCTION";
-        // German on desktops of a dark palette, and of a large font.
+        // German on desktops of a dark palette, and of a large font; French in a wide one.
         for (const char* desktop : {"German, dark palette", "German, 14 pt font"})
             QTest::newRow(desktop)
                 << "de" << QStringList{"de"} << "Pathwick!|OK|N|Magenta|Cyan|Start|Version 1.0.0";
+        QTest::newRow("French, monospaced font")
+            << "fr" << QStringList{"fr"}
+            << "Pathwick!|OK|N|Magenta|Cyan|Version 1.0.0|INTRODUCTION";
         QTest::newRow("Spanish") << "es" << QStringList{"es_ES"} << "Pathwick!|N|Magenta";
         QTest::newRow("marked") << "[]" << QStringList{} << "Pathwick!";
     }
@@ -211,6 +216,8 @@ private slots:
             qScopeGuard([&] { QApplication::setPalette(palette), QApplication::setFont(font); });
         const QString desktop = QTest::currentDataTag();
         if (desktop.endsWith("14 pt font")) QApplication::setFont(QFont(font.family(), 14));
+        if (desktop.endsWith("monospaced font"))
+            QApplication::setFont(QFont("DejaVu Sans Mono", 9));
         if (desktop.endsWith("dark palette"))
             QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35), QColor(0x24, 0x24, 0x24)));
         QHash<QString, QString> english;
@@ -223,6 +230,7 @@ private slots:
         const Translations translations(languages);
         QCOMPARE(translations.Language(), marked ? "" : chosen);
         QStringList faults;
+        QHash<QString, int> pixels;  // each caption's font size, by name
         GameTexts([&](const QList<ShownText>& window) {
             QHash<const QWidget*, QRect> drawn;  // each caption, in its parent's coordinates
             for (const ShownText& shown : window)
@@ -241,6 +249,14 @@ private slots:
                 // The marks take room that no language does.
                 if (!shown.control || shown.text.isEmpty() || marked) continue;
                 if (!shown.room.contains(shown.extent)) faults << where + " is cut off";
+                const auto* label = qobject_cast<const QLabel*>(shown.control);
+                if (label && label->wordWrap() &&
+                    shown.room.height() < 2 * label->fontMetrics().lineSpacing())
+                    faults << where + " wraps in room for one line";
+                pixels.insert(shown.name, Pixels(*shown.control));
+                if (pixels.value(QString(shown.name).replace(" again/", "/")) !=
+                    Pixels(*shown.control))
+                    faults << where + " has another size after the map";
                 const QRect text = shown.extent.translated(shown.control->pos());
                 if (!shown.control->parentWidget()->rect().contains(
                         shown.ink.isValid() ? shown.ink.translated(shown.control->pos()) : text))

@@ -6,8 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
-#include <QStringDecoder>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -18,13 +16,21 @@
 #include <map>
 #include <optional>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "core/twips.h"
+#include "rules/rtfcodepage.h"
+#include "rules/rtfkeywords.h"
 
 namespace pathwick {
 namespace {
+
+using rtf::CodePageDecoder;
+using rtf::CodePageForCharset;
+using rtf::FindKeyword;
+using rtf::kAnsiCodePage;
+using rtf::Key;
+using rtf::Keyword;
 
 // Groups nested deeper than this are read as if their braces were not there.
 constexpr int kMaxGroupDepth = 1000;
@@ -37,7 +43,6 @@ constexpr int kDefaultFontHalfPoints = 24;  // 12 pt
 constexpr int kMaxFontHalfPoints = 3276;    // 1638 pt
 constexpr int kMaxIndentTwips = 31680;      // 22 inches
 constexpr int kMaxUnicodeSkip = 1000;
-constexpr int kAnsiCodePage = 1252;
 constexpr int kDefaultTabTwips = 720;  // half an inch, when the document names no \deftab
 constexpr int kMaxTabStops = 64;       // per paragraph; further stops are ignored
 
@@ -87,339 +92,6 @@ struct FontEntry {
     QString name;
     int codePage = 0;  // 0: the document's code page
 };
-
-enum class Key {
-    // Destinations
-    FontTable,
-    ColorTable,
-    SkipDestination,
-    // Document settings
-    Ansi,
-    Mac,
-    Pc,
-    Pca,
-    AnsiCpg,
-    DefaultFont,
-    // Font and colour tables
-    Font,
-    FontCharset,
-    FontCodePage,
-    Red,
-    Green,
-    Blue,
-    // Text
-    Unicode,
-    UnicodeSkip,
-    Binary,
-    ParagraphBreak,
-    Character,  // inserts Keyword::character
-    // Character formatting
-    Plain,
-    Bold,
-    Italic,
-    Underline,
-    UnderlineNone,
-    Strike,
-    Hidden,
-    FontSize,
-    Foreground,
-    Background,
-    Superscript,
-    Subscript,
-    NoSuperSub,
-    // Paragraph formatting
-    ParagraphDefault,
-    AlignLeft,
-    AlignCenter,
-    AlignRight,
-    AlignJustify,
-    LeftIndent,
-    RightIndent,
-    FirstIndent,
-    SpaceBefore,
-    SpaceAfter,
-    TabPosition,
-    BarTabPosition,
-    TabRight,
-    TabCenter,
-    TabDecimal,
-    DefaultTab,
-};
-
-struct Keyword {
-    Key key;
-    char16_t character = 0;
-};
-
-const std::unordered_map<std::string_view, Keyword>& Keywords() {
-    static const std::unordered_map<std::string_view, Keyword> keywords = [] {
-        std::unordered_map<std::string_view, Keyword> table = {
-            {"fonttbl", {Key::FontTable}},
-            {"colortbl", {Key::ColorTable}},
-            {"ansi", {Key::Ansi}},
-            {"mac", {Key::Mac}},
-            {"pc", {Key::Pc}},
-            {"pca", {Key::Pca}},
-            {"ansicpg", {Key::AnsiCpg}},
-            {"deff", {Key::DefaultFont}},
-            {"f", {Key::Font}},
-            {"fcharset", {Key::FontCharset}},
-            {"cpg", {Key::FontCodePage}},
-            {"red", {Key::Red}},
-            {"green", {Key::Green}},
-            {"blue", {Key::Blue}},
-            {"u", {Key::Unicode}},
-            {"uc", {Key::UnicodeSkip}},
-            {"bin", {Key::Binary}},
-            {"par", {Key::ParagraphBreak}},
-            {"sect", {Key::ParagraphBreak}},
-            {"page", {Key::ParagraphBreak}},
-            {"row", {Key::ParagraphBreak}},
-            {"nestrow", {Key::ParagraphBreak}},
-            {"line", {Key::Character, u'\u2028'}},
-            {"tab", {Key::Character, u'\t'}},
-            {"cell", {Key::Character, u'\t'}},
-            {"nestcell", {Key::Character, u'\t'}},
-            {"emdash", {Key::Character, u'\u2014'}},
-            {"endash", {Key::Character, u'\u2013'}},
-            {"emspace", {Key::Character, u'\u2003'}},
-            {"enspace", {Key::Character, u'\u2002'}},
-            {"qmspace", {Key::Character, u'\u2005'}},
-            {"bullet", {Key::Character, u'\u2022'}},
-            {"lquote", {Key::Character, u'\u2018'}},
-            {"rquote", {Key::Character, u'\u2019'}},
-            {"ldblquote", {Key::Character, u'\u201C'}},
-            {"rdblquote", {Key::Character, u'\u201D'}},
-            {"zwj", {Key::Character, u'\u200D'}},
-            {"zwnj", {Key::Character, u'\u200C'}},
-            {"ltrmark", {Key::Character, u'\u200E'}},
-            {"rtlmark", {Key::Character, u'\u200F'}},
-            {"plain", {Key::Plain}},
-            {"b", {Key::Bold}},
-            {"i", {Key::Italic}},
-            {"ulnone", {Key::UnderlineNone}},
-            {"strike", {Key::Strike}},
-            {"striked", {Key::Strike}},
-            {"v", {Key::Hidden}},
-            {"fs", {Key::FontSize}},
-            {"cf", {Key::Foreground}},
-            {"cb", {Key::Background}},
-            {"highlight", {Key::Background}},
-            {"super", {Key::Superscript}},
-            {"sub", {Key::Subscript}},
-            {"nosupersub", {Key::NoSuperSub}},
-            {"pard", {Key::ParagraphDefault}},
-            {"ql", {Key::AlignLeft}},
-            {"qc", {Key::AlignCenter}},
-            {"qr", {Key::AlignRight}},
-            {"qj", {Key::AlignJustify}},
-            {"li", {Key::LeftIndent}},
-            {"ri", {Key::RightIndent}},
-            {"fi", {Key::FirstIndent}},
-            {"sb", {Key::SpaceBefore}},
-            {"sa", {Key::SpaceAfter}},
-            {"tx", {Key::TabPosition}},
-            {"tb", {Key::BarTabPosition}},
-            {"tqr", {Key::TabRight}},
-            {"tqc", {Key::TabCenter}},
-            {"tqdec", {Key::TabDecimal}},
-            {"deftab", {Key::DefaultTab}},
-        };
-        // Every kind of underline is shown as a plain one.
-        for (std::string_view underline :
-             {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave", "ulldash", "ulth",
-              "ulthd", "ulthdash", "ulthdashd", "ulthdashdd", "ulthldash", "ululdbwave", "ulw",
-              "ulwave"}) {
-            table.emplace(underline, Keyword{Key::Underline});
-        }
-        // Destinations that hold no body text: pictures, objects, headers and footers,
-        // document information, style and list definitions, field instructions, ...
-        for (std::string_view skipped : {"stylesheet",
-                                         "info",
-                                         "pict",
-                                         "object",
-                                         "objdata",
-                                         "header",
-                                         "headerl",
-                                         "headerr",
-                                         "headerf",
-                                         "footer",
-                                         "footerl",
-                                         "footerr",
-                                         "footerf",
-                                         "listtable",
-                                         "listoverridetable",
-                                         "rsidtbl",
-                                         "generator",
-                                         "xmlnstbl",
-                                         "themedata",
-                                         "colorschememapping",
-                                         "latentstyles",
-                                         "datastore",
-                                         "fldinst",
-                                         "filetbl",
-                                         "revtbl",
-                                         "pn",
-                                         "footnote",
-                                         "shp",
-                                         "shpinst",
-                                         "shppict",
-                                         "nonshppict",
-                                         "background",
-                                         "ftnsep",
-                                         "ftnsepc",
-                                         "ftncn",
-                                         "aftnsep",
-                                         "aftnsepc",
-                                         "aftncn",
-                                         "annotation",
-                                         "atnid",
-                                         "atnauthor",
-                                         "private",
-                                         "userprops",
-                                         "template",
-                                         "docvar",
-                                         "nonesttables",
-                                         "pgdsctbl",
-                                         "mmathPr",
-                                         "listpicture",
-                                         "fchars",
-                                         "lchars",
-                                         "tc",
-                                         "tcn",
-                                         "xe",
-                                         "rxe",
-                                         "txe",
-                                         "bkmkstart",
-                                         "bkmkend",
-                                         "title",
-                                         "subject",
-                                         "author",
-                                         "operator",
-                                         "keywords",
-                                         "comment",
-                                         "doccomm",
-                                         "company",
-                                         "manager",
-                                         "category",
-                                         "pgptbl",
-                                         "protusertbl",
-                                         "passwordhash",
-                                         "formfield",
-                                         "datafield",
-                                         "blipuid",
-                                         "picprop",
-                                         "wgrffmtfilter",
-                                         "mhtmltag",
-                                         "htmltag"}) {
-            table.emplace(skipped, Keyword{Key::SkipDestination});
-        }
-        return table;
-    }();
-    return keywords;
-}
-
-// Code pages of the \fcharsetN values; 0 leaves the document's code page.
-int CodePageForCharset(int charset) {
-    switch (charset) {
-        case 77:
-            return 10000;
-        case 128:
-            return 932;
-        case 129:
-            return 949;
-        case 134:
-            return 936;
-        case 136:
-            return 950;
-        case 161:
-            return 1253;
-        case 162:
-            return 1254;
-        case 163:
-            return 1258;
-        case 177:
-            return 1255;
-        case 178:
-            return 1256;
-        case 186:
-            return 1257;
-        case 204:
-            return 1251;
-        case 222:
-            return 874;
-        case 238:
-            return 1250;
-        case 254:
-            return 437;
-        case 255:
-            return 850;
-        default:
-            return 0;
-    }
-}
-
-// The name a code page goes by for QStringDecoder, or nullptr for one this reader does not know.
-const char* CodePageName(int codePage) {
-    switch (codePage) {
-        case 437:
-            return "IBM437";
-        case 850:
-            return "IBM850";
-        case 852:
-            return "IBM852";
-        case 866:
-            return "IBM866";
-        case 874:
-            return "windows-874";
-        case 932:
-            return "Shift_JIS";
-        case 936:
-            return "GBK";
-        case 949:
-            return "windows-949";
-        case 950:
-            return "Big5";
-        case 1250:
-            return "windows-1250";
-        case 1251:
-            return "windows-1251";
-        case 1253:
-            return "windows-1253";
-        case 1254:
-            return "windows-1254";
-        case 1255:
-            return "windows-1255";
-        case 1256:
-            return "windows-1256";
-        case 1257:
-            return "windows-1257";
-        case 1258:
-            return "windows-1258";
-        case 10000:
-            return "macintosh";
-        case 65001:
-            return "UTF-8";
-        default:
-            return nullptr;
-    }
-}
-
-// Code page 1252, built in so that the default needs no converter library.
-QString DecodeAnsi(const QByteArray& bytes) {
-    static constexpr char16_t high[32] = {
-        u'\u20AC', u'\u0081', u'\u201A', u'\u0192', u'\u201E', u'\u2026', u'\u2020', u'\u2021',
-        u'\u02C6', u'\u2030', u'\u0160', u'\u2039', u'\u0152', u'\u008D', u'\u017D', u'\u008F',
-        u'\u0090', u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u2022', u'\u2013', u'\u2014',
-        u'\u02DC', u'\u2122', u'\u0161', u'\u203A', u'\u0153', u'\u009D', u'\u017E', u'\u0178'};
-    QString text;
-    text.reserve(bytes.size());
-    for (char byte : bytes) {
-        const auto code = static_cast<unsigned char>(byte);
-        text.append(code >= 0x80 && code < 0xA0 ? QChar(high[code - 0x80]) : QChar(code));
-    }
-    return text;
-}
 
 bool IsHexDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
@@ -572,9 +244,8 @@ private:
 
     void ControlWord(std::string_view name, bool hasParameter, int parameter) {
         atGroupStart_ = false;
-        const auto& keywords = Keywords();
-        const auto found = keywords.find(name);
-        if (found != keywords.end() && found->second.key == Key::Binary) {
+        const Keyword* found = FindKeyword(name);
+        if (found != nullptr && found->key == Key::Binary) {
             // Binary data follows, possibly with braces in it: step over it unread.
             FlushBytes();
             if (hasParameter && parameter > 0) pos_ += std::min<qsizetype>(parameter, size_ - pos_);
@@ -583,8 +254,8 @@ private:
         FlushBytes();
         if (SkipFallback()) return;
         GroupState& state = State();
-        if (state.destination == Destination::Skip || found == keywords.end()) return;
-        const Keyword keyword = found->second;
+        if (state.destination == Destination::Skip || found == nullptr) return;
+        const Keyword keyword = *found;
         const int param = hasParameter ? parameter : 1;
         switch (keyword.key) {
             case Key::SkipDestination:
@@ -904,7 +575,7 @@ private:
     // character in a multi-byte code page are decoded together.
     void FlushBytes() {
         if (bytes_.isEmpty()) return;
-        const QString text = Decode(bytes_, CurrentCodePage());
+        const QString text = decoder_.Decode(bytes_, CurrentCodePage());
         bytes_.clear();
         EmitText(text);
     }
@@ -922,19 +593,6 @@ private:
             if (entry != fonts_.end() && entry->second.codePage != 0) return entry->second.codePage;
         }
         return documentCodePage_;
-    }
-
-    QString Decode(const QByteArray& bytes, int codePage) {
-        const char* name = CodePageName(codePage);
-        if (codePage == kAnsiCodePage || name == nullptr) return DecodeAnsi(bytes);
-        auto decoder = decoders_.find(codePage);
-        if (decoder == decoders_.end()) {
-            decoder =
-                decoders_.emplace(codePage, QStringDecoder(name, QStringDecoder::Flag::Stateless))
-                    .first;
-        }
-        if (!decoder->second.isValid()) return DecodeAnsi(bytes);
-        return decoder->second.decode(bytes);
     }
 
     void EmitText(const QString& text) {
@@ -1092,7 +750,7 @@ private:
     std::vector<QColor> colors_;
     QColor color_;
     bool colorGiven_ = false;
-    std::map<int, QStringDecoder> decoders_;
+    CodePageDecoder decoder_;
 
     QByteArray bytes_;
     QString run_;

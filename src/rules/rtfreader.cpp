@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Reads rich text into a QTextDocument. The parser here follows the groups and destinations of
+// the document, fills its font and colour tables and keeps each group's formatting; it reads the
+// bytes itself, the code pages turn them into text and the document builder writes it.
 #include "rules/rtfreader.h"
 
 #include <QColor>
@@ -6,31 +9,20 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTextBlockFormat>
-#include <QTextCharFormat>
-#include <QTextCursor>
 #include <QTextDocument>
-#include <QTextOption>
 #include <algorithm>
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <string_view>
 #include <vector>
 
-#include "core/twips.h"
 #include "rules/rtfcodepage.h"
+#include "rules/rtfdocumentbuilder.h"
+#include "rules/rtfformat.h"
 #include "rules/rtfkeywords.h"
 
-namespace pathwick {
+namespace pathwick::rtf {
 namespace {
-
-using rtf::CodePageDecoder;
-using rtf::CodePageForCharset;
-using rtf::FindKeyword;
-using rtf::kAnsiCodePage;
-using rtf::Key;
-using rtf::Keyword;
 
 // Groups nested deeper than this are read as if their braces were not there.
 constexpr int kMaxGroupDepth = 1000;
@@ -39,58 +31,16 @@ constexpr int kMaxControlWordLength = 32;
 // Ten digits cover every 32-bit value; further digits are read but ignored.
 constexpr int kMaxParameterDigits = 10;
 constexpr int kMaxParameter = 2147483647;
-constexpr int kDefaultFontHalfPoints = 24;  // 12 pt
-constexpr int kMaxFontHalfPoints = 3276;    // 1638 pt
-constexpr int kMaxIndentTwips = 31680;      // 22 inches
 constexpr int kMaxUnicodeSkip = 1000;
-constexpr int kDefaultTabTwips = 720;  // half an inch, when the document names no \deftab
-constexpr int kMaxTabStops = 64;       // per paragraph; further stops are ignored
 
 // Where the text of a group goes.
 enum class Destination { Text, FontTable, ColorTable, Skip };
-
-struct CharProps {
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strike = false;
-    bool hidden = false;
-    int halfPoints = kDefaultFontHalfPoints;
-    int font = -1;  // -1: the document's default font
-    int color = 0;  // index into the colour table; 0 is the automatic colour
-    int background = 0;
-    int vertical = 0;  // 1 superscript, -1 subscript
-
-    bool operator==(const CharProps&) const = default;
-};
-
-struct TabStop {
-    int position = 0;  // twips from the left edge of the text, indents aside
-    QTextOption::TabType type = QTextOption::LeftTab;
-    QChar delimiter;  // the character a decimal tab aligns on
-};
-
-struct ParaProps {
-    Qt::Alignment alignment = Qt::AlignLeft;
-    int leftIndent = 0;  // all in twips
-    int rightIndent = 0;
-    int firstIndent = 0;
-    int spaceBefore = 0;
-    int spaceAfter = 0;
-    std::vector<TabStop> tabs;
-    TabStop nextTab;  // the kind given (\tqr, \tqc, \tqdec) for the next \tx
-};
 
 struct GroupState {
     CharProps chars;
     ParaProps para;
     Destination destination = Destination::Text;
     int unicodeSkip = 1;  // \ucN: fallback characters after each \uN
-};
-
-struct FontEntry {
-    QString name;
-    int codePage = 0;  // 0: the document's code page
 };
 
 bool IsHexDigit(char c) {
@@ -109,42 +59,10 @@ bool IsLetter(char c) {
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
-
-// Removes what would upset the document or show as boxes: control characters, unpaired
-// surrogates and the characters QTextDocument keeps for its own structure.
-QString CleanText(const QString& text) {
-    QString clean;
-    clean.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (QChar::isHighSurrogate(c)) {
-            if (i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-                clean.append(text.at(i));
-                clean.append(text.at(++i));
-            } else {
-                clean.append(QChar::ReplacementCharacter);
-            }
-        } else if (QChar::isLowSurrogate(c)) {
-            clean.append(QChar::ReplacementCharacter);
-        } else if (c == u'\t' || c == QChar::LineSeparator) {
-            clean.append(QChar(c));
-        } else if (c < 0x20 || (c >= 0x7F && c < 0xA0)) {
-            continue;
-        } else if (c == QChar::ParagraphSeparator) {
-            clean.append(QChar(QChar::LineSeparator));
-        } else if (c == 0xFDD0 || c == 0xFDD1 || c == QChar::ObjectReplacementCharacter) {
-            clean.append(QChar::ReplacementCharacter);
-        } else {
-            clean.append(QChar(c));
-        }
-    }
-    return clean;
-}
-
 class RtfParser {
 public:
     RtfParser(const QByteArray& rtf, qsizetype start, QTextDocument& document)
-        : data_(rtf.constData()), size_(rtf.size()), pos_(start), cursor_(&document) {
+        : data_(rtf.constData()), size_(rtf.size()), pos_(start), builder_(document, tables_) {
         stack_.emplace_back();
     }
 
@@ -169,6 +87,7 @@ public:
         Finish();
     }
 
+private:
 private:
     GroupState& State() { return stack_.back(); }
 
@@ -236,6 +155,7 @@ private:
     }
 
     // Counts a character of a \uN fallback; true when this one is to be dropped.
+    // Counts a character of a \uN fallback; true when this one is to be dropped.
     bool SkipFallback() {
         if (unicodeSkipLeft_ == 0) return false;
         --unicodeSkipLeft_;
@@ -266,7 +186,7 @@ private:
                 return;
             case Key::ColorTable:
                 state.destination = Destination::ColorTable;
-                colors_.clear();
+                tables_.colors.clear();
                 ResetColor();
                 return;
             case Key::Ansi:
@@ -285,11 +205,11 @@ private:
                 documentCodePage_ = hasParameter ? parameter : kAnsiCodePage;
                 return;
             case Key::DefaultFont:
-                defaultFont_ = hasParameter ? parameter : 0;
+                tables_.defaultFont = hasParameter ? parameter : 0;
                 return;
             case Key::DefaultTab:
                 if (hasParameter && parameter > 0)
-                    defaultTab_ = std::min(parameter, kMaxIndentTwips);
+                    tables_.defaultTab = std::min(parameter, kMaxIndentTwips);
                 return;
             case Key::UnicodeSkip:
                 state.unicodeSkip = std::clamp(hasParameter ? parameter : 1, 0, kMaxUnicodeSkip);
@@ -320,13 +240,14 @@ private:
             case Key::Font:
                 CommitFont();
                 definingFont_ = hasParameter ? parameter : 0;
-                fonts_[*definingFont_];
+                tables_.fonts[*definingFont_];
                 break;
             case Key::FontCharset:
-                if (definingFont_) fonts_[*definingFont_].codePage = CodePageForCharset(parameter);
+                if (definingFont_)
+                    tables_.fonts[*definingFont_].codePage = CodePageForCharset(parameter);
                 break;
             case Key::FontCodePage:
-                if (definingFont_) fonts_[*definingFont_].codePage = parameter;
+                if (definingFont_) tables_.fonts[*definingFont_].codePage = parameter;
                 break;
             default:
                 break;
@@ -353,117 +274,17 @@ private:
 
     void TextWord(const Keyword& keyword, bool hasParameter, int param) {
         GroupState& state = State();
-        CharProps& chars = state.chars;
-        ParaProps& para = state.para;
-        const bool on = param != 0;
         switch (keyword.key) {
             case Key::ParagraphBreak:
                 EndParagraph();
                 break;
             case Key::Character:
-                AppendText(QString(QChar(keyword.character)));
-                break;
-            case Key::Plain:
-                chars = CharProps{};
-                break;
-            case Key::Bold:
-                chars.bold = on;
-                break;
-            case Key::Italic:
-                chars.italic = on;
-                break;
-            case Key::Underline:
-                chars.underline = on;
-                break;
-            case Key::UnderlineNone:
-                chars.underline = false;
-                break;
-            case Key::Strike:
-                chars.strike = on;
-                break;
-            case Key::Hidden:
-                chars.hidden = on;
-                break;
-            case Key::FontSize:
-                chars.halfPoints = hasParameter && param > 0 ? std::min(param, kMaxFontHalfPoints)
-                                                             : kDefaultFontHalfPoints;
-                break;
-            case Key::Foreground:
-                chars.color = hasParameter ? param : 0;
-                break;
-            case Key::Background:
-                chars.background = hasParameter ? param : 0;
-                break;
-            case Key::Font:
-                chars.font = hasParameter ? param : 0;
-                break;
-            case Key::Superscript:
-                chars.vertical = 1;
-                break;
-            case Key::Subscript:
-                chars.vertical = -1;
-                break;
-            case Key::NoSuperSub:
-                chars.vertical = 0;
-                break;
-            case Key::ParagraphDefault:
-                para = ParaProps{};
-                break;
-            case Key::AlignLeft:
-                para.alignment = Qt::AlignLeft;
-                break;
-            case Key::AlignCenter:
-                para.alignment = Qt::AlignHCenter;
-                break;
-            case Key::AlignRight:
-                para.alignment = Qt::AlignRight;
-                break;
-            case Key::AlignJustify:
-                para.alignment = Qt::AlignJustify;
-                break;
-            case Key::LeftIndent:
-                para.leftIndent = Twips(hasParameter, param);
-                break;
-            case Key::RightIndent:
-                para.rightIndent = Twips(hasParameter, param);
-                break;
-            case Key::FirstIndent:
-                para.firstIndent = Twips(hasParameter, param);
-                break;
-            case Key::SpaceBefore:
-                para.spaceBefore = Twips(hasParameter, param);
-                break;
-            case Key::SpaceAfter:
-                para.spaceAfter = Twips(hasParameter, param);
-                break;
-            case Key::TabRight:
-                para.nextTab.type = QTextOption::RightTab;
-                break;
-            case Key::TabCenter:
-                para.nextTab.type = QTextOption::CenterTab;
-                break;
-            case Key::TabDecimal:
-                para.nextTab.type = QTextOption::DelimiterTab;
-                para.nextTab.delimiter = QLatin1Char('.');
-                break;
-            case Key::TabPosition:
-                if (hasParameter && param >= 0 && param <= kMaxIndentTwips &&
-                    static_cast<int>(para.tabs.size()) < kMaxTabStops) {
-                    para.nextTab.position = param;
-                    para.tabs.push_back(para.nextTab);
-                }
-                para.nextTab = TabStop{};
-                break;
-            case Key::BarTabPosition:  // a vertical line, not a stop for text
-                para.nextTab = TabStop{};
+                builder_.AppendText(QString(QChar(keyword.character)), state.chars);
                 break;
             default:
+                ApplyFormatting(keyword.key, hasParameter, param, state.chars, state.para);
                 break;
         }
-    }
-
-    static int Twips(bool hasParameter, int param) {
-        return hasParameter ? std::clamp(param, -kMaxIndentTwips, kMaxIndentTwips) : 0;
     }
 
     void UnicodeCharacter(int parameter) {
@@ -549,7 +370,7 @@ private:
                 return;
             case Destination::ColorTable:
                 if (c == ';') {
-                    colors_.push_back(colorGiven_ ? color_ : QColor());
+                    tables_.colors.push_back(colorGiven_ ? color_ : QColor());
                     ResetColor();
                 }
                 return;
@@ -586,11 +407,12 @@ private:
         if (state.destination == Destination::FontTable) {
             font = definingFont_;
         } else {
-            font = state.chars.font >= 0 ? state.chars.font : defaultFont_;
+            font = state.chars.font >= 0 ? state.chars.font : tables_.defaultFont;
         }
         if (font) {
-            const auto entry = fonts_.find(*font);
-            if (entry != fonts_.end() && entry->second.codePage != 0) return entry->second.codePage;
+            const auto entry = tables_.fonts.find(*font);
+            if (entry != tables_.fonts.end() && entry->second.codePage != 0)
+                return entry->second.codePage;
         }
         return documentCodePage_;
     }
@@ -598,7 +420,7 @@ private:
     void EmitText(const QString& text) {
         switch (State().destination) {
             case Destination::Text:
-                AppendText(text);
+                builder_.AppendText(text, State().chars);
                 break;
             case Destination::FontTable:
                 fontName_ += text;
@@ -608,133 +430,29 @@ private:
         }
     }
 
-    void AppendText(const QString& text) {
-        const CharProps& chars = State().chars;
-        if (chars.hidden) return;
-        if (!run_.isEmpty() && !(runProps_ == chars)) EmitRun();
-        if (run_.isEmpty()) runProps_ = chars;
-        run_ += text;
-    }
-
-    void EmitRun() {
-        if (run_.isEmpty()) return;
-        cursor_.insertText(CleanText(run_), CharFormat(runProps_));
-        run_.clear();
-    }
-
     void EndParagraph() {
         FlushBytes();
-        EmitRun();
-        cursor_.setBlockFormat(BlockFormat(State().para));
-        cursor_.setBlockCharFormat(CharFormat(State().chars));
-        cursor_.insertBlock();
+        builder_.EndParagraph(State().para, State().chars);
     }
 
     void Finish() {
         FlushBytes();
-        EmitRun();
-        cursor_.setBlockFormat(BlockFormat(State().para));
-        cursor_.setBlockCharFormat(CharFormat(State().chars));
-        // Tabs past a paragraph's own stops go to the next multiple of the default width.
-        QTextDocument& document = *cursor_.document();
-        QTextOption option = document.defaultTextOption();
-        option.setTabStopDistance(defaultTab_ / double{kTwipsPerPixel});
-        document.setDefaultTextOption(option);
+        builder_.Finish(State().para, State().chars);
     }
 
     void CommitFont() {
         if (definingFont_) {
             QString name = fontName_.trimmed();
-            if (!name.isEmpty()) fonts_[*definingFont_].name = name;
+            if (!name.isEmpty()) tables_.fonts[*definingFont_].name = name;
         }
         fontName_.clear();
-    }
-
-    QTextCharFormat CharFormat(const CharProps& chars) const {
-        QTextCharFormat format;
-        format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
-        format.setFontItalic(chars.italic);
-        format.setFontUnderline(chars.underline);
-        format.setFontStrikeOut(chars.strike);
-        format.setFontPointSize(chars.halfPoints / 2.0);
-        const int font = chars.font >= 0 ? chars.font : defaultFont_;
-        const auto entry = fonts_.find(font);
-        if (entry != fonts_.end() && !entry->second.name.isEmpty()) {
-            format.setFontFamilies(QStringList{entry->second.name});
-        }
-        if (const QColor color = TableColor(chars.color); color.isValid()) {
-            format.setForeground(color);
-        }
-        if (const QColor color = TableColor(chars.background); color.isValid()) {
-            format.setBackground(color);
-        }
-        if (chars.vertical > 0) format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-        if (chars.vertical < 0) format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
-        return format;
-    }
-
-    QColor TableColor(int index) const {
-        if (index <= 0 || index >= static_cast<int>(colors_.size())) return QColor();
-        return colors_[index];
-    }
-
-    QTextBlockFormat BlockFormat(const ParaProps& para) const {
-        QTextBlockFormat format;
-        format.setAlignment(para.alignment);
-        format.setLeftMargin(para.leftIndent / double{kTwipsPerPixel});
-        format.setRightMargin(para.rightIndent / double{kTwipsPerPixel});
-        format.setTextIndent(para.firstIndent / double{kTwipsPerPixel});
-        format.setTopMargin(para.spaceBefore / double{kTwipsPerPixel});
-        format.setBottomMargin(para.spaceAfter / double{kTwipsPerPixel});
-        format.setTabPositions(TabPositions(para));
-        return format;
-    }
-
-    // The paragraph's tab stops in Qt's terms, in order. Rich text measures
-    // them from the left edge of the text, Qt from where the line begins: the
-    // stops are moved by the first line's indent, which is where tabs are
-    // used, and the default stops past the paragraph's own become stops of
-    // their own, so that they too lie at multiples of the default width from
-    // the edge. A hanging first line (a negative first-line indent) has a stop
-    // at the left indent as well, so that "item<TAB>text" puts the text where
-    // the following lines begin.
-    QList<QTextOption::Tab> TabPositions(const ParaProps& para) const {
-        std::vector<TabStop> stops = para.tabs;
-        const auto at = [](int position) {
-            return [position](const TabStop& stop) { return stop.position == position; };
-        };
-        if (para.firstIndent < 0 && para.leftIndent > 0 &&
-            std::none_of(stops.begin(), stops.end(), at(para.leftIndent))) {
-            stops.push_back(TabStop{para.leftIndent, QTextOption::LeftTab, QChar()});
-        }
-        std::stable_sort(stops.begin(), stops.end(), [](const TabStop& a, const TabStop& b) {
-            return a.position < b.position;
-        });
-        const int lineStart = para.leftIndent + para.firstIndent;
-        if (lineStart % defaultTab_ != 0) {
-            int next = std::max(stops.empty() ? 0 : stops.back().position, lineStart);
-            next = (next / defaultTab_ + 1) * defaultTab_;
-            for (; next <= kMaxIndentTwips && static_cast<int>(stops.size()) < kMaxTabStops;
-                 next += defaultTab_)
-                stops.push_back(TabStop{next, QTextOption::LeftTab, QChar()});
-        }
-        QList<QTextOption::Tab> tabs;
-        int last = -1;
-        for (const TabStop& stop : stops) {
-            // A stop at or before the line's start is never reached; the
-            // first stop given at a place counts.
-            if (stop.position <= lineStart || stop.position == last) continue;
-            last = stop.position;
-            tabs.append(QTextOption::Tab((stop.position - lineStart) / double{kTwipsPerPixel},
-                                         stop.type, stop.delimiter));
-        }
-        return tabs;
     }
 
     const char* data_;
     qsizetype size_;
     qsizetype pos_;
-    QTextCursor cursor_;
+    DocumentTables tables_;
+    DocumentBuilder builder_;  // after tables_, which it refers to
 
     std::vector<GroupState> stack_;
     int flattenedGroups_ = 0;
@@ -742,20 +460,20 @@ private:
     int unicodeSkipLeft_ = 0;
 
     int documentCodePage_ = kAnsiCodePage;
-    int defaultFont_ = 0;
-    int defaultTab_ = kDefaultTabTwips;
-    std::map<int, FontEntry> fonts_;
     std::optional<int> definingFont_;
     QString fontName_;
-    std::vector<QColor> colors_;
     QColor color_;
     bool colorGiven_ = false;
     CodePageDecoder decoder_;
 
     QByteArray bytes_;
-    QString run_;
-    CharProps runProps_;
 };
+
+}  // namespace
+}  // namespace pathwick::rtf
+
+namespace pathwick {
+namespace {
 
 // Where "{\rtf" begins once leading white space is passed, or -1.
 qsizetype RtfStart(const QByteArray& rtf) {
@@ -790,7 +508,7 @@ bool ReadRtf(const QByteArray& rtf, QTextDocument& document, QString* error) {
     const bool undoRedo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
     {
-        RtfParser parser(rtf, start, document);
+        rtf::RtfParser parser(rtf, start, document);
         parser.Run();
     }
     document.setUndoRedoEnabled(undoRedo);

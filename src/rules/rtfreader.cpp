@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reads rich text into a QTextDocument. The parser here follows the groups and destinations of
-// the document, fills its font and colour tables and keeps each group's formatting; it reads the
-// bytes itself, the code pages turn them into text and the document builder writes it.
+// the document, fills its font and colour tables and keeps each group's formatting; the tokenizer
+// reads the bytes, the code pages turn them into text and the document builder writes it.
 #include "rules/rtfreader.h"
 
 #include <QColor>
@@ -20,17 +20,13 @@
 #include "rules/rtfdocumentbuilder.h"
 #include "rules/rtfformat.h"
 #include "rules/rtfkeywords.h"
+#include "rules/rtftokenizer.h"
 
 namespace pathwick::rtf {
 namespace {
 
 // Groups nested deeper than this are read as if their braces were not there.
 constexpr int kMaxGroupDepth = 1000;
-// RTF control words are at most 32 letters; longer ones are read whole but never match.
-constexpr int kMaxControlWordLength = 32;
-// Ten digits cover every 32-bit value; further digits are read but ignored.
-constexpr int kMaxParameterDigits = 10;
-constexpr int kMaxParameter = 2147483647;
 constexpr int kMaxUnicodeSkip = 1000;
 
 // Where the text of a group goes.
@@ -43,51 +39,40 @@ struct GroupState {
     int unicodeSkip = 1;  // \ucN: fallback characters after each \uN
 };
 
-bool IsHexDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return c - 'A' + 10;
-}
-
-bool IsLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 class RtfParser {
 public:
     RtfParser(const QByteArray& rtf, qsizetype start, QTextDocument& document)
-        : data_(rtf.constData()), size_(rtf.size()), pos_(start), builder_(document, tables_) {
+        : tokenizer_(rtf, start), builder_(document, tables_) {
         stack_.emplace_back();
     }
 
     void Run() {
-        while (pos_ < size_) {
-            const char c = data_[pos_++];
-            switch (c) {
-                case '{':
+        Token token;
+        while (tokenizer_.Next(token)) {
+            switch (token.kind) {
+                case TokenKind::GroupStart:
                     BeginGroup();
                     break;
-                case '}':
+                case TokenKind::GroupEnd:
                     EndGroup();
                     break;
-                case '\\':
-                    ReadControl();
+                case TokenKind::ControlWord:
+                    ControlWord(token.word, token.hasParameter, token.parameter);
                     break;
-                default:
-                    Literal(static_cast<unsigned char>(c));
+                case TokenKind::ControlSymbol:
+                    ControlSymbol(token.character);
+                    break;
+                case TokenKind::HexEscape:
+                    HexEscape(token.hasParameter, token.parameter);
+                    break;
+                case TokenKind::Text:
+                    Literal(static_cast<unsigned char>(token.character));
                     break;
             }
         }
         Finish();
     }
 
-private:
 private:
     GroupState& State() { return stack_.back(); }
 
@@ -118,43 +103,6 @@ private:
         if (closed == Destination::FontTable) CommitFont();
     }
 
-    void ReadControl() {
-        if (pos_ >= size_) return;
-        if (!IsLetter(data_[pos_])) {
-            ControlSymbol(data_[pos_++]);
-            return;
-        }
-        char name[kMaxControlWordLength];
-        int length = 0;
-        bool tooLong = false;
-        while (pos_ < size_ && IsLetter(data_[pos_])) {
-            if (length < kMaxControlWordLength) {
-                name[length++] = data_[pos_];
-            } else {
-                tooLong = true;
-            }
-            ++pos_;
-        }
-        bool negative = false;
-        if (pos_ + 1 < size_ && data_[pos_] == '-' && IsDigit(data_[pos_ + 1])) {
-            negative = true;
-            ++pos_;
-        }
-        std::int64_t value = 0;
-        int digits = 0;
-        while (pos_ < size_ && IsDigit(data_[pos_])) {
-            if (digits < kMaxParameterDigits) value = value * 10 + (data_[pos_] - '0');
-            ++digits;
-            ++pos_;
-        }
-        if (pos_ < size_ && data_[pos_] == ' ') ++pos_;
-        if (tooLong) return;
-        value = std::min<std::int64_t>(value, kMaxParameter);
-        const int parameter = static_cast<int>(negative ? -value : value);
-        ControlWord(std::string_view(name, length), digits > 0, parameter);
-    }
-
-    // Counts a character of a \uN fallback; true when this one is to be dropped.
     // Counts a character of a \uN fallback; true when this one is to be dropped.
     bool SkipFallback() {
         if (unicodeSkipLeft_ == 0) return false;
@@ -168,7 +116,7 @@ private:
         if (found != nullptr && found->key == Key::Binary) {
             // Binary data follows, possibly with braces in it: step over it unread.
             FlushBytes();
-            if (hasParameter && parameter > 0) pos_ += std::min<qsizetype>(parameter, size_ - pos_);
+            if (hasParameter && parameter > 0) tokenizer_.Skip(parameter);
             return;
         }
         FlushBytes();
@@ -302,10 +250,6 @@ private:
     }
 
     void ControlSymbol(char symbol) {
-        if (symbol == '\'') {
-            HexEscape();
-            return;
-        }
         if (symbol == '*') {
             // {\*\destination ...}: a destination this reader need not know, so none it shows.
             if (atGroupStart_ && State().destination != Destination::Skip) {
@@ -341,15 +285,9 @@ private:
         }
     }
 
-    void HexEscape() {
+    void HexEscape(bool hasValue, int value) {
         atGroupStart_ = false;
-        int value = 0;
-        int digits = 0;
-        while (digits < 2 && pos_ < size_ && IsHexDigit(data_[pos_])) {
-            value = value * 16 + HexValue(data_[pos_++]);
-            ++digits;
-        }
-        if (digits == 0) return;
+        if (!hasValue) return;
         if (SkipFallback()) return;
         const Destination destination = State().destination;
         if (destination == Destination::Text || destination == Destination::FontTable) {
@@ -448,9 +386,7 @@ private:
         fontName_.clear();
     }
 
-    const char* data_;
-    qsizetype size_;
-    qsizetype pos_;
+    Tokenizer tokenizer_;
     DocumentTables tables_;
     DocumentBuilder builder_;  // after tables_, which it refers to
 

@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Reads rich text into a QTextDocument. The parser here follows the groups and destinations of
+// the document, fills its font and colour tables and keeps each group's formatting; the tokenizer
+// reads the bytes, the code pages turn them into text and the document builder writes it.
 #include "rules/rtfreader.h"
 
 #include <QColor>
@@ -6,75 +9,28 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
-#include <QStringDecoder>
-#include <QTextBlockFormat>
-#include <QTextCharFormat>
-#include <QTextCursor>
 #include <QTextDocument>
-#include <QTextOption>
 #include <algorithm>
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
-#include "core/twips.h"
+#include "rules/rtfcodepage.h"
+#include "rules/rtfdocumentbuilder.h"
+#include "rules/rtfformat.h"
+#include "rules/rtfkeywords.h"
+#include "rules/rtftokenizer.h"
 
-namespace pathwick {
+namespace pathwick::rtf {
 namespace {
 
 // Groups nested deeper than this are read as if their braces were not there.
 constexpr int kMaxGroupDepth = 1000;
-// RTF control words are at most 32 letters; longer ones are read whole but never match.
-constexpr int kMaxControlWordLength = 32;
-// Ten digits cover every 32-bit value; further digits are read but ignored.
-constexpr int kMaxParameterDigits = 10;
-constexpr int kMaxParameter = 2147483647;
-constexpr int kDefaultFontHalfPoints = 24;  // 12 pt
-constexpr int kMaxFontHalfPoints = 3276;    // 1638 pt
-constexpr int kMaxIndentTwips = 31680;      // 22 inches
 constexpr int kMaxUnicodeSkip = 1000;
-constexpr int kAnsiCodePage = 1252;
-constexpr int kDefaultTabTwips = 720;  // half an inch, when the document names no \deftab
-constexpr int kMaxTabStops = 64;       // per paragraph; further stops are ignored
 
 // Where the text of a group goes.
 enum class Destination { Text, FontTable, ColorTable, Skip };
-
-struct CharProps {
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strike = false;
-    bool hidden = false;
-    int halfPoints = kDefaultFontHalfPoints;
-    int font = -1;  // -1: the document's default font
-    int color = 0;  // index into the colour table; 0 is the automatic colour
-    int background = 0;
-    int vertical = 0;  // 1 superscript, -1 subscript
-
-    bool operator==(const CharProps&) const = default;
-};
-
-struct TabStop {
-    int position = 0;  // twips from the left edge of the text, indents aside
-    QTextOption::TabType type = QTextOption::LeftTab;
-    QChar delimiter;  // the character a decimal tab aligns on
-};
-
-struct ParaProps {
-    Qt::Alignment alignment = Qt::AlignLeft;
-    int leftIndent = 0;  // all in twips
-    int rightIndent = 0;
-    int firstIndent = 0;
-    int spaceBefore = 0;
-    int spaceAfter = 0;
-    std::vector<TabStop> tabs;
-    TabStop nextTab;  // the kind given (\tqr, \tqc, \tqdec) for the next \tx
-};
 
 struct GroupState {
     CharProps chars;
@@ -83,414 +39,34 @@ struct GroupState {
     int unicodeSkip = 1;  // \ucN: fallback characters after each \uN
 };
 
-struct FontEntry {
-    QString name;
-    int codePage = 0;  // 0: the document's code page
-};
-
-enum class Key {
-    // Destinations
-    FontTable,
-    ColorTable,
-    SkipDestination,
-    // Document settings
-    Ansi,
-    Mac,
-    Pc,
-    Pca,
-    AnsiCpg,
-    DefaultFont,
-    // Font and colour tables
-    Font,
-    FontCharset,
-    FontCodePage,
-    Red,
-    Green,
-    Blue,
-    // Text
-    Unicode,
-    UnicodeSkip,
-    Binary,
-    ParagraphBreak,
-    Character,  // inserts Keyword::character
-    // Character formatting
-    Plain,
-    Bold,
-    Italic,
-    Underline,
-    UnderlineNone,
-    Strike,
-    Hidden,
-    FontSize,
-    Foreground,
-    Background,
-    Superscript,
-    Subscript,
-    NoSuperSub,
-    // Paragraph formatting
-    ParagraphDefault,
-    AlignLeft,
-    AlignCenter,
-    AlignRight,
-    AlignJustify,
-    LeftIndent,
-    RightIndent,
-    FirstIndent,
-    SpaceBefore,
-    SpaceAfter,
-    TabPosition,
-    BarTabPosition,
-    TabRight,
-    TabCenter,
-    TabDecimal,
-    DefaultTab,
-};
-
-struct Keyword {
-    Key key;
-    char16_t character = 0;
-};
-
-const std::unordered_map<std::string_view, Keyword>& Keywords() {
-    static const std::unordered_map<std::string_view, Keyword> keywords = [] {
-        std::unordered_map<std::string_view, Keyword> table = {
-            {"fonttbl", {Key::FontTable}},
-            {"colortbl", {Key::ColorTable}},
-            {"ansi", {Key::Ansi}},
-            {"mac", {Key::Mac}},
-            {"pc", {Key::Pc}},
-            {"pca", {Key::Pca}},
-            {"ansicpg", {Key::AnsiCpg}},
-            {"deff", {Key::DefaultFont}},
-            {"f", {Key::Font}},
-            {"fcharset", {Key::FontCharset}},
-            {"cpg", {Key::FontCodePage}},
-            {"red", {Key::Red}},
-            {"green", {Key::Green}},
-            {"blue", {Key::Blue}},
-            {"u", {Key::Unicode}},
-            {"uc", {Key::UnicodeSkip}},
-            {"bin", {Key::Binary}},
-            {"par", {Key::ParagraphBreak}},
-            {"sect", {Key::ParagraphBreak}},
-            {"page", {Key::ParagraphBreak}},
-            {"row", {Key::ParagraphBreak}},
-            {"nestrow", {Key::ParagraphBreak}},
-            {"line", {Key::Character, u'\u2028'}},
-            {"tab", {Key::Character, u'\t'}},
-            {"cell", {Key::Character, u'\t'}},
-            {"nestcell", {Key::Character, u'\t'}},
-            {"emdash", {Key::Character, u'\u2014'}},
-            {"endash", {Key::Character, u'\u2013'}},
-            {"emspace", {Key::Character, u'\u2003'}},
-            {"enspace", {Key::Character, u'\u2002'}},
-            {"qmspace", {Key::Character, u'\u2005'}},
-            {"bullet", {Key::Character, u'\u2022'}},
-            {"lquote", {Key::Character, u'\u2018'}},
-            {"rquote", {Key::Character, u'\u2019'}},
-            {"ldblquote", {Key::Character, u'\u201C'}},
-            {"rdblquote", {Key::Character, u'\u201D'}},
-            {"zwj", {Key::Character, u'\u200D'}},
-            {"zwnj", {Key::Character, u'\u200C'}},
-            {"ltrmark", {Key::Character, u'\u200E'}},
-            {"rtlmark", {Key::Character, u'\u200F'}},
-            {"plain", {Key::Plain}},
-            {"b", {Key::Bold}},
-            {"i", {Key::Italic}},
-            {"ulnone", {Key::UnderlineNone}},
-            {"strike", {Key::Strike}},
-            {"striked", {Key::Strike}},
-            {"v", {Key::Hidden}},
-            {"fs", {Key::FontSize}},
-            {"cf", {Key::Foreground}},
-            {"cb", {Key::Background}},
-            {"highlight", {Key::Background}},
-            {"super", {Key::Superscript}},
-            {"sub", {Key::Subscript}},
-            {"nosupersub", {Key::NoSuperSub}},
-            {"pard", {Key::ParagraphDefault}},
-            {"ql", {Key::AlignLeft}},
-            {"qc", {Key::AlignCenter}},
-            {"qr", {Key::AlignRight}},
-            {"qj", {Key::AlignJustify}},
-            {"li", {Key::LeftIndent}},
-            {"ri", {Key::RightIndent}},
-            {"fi", {Key::FirstIndent}},
-            {"sb", {Key::SpaceBefore}},
-            {"sa", {Key::SpaceAfter}},
-            {"tx", {Key::TabPosition}},
-            {"tb", {Key::BarTabPosition}},
-            {"tqr", {Key::TabRight}},
-            {"tqc", {Key::TabCenter}},
-            {"tqdec", {Key::TabDecimal}},
-            {"deftab", {Key::DefaultTab}},
-        };
-        // Every kind of underline is shown as a plain one.
-        for (std::string_view underline :
-             {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave", "ulldash", "ulth",
-              "ulthd", "ulthdash", "ulthdashd", "ulthdashdd", "ulthldash", "ululdbwave", "ulw",
-              "ulwave"}) {
-            table.emplace(underline, Keyword{Key::Underline});
-        }
-        // Destinations that hold no body text: pictures, objects, headers and footers,
-        // document information, style and list definitions, field instructions, ...
-        for (std::string_view skipped : {"stylesheet",
-                                         "info",
-                                         "pict",
-                                         "object",
-                                         "objdata",
-                                         "header",
-                                         "headerl",
-                                         "headerr",
-                                         "headerf",
-                                         "footer",
-                                         "footerl",
-                                         "footerr",
-                                         "footerf",
-                                         "listtable",
-                                         "listoverridetable",
-                                         "rsidtbl",
-                                         "generator",
-                                         "xmlnstbl",
-                                         "themedata",
-                                         "colorschememapping",
-                                         "latentstyles",
-                                         "datastore",
-                                         "fldinst",
-                                         "filetbl",
-                                         "revtbl",
-                                         "pn",
-                                         "footnote",
-                                         "shp",
-                                         "shpinst",
-                                         "shppict",
-                                         "nonshppict",
-                                         "background",
-                                         "ftnsep",
-                                         "ftnsepc",
-                                         "ftncn",
-                                         "aftnsep",
-                                         "aftnsepc",
-                                         "aftncn",
-                                         "annotation",
-                                         "atnid",
-                                         "atnauthor",
-                                         "private",
-                                         "userprops",
-                                         "template",
-                                         "docvar",
-                                         "nonesttables",
-                                         "pgdsctbl",
-                                         "mmathPr",
-                                         "listpicture",
-                                         "fchars",
-                                         "lchars",
-                                         "tc",
-                                         "tcn",
-                                         "xe",
-                                         "rxe",
-                                         "txe",
-                                         "bkmkstart",
-                                         "bkmkend",
-                                         "title",
-                                         "subject",
-                                         "author",
-                                         "operator",
-                                         "keywords",
-                                         "comment",
-                                         "doccomm",
-                                         "company",
-                                         "manager",
-                                         "category",
-                                         "pgptbl",
-                                         "protusertbl",
-                                         "passwordhash",
-                                         "formfield",
-                                         "datafield",
-                                         "blipuid",
-                                         "picprop",
-                                         "wgrffmtfilter",
-                                         "mhtmltag",
-                                         "htmltag"}) {
-            table.emplace(skipped, Keyword{Key::SkipDestination});
-        }
-        return table;
-    }();
-    return keywords;
-}
-
-// Code pages of the \fcharsetN values; 0 leaves the document's code page.
-int CodePageForCharset(int charset) {
-    switch (charset) {
-        case 77:
-            return 10000;
-        case 128:
-            return 932;
-        case 129:
-            return 949;
-        case 134:
-            return 936;
-        case 136:
-            return 950;
-        case 161:
-            return 1253;
-        case 162:
-            return 1254;
-        case 163:
-            return 1258;
-        case 177:
-            return 1255;
-        case 178:
-            return 1256;
-        case 186:
-            return 1257;
-        case 204:
-            return 1251;
-        case 222:
-            return 874;
-        case 238:
-            return 1250;
-        case 254:
-            return 437;
-        case 255:
-            return 850;
-        default:
-            return 0;
-    }
-}
-
-// The name a code page goes by for QStringDecoder, or nullptr for one this reader does not know.
-const char* CodePageName(int codePage) {
-    switch (codePage) {
-        case 437:
-            return "IBM437";
-        case 850:
-            return "IBM850";
-        case 852:
-            return "IBM852";
-        case 866:
-            return "IBM866";
-        case 874:
-            return "windows-874";
-        case 932:
-            return "Shift_JIS";
-        case 936:
-            return "GBK";
-        case 949:
-            return "windows-949";
-        case 950:
-            return "Big5";
-        case 1250:
-            return "windows-1250";
-        case 1251:
-            return "windows-1251";
-        case 1253:
-            return "windows-1253";
-        case 1254:
-            return "windows-1254";
-        case 1255:
-            return "windows-1255";
-        case 1256:
-            return "windows-1256";
-        case 1257:
-            return "windows-1257";
-        case 1258:
-            return "windows-1258";
-        case 10000:
-            return "macintosh";
-        case 65001:
-            return "UTF-8";
-        default:
-            return nullptr;
-    }
-}
-
-// Code page 1252, built in so that the default needs no converter library.
-QString DecodeAnsi(const QByteArray& bytes) {
-    static constexpr char16_t high[32] = {
-        u'\u20AC', u'\u0081', u'\u201A', u'\u0192', u'\u201E', u'\u2026', u'\u2020', u'\u2021',
-        u'\u02C6', u'\u2030', u'\u0160', u'\u2039', u'\u0152', u'\u008D', u'\u017D', u'\u008F',
-        u'\u0090', u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u2022', u'\u2013', u'\u2014',
-        u'\u02DC', u'\u2122', u'\u0161', u'\u203A', u'\u0153', u'\u009D', u'\u017E', u'\u0178'};
-    QString text;
-    text.reserve(bytes.size());
-    for (char byte : bytes) {
-        const auto code = static_cast<unsigned char>(byte);
-        text.append(code >= 0x80 && code < 0xA0 ? QChar(high[code - 0x80]) : QChar(code));
-    }
-    return text;
-}
-
-bool IsHexDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return c - 'A' + 10;
-}
-
-bool IsLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// Removes what would upset the document or show as boxes: control characters, unpaired
-// surrogates and the characters QTextDocument keeps for its own structure.
-QString CleanText(const QString& text) {
-    QString clean;
-    clean.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (QChar::isHighSurrogate(c)) {
-            if (i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-                clean.append(text.at(i));
-                clean.append(text.at(++i));
-            } else {
-                clean.append(QChar::ReplacementCharacter);
-            }
-        } else if (QChar::isLowSurrogate(c)) {
-            clean.append(QChar::ReplacementCharacter);
-        } else if (c == u'\t' || c == QChar::LineSeparator) {
-            clean.append(QChar(c));
-        } else if (c < 0x20 || (c >= 0x7F && c < 0xA0)) {
-            continue;
-        } else if (c == QChar::ParagraphSeparator) {
-            clean.append(QChar(QChar::LineSeparator));
-        } else if (c == 0xFDD0 || c == 0xFDD1 || c == QChar::ObjectReplacementCharacter) {
-            clean.append(QChar::ReplacementCharacter);
-        } else {
-            clean.append(QChar(c));
-        }
-    }
-    return clean;
-}
-
 class RtfParser {
 public:
     RtfParser(const QByteArray& rtf, qsizetype start, QTextDocument& document)
-        : data_(rtf.constData()), size_(rtf.size()), pos_(start), cursor_(&document) {
+        : tokenizer_(rtf, start), builder_(document, tables_) {
         stack_.emplace_back();
     }
 
     void Run() {
-        while (pos_ < size_) {
-            const char c = data_[pos_++];
-            switch (c) {
-                case '{':
+        Token token;
+        while (tokenizer_.Next(token)) {
+            switch (token.kind) {
+                case TokenKind::GroupStart:
                     BeginGroup();
                     break;
-                case '}':
+                case TokenKind::GroupEnd:
                     EndGroup();
                     break;
-                case '\\':
-                    ReadControl();
+                case TokenKind::ControlWord:
+                    ControlWord(token.word, token.hasParameter, token.parameter);
                     break;
-                default:
-                    Literal(static_cast<unsigned char>(c));
+                case TokenKind::ControlSymbol:
+                    ControlSymbol(token.character);
+                    break;
+                case TokenKind::HexEscape:
+                    HexEscape(token.hasParameter, token.parameter);
+                    break;
+                case TokenKind::Text:
+                    Literal(static_cast<unsigned char>(token.character));
                     break;
             }
         }
@@ -527,42 +103,6 @@ private:
         if (closed == Destination::FontTable) CommitFont();
     }
 
-    void ReadControl() {
-        if (pos_ >= size_) return;
-        if (!IsLetter(data_[pos_])) {
-            ControlSymbol(data_[pos_++]);
-            return;
-        }
-        char name[kMaxControlWordLength];
-        int length = 0;
-        bool tooLong = false;
-        while (pos_ < size_ && IsLetter(data_[pos_])) {
-            if (length < kMaxControlWordLength) {
-                name[length++] = data_[pos_];
-            } else {
-                tooLong = true;
-            }
-            ++pos_;
-        }
-        bool negative = false;
-        if (pos_ + 1 < size_ && data_[pos_] == '-' && IsDigit(data_[pos_ + 1])) {
-            negative = true;
-            ++pos_;
-        }
-        std::int64_t value = 0;
-        int digits = 0;
-        while (pos_ < size_ && IsDigit(data_[pos_])) {
-            if (digits < kMaxParameterDigits) value = value * 10 + (data_[pos_] - '0');
-            ++digits;
-            ++pos_;
-        }
-        if (pos_ < size_ && data_[pos_] == ' ') ++pos_;
-        if (tooLong) return;
-        value = std::min<std::int64_t>(value, kMaxParameter);
-        const int parameter = static_cast<int>(negative ? -value : value);
-        ControlWord(std::string_view(name, length), digits > 0, parameter);
-    }
-
     // Counts a character of a \uN fallback; true when this one is to be dropped.
     bool SkipFallback() {
         if (unicodeSkipLeft_ == 0) return false;
@@ -572,19 +112,18 @@ private:
 
     void ControlWord(std::string_view name, bool hasParameter, int parameter) {
         atGroupStart_ = false;
-        const auto& keywords = Keywords();
-        const auto found = keywords.find(name);
-        if (found != keywords.end() && found->second.key == Key::Binary) {
+        const Keyword* found = FindKeyword(name);
+        if (found != nullptr && found->key == Key::Binary) {
             // Binary data follows, possibly with braces in it: step over it unread.
             FlushBytes();
-            if (hasParameter && parameter > 0) pos_ += std::min<qsizetype>(parameter, size_ - pos_);
+            if (hasParameter && parameter > 0) tokenizer_.Skip(parameter);
             return;
         }
         FlushBytes();
         if (SkipFallback()) return;
         GroupState& state = State();
-        if (state.destination == Destination::Skip || found == keywords.end()) return;
-        const Keyword keyword = found->second;
+        if (state.destination == Destination::Skip || found == nullptr) return;
+        const Keyword keyword = *found;
         const int param = hasParameter ? parameter : 1;
         switch (keyword.key) {
             case Key::SkipDestination:
@@ -595,7 +134,7 @@ private:
                 return;
             case Key::ColorTable:
                 state.destination = Destination::ColorTable;
-                colors_.clear();
+                tables_.colors.clear();
                 ResetColor();
                 return;
             case Key::Ansi:
@@ -614,11 +153,11 @@ private:
                 documentCodePage_ = hasParameter ? parameter : kAnsiCodePage;
                 return;
             case Key::DefaultFont:
-                defaultFont_ = hasParameter ? parameter : 0;
+                tables_.defaultFont = hasParameter ? parameter : 0;
                 return;
             case Key::DefaultTab:
                 if (hasParameter && parameter > 0)
-                    defaultTab_ = std::min(parameter, kMaxIndentTwips);
+                    tables_.defaultTab = std::min(parameter, kMaxIndentTwips);
                 return;
             case Key::UnicodeSkip:
                 state.unicodeSkip = std::clamp(hasParameter ? parameter : 1, 0, kMaxUnicodeSkip);
@@ -649,13 +188,14 @@ private:
             case Key::Font:
                 CommitFont();
                 definingFont_ = hasParameter ? parameter : 0;
-                fonts_[*definingFont_];
+                tables_.fonts[*definingFont_];
                 break;
             case Key::FontCharset:
-                if (definingFont_) fonts_[*definingFont_].codePage = CodePageForCharset(parameter);
+                if (definingFont_)
+                    tables_.fonts[*definingFont_].codePage = CodePageForCharset(parameter);
                 break;
             case Key::FontCodePage:
-                if (definingFont_) fonts_[*definingFont_].codePage = parameter;
+                if (definingFont_) tables_.fonts[*definingFont_].codePage = parameter;
                 break;
             default:
                 break;
@@ -682,117 +222,17 @@ private:
 
     void TextWord(const Keyword& keyword, bool hasParameter, int param) {
         GroupState& state = State();
-        CharProps& chars = state.chars;
-        ParaProps& para = state.para;
-        const bool on = param != 0;
         switch (keyword.key) {
             case Key::ParagraphBreak:
                 EndParagraph();
                 break;
             case Key::Character:
-                AppendText(QString(QChar(keyword.character)));
-                break;
-            case Key::Plain:
-                chars = CharProps{};
-                break;
-            case Key::Bold:
-                chars.bold = on;
-                break;
-            case Key::Italic:
-                chars.italic = on;
-                break;
-            case Key::Underline:
-                chars.underline = on;
-                break;
-            case Key::UnderlineNone:
-                chars.underline = false;
-                break;
-            case Key::Strike:
-                chars.strike = on;
-                break;
-            case Key::Hidden:
-                chars.hidden = on;
-                break;
-            case Key::FontSize:
-                chars.halfPoints = hasParameter && param > 0 ? std::min(param, kMaxFontHalfPoints)
-                                                             : kDefaultFontHalfPoints;
-                break;
-            case Key::Foreground:
-                chars.color = hasParameter ? param : 0;
-                break;
-            case Key::Background:
-                chars.background = hasParameter ? param : 0;
-                break;
-            case Key::Font:
-                chars.font = hasParameter ? param : 0;
-                break;
-            case Key::Superscript:
-                chars.vertical = 1;
-                break;
-            case Key::Subscript:
-                chars.vertical = -1;
-                break;
-            case Key::NoSuperSub:
-                chars.vertical = 0;
-                break;
-            case Key::ParagraphDefault:
-                para = ParaProps{};
-                break;
-            case Key::AlignLeft:
-                para.alignment = Qt::AlignLeft;
-                break;
-            case Key::AlignCenter:
-                para.alignment = Qt::AlignHCenter;
-                break;
-            case Key::AlignRight:
-                para.alignment = Qt::AlignRight;
-                break;
-            case Key::AlignJustify:
-                para.alignment = Qt::AlignJustify;
-                break;
-            case Key::LeftIndent:
-                para.leftIndent = Twips(hasParameter, param);
-                break;
-            case Key::RightIndent:
-                para.rightIndent = Twips(hasParameter, param);
-                break;
-            case Key::FirstIndent:
-                para.firstIndent = Twips(hasParameter, param);
-                break;
-            case Key::SpaceBefore:
-                para.spaceBefore = Twips(hasParameter, param);
-                break;
-            case Key::SpaceAfter:
-                para.spaceAfter = Twips(hasParameter, param);
-                break;
-            case Key::TabRight:
-                para.nextTab.type = QTextOption::RightTab;
-                break;
-            case Key::TabCenter:
-                para.nextTab.type = QTextOption::CenterTab;
-                break;
-            case Key::TabDecimal:
-                para.nextTab.type = QTextOption::DelimiterTab;
-                para.nextTab.delimiter = QLatin1Char('.');
-                break;
-            case Key::TabPosition:
-                if (hasParameter && param >= 0 && param <= kMaxIndentTwips &&
-                    static_cast<int>(para.tabs.size()) < kMaxTabStops) {
-                    para.nextTab.position = param;
-                    para.tabs.push_back(para.nextTab);
-                }
-                para.nextTab = TabStop{};
-                break;
-            case Key::BarTabPosition:  // a vertical line, not a stop for text
-                para.nextTab = TabStop{};
+                builder_.AppendText(QString(QChar(keyword.character)), state.chars);
                 break;
             default:
+                ApplyFormatting(keyword.key, hasParameter, param, state.chars, state.para);
                 break;
         }
-    }
-
-    static int Twips(bool hasParameter, int param) {
-        return hasParameter ? std::clamp(param, -kMaxIndentTwips, kMaxIndentTwips) : 0;
     }
 
     void UnicodeCharacter(int parameter) {
@@ -810,10 +250,6 @@ private:
     }
 
     void ControlSymbol(char symbol) {
-        if (symbol == '\'') {
-            HexEscape();
-            return;
-        }
         if (symbol == '*') {
             // {\*\destination ...}: a destination this reader need not know, so none it shows.
             if (atGroupStart_ && State().destination != Destination::Skip) {
@@ -849,15 +285,9 @@ private:
         }
     }
 
-    void HexEscape() {
+    void HexEscape(bool hasValue, int value) {
         atGroupStart_ = false;
-        int value = 0;
-        int digits = 0;
-        while (digits < 2 && pos_ < size_ && IsHexDigit(data_[pos_])) {
-            value = value * 16 + HexValue(data_[pos_++]);
-            ++digits;
-        }
-        if (digits == 0) return;
+        if (!hasValue) return;
         if (SkipFallback()) return;
         const Destination destination = State().destination;
         if (destination == Destination::Text || destination == Destination::FontTable) {
@@ -878,7 +308,7 @@ private:
                 return;
             case Destination::ColorTable:
                 if (c == ';') {
-                    colors_.push_back(colorGiven_ ? color_ : QColor());
+                    tables_.colors.push_back(colorGiven_ ? color_ : QColor());
                     ResetColor();
                 }
                 return;
@@ -904,7 +334,7 @@ private:
     // character in a multi-byte code page are decoded together.
     void FlushBytes() {
         if (bytes_.isEmpty()) return;
-        const QString text = Decode(bytes_, CurrentCodePage());
+        const QString text = decoder_.Decode(bytes_, CurrentCodePage());
         bytes_.clear();
         EmitText(text);
     }
@@ -915,32 +345,20 @@ private:
         if (state.destination == Destination::FontTable) {
             font = definingFont_;
         } else {
-            font = state.chars.font >= 0 ? state.chars.font : defaultFont_;
+            font = state.chars.font >= 0 ? state.chars.font : tables_.defaultFont;
         }
         if (font) {
-            const auto entry = fonts_.find(*font);
-            if (entry != fonts_.end() && entry->second.codePage != 0) return entry->second.codePage;
+            const auto entry = tables_.fonts.find(*font);
+            if (entry != tables_.fonts.end() && entry->second.codePage != 0)
+                return entry->second.codePage;
         }
         return documentCodePage_;
-    }
-
-    QString Decode(const QByteArray& bytes, int codePage) {
-        const char* name = CodePageName(codePage);
-        if (codePage == kAnsiCodePage || name == nullptr) return DecodeAnsi(bytes);
-        auto decoder = decoders_.find(codePage);
-        if (decoder == decoders_.end()) {
-            decoder =
-                decoders_.emplace(codePage, QStringDecoder(name, QStringDecoder::Flag::Stateless))
-                    .first;
-        }
-        if (!decoder->second.isValid()) return DecodeAnsi(bytes);
-        return decoder->second.decode(bytes);
     }
 
     void EmitText(const QString& text) {
         switch (State().destination) {
             case Destination::Text:
-                AppendText(text);
+                builder_.AppendText(text, State().chars);
                 break;
             case Destination::FontTable:
                 fontName_ += text;
@@ -950,133 +368,27 @@ private:
         }
     }
 
-    void AppendText(const QString& text) {
-        const CharProps& chars = State().chars;
-        if (chars.hidden) return;
-        if (!run_.isEmpty() && !(runProps_ == chars)) EmitRun();
-        if (run_.isEmpty()) runProps_ = chars;
-        run_ += text;
-    }
-
-    void EmitRun() {
-        if (run_.isEmpty()) return;
-        cursor_.insertText(CleanText(run_), CharFormat(runProps_));
-        run_.clear();
-    }
-
     void EndParagraph() {
         FlushBytes();
-        EmitRun();
-        cursor_.setBlockFormat(BlockFormat(State().para));
-        cursor_.setBlockCharFormat(CharFormat(State().chars));
-        cursor_.insertBlock();
+        builder_.EndParagraph(State().para, State().chars);
     }
 
     void Finish() {
         FlushBytes();
-        EmitRun();
-        cursor_.setBlockFormat(BlockFormat(State().para));
-        cursor_.setBlockCharFormat(CharFormat(State().chars));
-        // Tabs past a paragraph's own stops go to the next multiple of the default width.
-        QTextDocument& document = *cursor_.document();
-        QTextOption option = document.defaultTextOption();
-        option.setTabStopDistance(defaultTab_ / double{kTwipsPerPixel});
-        document.setDefaultTextOption(option);
+        builder_.Finish(State().para, State().chars);
     }
 
     void CommitFont() {
         if (definingFont_) {
             QString name = fontName_.trimmed();
-            if (!name.isEmpty()) fonts_[*definingFont_].name = name;
+            if (!name.isEmpty()) tables_.fonts[*definingFont_].name = name;
         }
         fontName_.clear();
     }
 
-    QTextCharFormat CharFormat(const CharProps& chars) const {
-        QTextCharFormat format;
-        format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
-        format.setFontItalic(chars.italic);
-        format.setFontUnderline(chars.underline);
-        format.setFontStrikeOut(chars.strike);
-        format.setFontPointSize(chars.halfPoints / 2.0);
-        const int font = chars.font >= 0 ? chars.font : defaultFont_;
-        const auto entry = fonts_.find(font);
-        if (entry != fonts_.end() && !entry->second.name.isEmpty()) {
-            format.setFontFamilies(QStringList{entry->second.name});
-        }
-        if (const QColor color = TableColor(chars.color); color.isValid()) {
-            format.setForeground(color);
-        }
-        if (const QColor color = TableColor(chars.background); color.isValid()) {
-            format.setBackground(color);
-        }
-        if (chars.vertical > 0) format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-        if (chars.vertical < 0) format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
-        return format;
-    }
-
-    QColor TableColor(int index) const {
-        if (index <= 0 || index >= static_cast<int>(colors_.size())) return QColor();
-        return colors_[index];
-    }
-
-    QTextBlockFormat BlockFormat(const ParaProps& para) const {
-        QTextBlockFormat format;
-        format.setAlignment(para.alignment);
-        format.setLeftMargin(para.leftIndent / double{kTwipsPerPixel});
-        format.setRightMargin(para.rightIndent / double{kTwipsPerPixel});
-        format.setTextIndent(para.firstIndent / double{kTwipsPerPixel});
-        format.setTopMargin(para.spaceBefore / double{kTwipsPerPixel});
-        format.setBottomMargin(para.spaceAfter / double{kTwipsPerPixel});
-        format.setTabPositions(TabPositions(para));
-        return format;
-    }
-
-    // The paragraph's tab stops in Qt's terms, in order. Rich text measures
-    // them from the left edge of the text, Qt from where the line begins: the
-    // stops are moved by the first line's indent, which is where tabs are
-    // used, and the default stops past the paragraph's own become stops of
-    // their own, so that they too lie at multiples of the default width from
-    // the edge. A hanging first line (a negative first-line indent) has a stop
-    // at the left indent as well, so that "item<TAB>text" puts the text where
-    // the following lines begin.
-    QList<QTextOption::Tab> TabPositions(const ParaProps& para) const {
-        std::vector<TabStop> stops = para.tabs;
-        const auto at = [](int position) {
-            return [position](const TabStop& stop) { return stop.position == position; };
-        };
-        if (para.firstIndent < 0 && para.leftIndent > 0 &&
-            std::none_of(stops.begin(), stops.end(), at(para.leftIndent))) {
-            stops.push_back(TabStop{para.leftIndent, QTextOption::LeftTab, QChar()});
-        }
-        std::stable_sort(stops.begin(), stops.end(), [](const TabStop& a, const TabStop& b) {
-            return a.position < b.position;
-        });
-        const int lineStart = para.leftIndent + para.firstIndent;
-        if (lineStart % defaultTab_ != 0) {
-            int next = std::max(stops.empty() ? 0 : stops.back().position, lineStart);
-            next = (next / defaultTab_ + 1) * defaultTab_;
-            for (; next <= kMaxIndentTwips && static_cast<int>(stops.size()) < kMaxTabStops;
-                 next += defaultTab_)
-                stops.push_back(TabStop{next, QTextOption::LeftTab, QChar()});
-        }
-        QList<QTextOption::Tab> tabs;
-        int last = -1;
-        for (const TabStop& stop : stops) {
-            // A stop at or before the line's start is never reached; the
-            // first stop given at a place counts.
-            if (stop.position <= lineStart || stop.position == last) continue;
-            last = stop.position;
-            tabs.append(QTextOption::Tab((stop.position - lineStart) / double{kTwipsPerPixel},
-                                         stop.type, stop.delimiter));
-        }
-        return tabs;
-    }
-
-    const char* data_;
-    qsizetype size_;
-    qsizetype pos_;
-    QTextCursor cursor_;
+    Tokenizer tokenizer_;
+    DocumentTables tables_;
+    DocumentBuilder builder_;  // after tables_, which it refers to
 
     std::vector<GroupState> stack_;
     int flattenedGroups_ = 0;
@@ -1084,20 +396,20 @@ private:
     int unicodeSkipLeft_ = 0;
 
     int documentCodePage_ = kAnsiCodePage;
-    int defaultFont_ = 0;
-    int defaultTab_ = kDefaultTabTwips;
-    std::map<int, FontEntry> fonts_;
     std::optional<int> definingFont_;
     QString fontName_;
-    std::vector<QColor> colors_;
     QColor color_;
     bool colorGiven_ = false;
-    std::map<int, QStringDecoder> decoders_;
+    CodePageDecoder decoder_;
 
     QByteArray bytes_;
-    QString run_;
-    CharProps runProps_;
 };
+
+}  // namespace
+}  // namespace pathwick::rtf
+
+namespace pathwick {
+namespace {
 
 // Where "{\rtf" begins once leading white space is passed, or -1.
 qsizetype RtfStart(const QByteArray& rtf) {
@@ -1132,7 +444,7 @@ bool ReadRtf(const QByteArray& rtf, QTextDocument& document, QString* error) {
     const bool undoRedo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
     {
-        RtfParser parser(rtf, start, document);
+        rtf::RtfParser parser(rtf, start, document);
         parser.Run();
     }
     document.setUndoRedoEnabled(undoRedo);

@@ -253,9 +253,10 @@ private slots:
                 if (label && label->wordWrap() &&
                     shown.room.height() < 2 * label->fontMetrics().lineSpacing())
                     faults << where + " wraps in room for one line";
-                pixels.insert(shown.name, Pixels(*shown.control));
-                if (pixels.value(QString(shown.name).replace(" again/", "/")) !=
-                    Pixels(*shown.control))
+                const QString first = QString(shown.name).replace(" again/", "/");
+                if (first == shown.name)
+                    pixels.insert(first, Pixels(*shown.control));
+                else if (pixels.value(first) != Pixels(*shown.control))
                     faults << where + " has another size after the map";
                 const QRect text = shown.extent.translated(shown.control->pos());
                 if (!shown.control->parentWidget()->rect().contains(
